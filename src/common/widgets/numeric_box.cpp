@@ -1,0 +1,169 @@
+#include "common/widgets/numeric_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/message_service.h"
+
+namespace korrimet {
+namespace {
+
+bool isEditingOrNavigation(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        break;
+    }
+    return e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut) ||
+           e->matches(QKeySequence::SelectAll) || e->matches(QKeySequence::Undo) ||
+           e->matches(QKeySequence::Redo);
+}
+
+class NumericKeyFilter : public QObject {
+public:
+    explicit NumericKeyFilter(QLineEdit* box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
+        case QEvent::InputMethod: {
+            auto* im = static_cast<QInputMethodEvent*>(event);
+            if (im->commitString().isEmpty()) return false;
+            refuse(kNotNumericMessage);
+            return true;
+        }
+        case QEvent::ContextMenu: return contextMenu(static_cast<QContextMenuEvent*>(event));
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString text = drop->mimeData()->text();
+            // A drop inserts at the drop point; judge it as a paste replacing nothing there.
+            int at = box_->cursorPositionAt(drop->position().toPoint());
+            QString why = numericInsertRefusal(box_->text(), at, 0, text);
+            if (why.isEmpty()) return false;
+            drop->ignore();
+            refuse(why);
+            return true;
+        }
+        default: return false;
+        }
+    }
+
+private:
+    bool keyPress(QKeyEvent* e) {
+        if (e->matches(QKeySequence::Paste)) {
+            pasteFiltered();
+            return true;
+        }
+        if (isEditingOrNavigation(e)) return false;
+        const QString typed = e->text();
+        if (typed.isEmpty()) return false;  // keys that type no character
+        QString why = numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), typed);
+        if (why.isEmpty()) return false;
+        refuse(why);
+        return true;
+    }
+
+    bool contextMenu(QContextMenuEvent* e) {
+        QPointer<QMenu> menu = box_->createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == QLatin1String("edit-paste")) {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
+            }
+        }
+        menu->exec(e->globalPos());
+        delete menu;
+        return true;
+    }
+
+    void pasteFiltered() {
+        const QString text = QGuiApplication::clipboard()->text();
+        QString why = numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), text);
+        if (!why.isEmpty()) {
+            refuse(why);
+            return;
+        }
+        box_->insert(text);
+    }
+
+    int selectionStart() const { return box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition(); }
+
+    void refuse(const QString& message) { ShowMessage(message, box_->window()); }
+
+    QLineEdit* box_;
+};
+
+class SelectAllOnFocus : public QObject {
+public:
+    explicit SelectAllOnFocus(QLineEdit* box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            // After the box's own focus handling, which may move the caret.
+            QTimer::singleShot(0, box_, [box = box_] {
+                if (box->hasFocus()) box->selectAll();
+            });
+            box_->selectAll();
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* box_;
+};
+
+}  // namespace
+
+QString numericInsertRefusal(const QString& text, int selStart, int selLength, const QString& typed) {
+    // Each character is judged against the box as it would stand when typed.
+    QString current = text;
+    int caret = selStart;
+    int selection = selLength;
+    for (QChar c : typed) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        } else if (c == QLatin1Char('.')) {
+            if (current.contains(QLatin1Char('.'))) return kSecondPointMessage;
+        } else if (c == QLatin1Char('-')) {
+            if (caret != 0 || current.contains(QLatin1Char('-'))) return kNotNumericMessage;
+        } else {
+            return kNotNumericMessage;
+        }
+        current.replace(caret, selection, c);
+        ++caret;
+        selection = 0;
+    }
+    return {};
+}
+
+void attachNumericKeyFilter(QLineEdit* box) {
+    auto* filter = new NumericKeyFilter(box);
+    box->installEventFilter(filter);
+    box->setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void attachSelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllOnFocus(box)); }
+
+}  // namespace korrimet

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+class QLineEdit;
+
+namespace korrimet {
+
+inline const QString kSecondPointMessage = QStringLiteral("数据输入错误,请检查输入");
+inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
+
+// Lets through only the characters of an unsigned or leading-minus decimal
+// number; typed, pasted and dropped text alike. Editing and navigation keys
+// pass without a word.
+void attachNumericKeyFilter(QLineEdit* box);
+// Selects the whole text when the box receives the focus.
+void attachSelectAllOnFocus(QLineEdit* box);
+inline void attachNumericBox(QLineEdit* box) {
+    attachNumericKeyFilter(box);
+    attachSelectAllOnFocus(box);
+}
+
+// The filter's verdict on inserting `typed` into `text` in place of the
+// selection [selStart, selStart + selLength): an empty string when it
+// passes, the refusal message otherwise.
+QString numericInsertRefusal(const QString& text, int selStart, int selLength, const QString& typed);
+
+}  // namespace korrimet

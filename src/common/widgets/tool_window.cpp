@@ -1,0 +1,105 @@
+#include "common/widgets/tool_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace korrimet {
+
+QFont songti(double points, bool bold) {
+    QFont f(QStringLiteral("宋体"));
+    f.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                   QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::ButtonText, color);
+    widget->setPalette(p);
+}
+
+void setBackground(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* FormBuilder::label(const QString& name, const QString& text, int l, int t, int w, int h) {
+    auto* label = place(new QLabel(text), name, l, t, w, h);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* FormBuilder::textBox(const QString& name, int l, int t, int w, int h, const QString& text) {
+    auto* box = place(new QLineEdit, name, l, t, w, h);
+    box->setText(text);
+    box->setCursorPosition(0);
+    return box;
+}
+
+QPlainTextEdit* FormBuilder::memo(const QString& name, int l, int t, int w, int h, const QString& text) {
+    auto* box = place(new QPlainTextEdit, name, l, t, w, h);
+    box->setPlainText(text);
+    return box;
+}
+
+QTextEdit* FormBuilder::richText(const QString& name, int l, int t, int w, int h) {
+    auto* box = place(new QTextEdit, name, l, t, w, h);
+    box->setAcceptRichText(false);
+    return box;
+}
+
+QPushButton* FormBuilder::button(const QString& name, const QString& caption, int l, int t, int w, int h) {
+    auto* b = place(new QPushButton(caption), name, l, t, w, h);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* FormBuilder::combo(const QString& name, int l, int t, int w, int h, const QStringList& items,
+                              bool editable) {
+    auto* c = place(new QComboBox, name, l, t, w, h);
+    c->setEditable(editable);
+    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    if (editable) c->clearEditText();
+    return c;
+}
+
+QGroupBox* FormBuilder::frame(const QString& name, const QString& caption, int l, int t, int w, int h) {
+    return place(new QGroupBox(caption), name, l, t, w, h);
+}
+
+QRadioButton* FormBuilder::option(const QString& name, const QString& caption, int l, int t, int w, int h) {
+    return place(new QRadioButton(caption), name, l, t, w, h);
+}
+
+QCheckBox* FormBuilder::check(const QString& name, const QString& caption, int l, int t, int w, int h) {
+    return place(new QCheckBox(caption), name, l, t, w, h);
+}
+
+ToolWindow::ToolWindow(const QString& className, const QString& caption, int clientWidthTwips,
+                       int clientHeightTwips)
+    : QWidget(nullptr, Qt::Window) {
+    setObjectName(className);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+}
+
+}  // namespace korrimet

@@ -1,0 +1,80 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTextEdit;
+
+namespace korrimet {
+
+// Positions and sizes come in twips: 15 twips a pixel.
+constexpr int twips(int t) { return (t + (t >= 0 ? 7 : -7)) / 15; }
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+inline const QColor kDarkGreen(0, 128, 0);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kBlue(0, 0, 255);
+
+QFont songti(double points, bool bold = false);
+void setTextColor(QWidget* widget, const QColor& color);
+void setBackground(QWidget* widget, const QColor& color);
+
+// Creates named controls inside a window or a frame, placed by twips.
+class FormBuilder {
+public:
+    explicit FormBuilder(QWidget* parent) : parent_(parent) {}
+
+    QLabel* label(const QString& name, const QString& text, int l, int t, int w, int h);
+    QLineEdit* textBox(const QString& name, int l, int t, int w, int h, const QString& text = {});
+    // A multi-line text box, as the help and basis boxes beside the inputs.
+    QPlainTextEdit* memo(const QString& name, int l, int t, int w, int h, const QString& text = {});
+    QTextEdit* richText(const QString& name, int l, int t, int w, int h);
+    QPushButton* button(const QString& name, const QString& caption, int l, int t, int w, int h);
+    // An editable drop-down combo, or a drop-down list the user only picks from.
+    QComboBox* combo(const QString& name, int l, int t, int w, int h, const QStringList& items = {},
+                     bool editable = true);
+    QGroupBox* frame(const QString& name, const QString& caption, int l, int t, int w, int h);
+    QRadioButton* option(const QString& name, const QString& caption, int l, int t, int w, int h);
+    QCheckBox* check(const QString& name, const QString& caption, int l, int t, int w, int h);
+
+    template <class W>
+    W* place(W* widget, const QString& name, int l, int t, int w, int h) {
+        widget->setParent(parent_);
+        widget->setObjectName(name);
+        widget->setGeometry(twipsRect(l, t, w, h));
+        return widget;
+    }
+
+private:
+    QWidget* parent_;
+};
+
+// A tool window: objectName is its class name, fixed client size in twips,
+// modeless and without owner, deleted when closed (its state lives on in
+// the registry).
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    ToolWindow(const QString& className, const QString& caption, int clientWidthTwips, int clientHeightTwips);
+
+    FormBuilder form() { return FormBuilder(this); }
+
+    template <class W>
+    W* control(const QString& name) const {
+        return findChild<W*>(name);
+    }
+};
+
+}  // namespace korrimet

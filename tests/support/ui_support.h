@@ -1,0 +1,52 @@
+#pragma once
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+#include "common/widgets/tool_registry.h"
+#include "platform/message_service.h"
+
+namespace korrimet::test {
+
+// Fails the run loudly on a message box that no MessageRecorder expected.
+void installUnexpectedMessageTrap();
+
+// Opens a tool window through the registry, as the menu does.
+QWidget* openTool(const QString& className);
+// Closes every open tool window and lets the deletions happen.
+void closeAllTools();
+
+template <class T>
+T* child(QWidget* window, const QString& name) {
+    T* w = window->findChild<T*>(name);
+    if (!w) qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return w;
+}
+
+inline QString text(QWidget* window, const QString& name) { return child<QLineEdit>(window, name)->text(); }
+inline void setText(QWidget* window, const QString& name, const QString& value) {
+    child<QLineEdit>(window, name)->setText(value);
+}
+inline void click(QWidget* window, const QString& name) {
+    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+inline void setComboText(QWidget* window, const QString& name, const QString& value) {
+    child<QComboBox>(window, name)->setCurrentText(value);
+}
+
+}  // namespace korrimet::test
+
+// QTEST_MAIN on the offscreen platform, with the message trap in place.
+#define KORRIMET_UI_TEST_MAIN(TestClass)                               \
+    int main(int argc, char** argv) {                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                       \
+        QApplication app(argc, argv);                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                       \
+        ::korrimet::test::installUnexpectedMessageTrap();              \
+        TestClass tc;                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                     \
+        return QTest::qExec(&tc, argc, argv);                          \
+    }
