@@ -55,18 +55,21 @@ double fromClean(const Scanned& s, bool& overflow) {
     return v;
 }
 
+// Reads an optional leading sign; returns where the digits start.
+size_t scanSign(std::string_view t, Scanned& s) {
+    if (t.empty() || (t[0] != '+' && t[0] != '-')) return 0;
+    s.negative = t[0] == '-';
+    if (s.negative) s.clean += '-';
+    return 1;
+}
+
 std::optional<Scanned> scanLocaleNumber(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b])) ++b;
     while (e > b && isBlank(text[e - 1])) --e;
     std::string_view t = text.substr(b, e - b);
     Scanned s;
-    size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        s.negative = t[i] == '-';
-        if (s.negative) s.clean += '-';
-        ++i;
-    }
+    size_t i = scanSign(t, s);
     int wholeDigits = 0, fracDigits = 0;
     long long firstNonZero = 0;  // exponent of the first non-zero digit before the point
     bool seenNonZero = false;
@@ -199,12 +202,7 @@ double LeadingNumber(std::string_view text) {
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n') t += c;
     Scanned s;
-    size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        s.negative = t[i] == '-';
-        if (s.negative) s.clean += '-';
-        ++i;
-    }
+    size_t i = scanSign(t, s);
     int mantissaDigits = 0;
     long long firstNonZero = 0;
     bool seenNonZero = false, seenPoint = false;
