@@ -1,10 +1,9 @@
-#include <algorithm>
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "common/widgets/live_recompute.h"
 #include "common/widgets/qt_text.h"
@@ -45,11 +44,15 @@ public:
         result_->setFont(songti(9, true));
         setTextColor(result_, kDarkGreen);
 
-        QGroupBox* frame = f.frame("Frame1", "计算来源：《八五环境统计手册》P83", 240, 3240, 5145, 2580);
+        QGroupBox* frame = f.frame("Frame1", "计算来源：《八五环境统计手册》P83", 120, 3240, 5385, 2625);
         FormBuilder inFrame(frame);
-        auto* help = inFrame.memo("Text7", 120, 300, 4905, 2160,
+        auto* help = inFrame.memo("Text7", 90, 300, 5205, 2235,
                                   resourceText(":/air_emission/leak_pressure_coefficients.txt"));
-        help->setFont(songti(9));
+        // The table is laid out in columns of a fixed-pitch 宋体.
+        QFont fixed = songti(9);
+        fixed.setFamilies({"宋体", "SimSun", "NSimSun", "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"});
+        fixed.setStyleHint(QFont::Monospace);
+        help->setFont(fixed);
         help->setLineWrapMode(QPlainTextEdit::NoWrap);
         help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         help->setTabChangesFocus(true);

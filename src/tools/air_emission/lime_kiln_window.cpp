@@ -37,8 +37,9 @@ public:
         result_ = f.textBox("Text6", 3300, 3240, 1560, 360, " ");
         f.label("Label4", "标立方米", 4980, 3285, 1000, 300);
         compute_ = f.button("Command2", "计算", 3300, 4080, 1335, 435);
-        basis_ = f.memo("Text7", 5160, 720, 2790, 2880, QString::fromUtf8(kBasis));
+        basis_ = f.memo("Text7", 5160, 720, 2790, 2400, QString::fromUtf8(kBasis));
         basis_->setTabChangesFocus(true);
+        basis_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
         for (int i = 0; i < 5; ++i) {
             inputs_[i]->setFont(songti(i < 3 ? 10.5 : 9, true));
