@@ -39,7 +39,8 @@ public:
 
 private:
     void recompute() {
-        result_->setText(qtext(NumberText(VehicleEmission(factor_->text().toStdString(), fuel_->text().toStdString()))));
+        const float amount = VehicleEmission(factor_->text().toStdString(), fuel_->text().toStdString());
+        result_->setText(qtext(NumberText(amount)));
     }
 
     QLineEdit *factor_, *fuel_, *result_;
