@@ -1,0 +1,84 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <algorithm>
+
+#include "common/widgets/live_recompute.h"
+#include "common/widgets/qt_text.h"
+#include "common/widgets/stored_page.h"
+#include "common/widgets/tool_registry.h"
+#include "common/widgets/tool_window.h"
+#include "tools/air_emission/leak_vehicle.h"
+
+namespace korrimet::air_emission {
+namespace {
+
+class EquipmentLeakWindow : public ToolWindow {
+public:
+    static constexpr const char* kClassName = "不严密处散发量计算";
+    static constexpr const char* kCaption = "不严密处散发量计算";
+
+    EquipmentLeakWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 5625, 5985) {
+        FormBuilder f = form();
+        f.label("Label1", "生产设备和管道不严处有害气体散发量", 240, 120, 5145, 360)->setFont(songti(12));
+        struct Row {
+            const char* caption;
+            const char* text;
+        };
+        const Row rows[] = {{"设备和管道内部容积V：（m^3）：", "20"},
+                            {"安全系数K：（1-2之间）：", "1.5"},
+                            {"随设备压力而定的系数内C：", "0.169"},
+                            {"有害气体或蒸汽的分子量M：", "34"},
+                            {"设备内部有害气体或蒸汽的温度T：（℃）：", "100"},
+                            {"设备不严密处散发量Gc：（Kg/小时）：", ""}};
+        QLineEdit* boxes[6];
+        for (int i = 0; i < 6; ++i) {
+            const int top = 600 + i * 420;
+            f.label(QString("Label%1").arg(2 + i), rows[i].caption, 240, top + 30, 3600, 300);
+            boxes[i] = f.textBox(QString("Text%1").arg(1 + i), 3900, top, 1440, 345, rows[i].text);
+        }
+        std::copy(boxes, boxes + 5, inputs_);
+        result_ = boxes[5];
+        result_->setFont(songti(9, true));
+        setTextColor(result_, kDarkGreen);
+
+        QGroupBox* frame = f.frame("Frame1", "计算来源：《八五环境统计手册》P83", 120, 3240, 5385, 2625);
+        FormBuilder inFrame(frame);
+        auto* help = inFrame.memo("Text7", 90, 300, 5205, 2235,
+                                  resourceText(":/air_emission/leak_pressure_coefficients.txt"));
+        // The table is laid out in columns of a fixed-pitch 宋体.
+        QFont fixed = songti(9);
+        fixed.setFamilies({"宋体", "SimSun", "NSimSun", "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"});
+        fixed.setStyleHint(QFont::Monospace);
+        help->setFont(fixed);
+        help->setLineWrapMode(QPlainTextEdit::NoWrap);
+        help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        help->setTabChangesFocus(true);
+        setBackground(help, palette().color(QPalette::ToolTipBase));
+
+        // Wired after the default texts, so opening the window computes nothing.
+        auto recompute = [this] { this->recompute(); };
+        (new LiveRecompute(this))
+            ->onChange({inputs_[0], inputs_[1], inputs_[2], inputs_[3], inputs_[4]}, recompute)
+            .onClick({result_}, recompute);
+    }
+
+private:
+    void recompute() {
+        const float rate = LeakRate({inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
+                                     inputs_[2]->text().toStdString(), inputs_[3]->text().toStdString(),
+                                     inputs_[4]->text().toStdString()});
+        result_->setText(qtext(NumberText(rate)));
+    }
+
+    QLineEdit* inputs_[5];
+    QLineEdit* result_;
+};
+
+}  // namespace
+}  // namespace korrimet::air_emission
+
+using korrimet::air_emission::EquipmentLeakWindow;
+KORRIMET_REGISTER_TOOL(EquipmentLeakWindow);

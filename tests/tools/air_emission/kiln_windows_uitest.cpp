@@ -1,0 +1,114 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kLime = "石灰窑废气产生量";
+const QString kDolomite = "白云石窑废气量计算";
+
+void fill(QWidget* w, const QStringList& boxes, const QStringList& values) {
+    for (int i = 0; i < boxes.size(); ++i) test::setText(w, boxes[i], values[i]);
+}
+}  // namespace
+
+class KilnWindowsTest : public QObject {
+    Q_OBJECT
+
+    const QStringList limeBoxes{"Text1", "Text2", "Text3", "Text4", "Text5"};
+    const QStringList dolomiteBoxes{"Text1", "Text2", "Text3", "Text4", "Text5", "Text8"};
+
+private slots:
+    void cleanup() { test::closeAllTools(); }
+
+    // First, while the window-level variables still hold their starting zeros.
+    void aFirstPressWithEmptyBoxesShowsZero() {
+        QWidget* lime = test::openTool(kLime);
+        QCOMPARE(test::text(lime, "Text6"), " ");
+        test::click(lime, "Command2");
+        QCOMPARE(test::text(lime, "Text6"), "0");
+
+        QWidget* dolomite = test::openTool(kDolomite);
+        QCOMPARE(test::text(dolomite, "Text6"), " ");
+        test::click(dolomite, "Command2");
+        QCOMPARE(test::text(dolomite, "Text6"), "0");
+    }
+
+    void limeKilnComputesOnThePressOnly() {
+        QWidget* w = test::openTool(kLime);
+        QCOMPARE(w->windowTitle(), kLime);
+        fill(w, limeBoxes, {"10000", "150", "80", "0", "28"});
+        QCOMPARE(test::text(w, "Text6"), " ");  // nothing computed before the press
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "2.228286E+07");
+        test::setText(w, "Text4", "50");
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "1.916326E+07");
+    }
+
+    void dolomiteKilnReadsTheLimeShareFromText8() {
+        QWidget* w = test::openTool(kDolomite);
+        fill(w, dolomiteBoxes, {"10000", "100", "80", "20", "30", "30"});
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "1.270933E+07");
+        test::setText(w, "Text1", "1");
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "1270.933");
+    }
+
+    void variablesSurviveClosingTheWindow() {
+        QWidget* w = test::openTool(kLime);
+        fill(w, limeBoxes, {"10000", "150", "80", "0", "28"});
+        test::click(w, "Command2");
+        test::closeAllTools();
+
+        w = test::openTool(kLime);
+        for (const QString& box : limeBoxes) QVERIFY(test::text(w, box).isEmpty());
+        QCOMPARE(test::text(w, "Text6"), " ");
+        // Empty boxes fail every step that reads them; Q is still the old one.
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "2.228286E+07");
+    }
+
+    void focusAndTabOrderFollowTheForms() {
+        QWidget* lime = test::openTool(kLime);
+        QCOMPARE(lime->focusWidget(), test::child<QWidget>(lime, "Text1"));
+        QStringList order;
+        QWidget* next = test::child<QWidget>(lime, "Text1");
+        for (int i = 0; i < 8; ++i, next = next->nextInFocusChain()) {
+            while (next->focusPolicy() == Qt::NoFocus || next->objectName().isEmpty()) next = next->nextInFocusChain();
+            order << next->objectName();
+        }
+        QCOMPARE(order, QStringList({"Text1", "Text3", "Text2", "Text4", "Text5", "Text6", "Command2", "Text7"}));
+
+        QWidget* dolomite = test::openTool(kDolomite);
+        QCOMPARE(dolomite->focusWidget(), test::child<QWidget>(dolomite, "Text7"));
+        QVERIFY(test::child<QPlainTextEdit>(dolomite, "Text7")->toPlainText().startsWith("计算依据："));
+    }
+
+    void everyInputBoxCarriesTheNumericFilter() {
+        for (const QString& cls : {kLime, kDolomite}) {
+            QWidget* w = test::openTool(cls);
+            const QStringList& boxes = cls == kLime ? limeBoxes : dolomiteBoxes;
+            for (const QString& name : boxes) {
+                MessageRecorder messages;
+                auto* box = test::child<QLineEdit>(w, name);
+                box->setFocus();
+                QTest::keyClicks(box, "1.5.x");
+                QCOMPARE(box->text(), "1.5");
+                QCOMPARE(messages.messages(),
+                         QStringList({"数据输入错误,请检查输入", "数据输入错误,请检查是否在数值输入状态"}));
+            }
+            // The result box takes any text.
+            MessageRecorder none;
+            QTest::keyClicks(test::child<QLineEdit>(w, "Text6"), "x");
+            QVERIFY(none.messages().isEmpty());
+        }
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(KilnWindowsTest)
+#include "kiln_windows_uitest.moc"

@@ -1,0 +1,78 @@
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/report_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "大气评价等级的划分";
+const QString kAdvice =
+    "    建议：可根据项目的性质,总投资和产值,周围地形的复杂程度,环境敏感区的分布情况,"
+    "以及当地大气污染程度,对评价级别作适当调整,但调整幅度上下不应超过一级.";
+
+QString report(QWidget* w) { return reportText(test::child<QTextEdit>(w, "RichTextBox1")); }
+QString expected(const QString& grade, const QString& p) {
+    return "    建议评价工作等级：" + grade + " \n    等标排放量为：" + p + "[m^3/h]\n" + kAdvice;
+}
+}  // namespace
+
+class WorkGradeWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void opensOnFlatTerrainWithDefaultsAndNoReport() {
+        QCOMPARE(w_->windowTitle(), kWindow);
+        QVERIFY(test::child<QRadioButton>(w_, "Option1")->isChecked());
+        QCOMPARE(test::text(w_, "Text1"), "10");
+        QCOMPARE(test::text(w_, "Text2"), "0.5");
+        QVERIFY(report(w_).isEmpty());
+    }
+
+    void eachClickReplacesTheReport() {
+        test::click(w_, "Command1");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("二级", "2E+10"));
+        QCOMPARE(test::child<QTextEdit>(w_, "RichTextBox1")->toPlainText(), expected("二级", "2E+10"));
+    }
+
+    void theTerrainCountsOnlyAtTheNextClick() {
+        test::click(w_, "Command1");
+        test::click(w_, "Option2");
+        QCOMPARE(report(w_), expected("二级", "2E+10"));
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("一级", "2E+10"));
+    }
+
+    void aBoxWithoutANumberReportsZero() {
+        test::click(w_, "Option2");
+        test::setText(w_, "Text2", "0");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("三级", "0"));
+        test::setText(w_, "Text2", "0.5");
+        test::setText(w_, "Text1", "");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("三级", "0"));
+    }
+
+    void reopeningStartsOnFlatTerrainAgain() {
+        test::click(w_, "Option2");
+        test::setText(w_, "Text1", "1");
+        test::click(w_, "Command1");
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QVERIFY(test::child<QRadioButton>(w_, "Option1")->isChecked());
+        QCOMPARE(test::text(w_, "Text1"), "10");
+        QVERIFY(report(w_).isEmpty());
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(WorkGradeWindowTest)
+#include "work_grade_window_uitest.moc"
