@@ -1,0 +1,96 @@
+#include "tools/tanks_dust/tank_losses.h"
+
+#include <gtest/gtest.h>
+
+#include "common/number_text.h"
+#include "common/statement_failure.h"
+
+using namespace korrimet;
+using namespace korrimet::tanks;
+
+TEST(TankType, OnlyTheExactItemTextsNameATankType) {
+    EXPECT_EQ(TankTypeOf("拱顶罐"), TankType::DomeRoof);
+    EXPECT_EQ(TankTypeOf("浮顶油罐"), TankType::FloatingRoof);
+    EXPECT_EQ(TankTypeOf("内浮顶油罐"), TankType::InternalFloatingRoof);
+    EXPECT_FALSE(TankTypeOf("浮顶油罐 "));
+    EXPECT_FALSE(TankTypeOf("浮顶"));
+    EXPECT_FALSE(TankTypeOf(""));
+}
+
+TEST(DerivedCoefficients, WorkedValuesThroughTheirMasks) {
+    EXPECT_EQ(MaskText(NumberText(TurnoverCount(100000, 3000)), "####.###"), "33.333");
+    EXPECT_EQ(MaskText(TurnoverFactor(50), "####.###"), ".767");
+    EXPECT_EQ(MaskText(TurnoverFactor(36.5), "####.###"), ".989");
+    EXPECT_EQ(MaskText(MeanVapourPressure(20, 30), "###.###"), "25.");
+    EXPECT_EQ(MaskText(SmallTankDiameterFactor(5), "####.####"), ".4838");
+    EXPECT_EQ(MaskText(RimSealLossFactor(1.2, 3, 1.5), "##.####"), "20.9043");
+    EXPECT_EQ(MaskText(VapourPressureFunction(30, 101.3), "##.####"), ".0876");
+}
+
+TEST(DerivedCoefficients, ThresholdsBelongToTheirOwnSide) {
+    EXPECT_EQ(TurnoverFactor(36), 1);        // up to and including 36
+    EXPECT_LT(TurnoverFactor(36.0001), 1);
+    EXPECT_EQ(SmallTankDiameterFactor(9.14), 1);  // 9.14 and more
+    EXPECT_LT(SmallTankDiameterFactor(9.13), 1);
+}
+
+TEST(DerivedCoefficients, FaultyArithmeticFails) {
+    EXPECT_THROW(TurnoverCount(100000, 0), StatementFailure);
+    EXPECT_THROW(VapourPressureFunction(30, 0), StatementFailure);       // Pa = 0
+    EXPECT_THROW(VapourPressureFunction(120, 101.3), StatementFailure);  // Py above Pa: root of a negative
+    EXPECT_THROW(RimSealLossFactor(1.2, -3, 1.5), StatementFailure);     // negative wind under a fractional power
+    EXPECT_NO_THROW(RimSealLossFactor(1.2, -3, 2));                      // a whole exponent is fine
+}
+
+struct LossCase {
+    const char* name;
+    double value;
+    const char* mask;
+    const char* expected;
+};
+
+class WorkedLosses : public testing::TestWithParam<LossCase> {};
+
+TEST_P(WorkedLosses, MatchTheGuidelineExamples) {
+    const LossCase& c = GetParam();
+    EXPECT_EQ(MaskText(NumberText(c.value), c.mask), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tanks, WorkedLosses,
+    testing::Values(LossCase{"DomeWorking", DomeRoofWorkingLoss(1, 1, 25, 1000, 64, 51.6), "####.###", "1.116"},
+                    LossCase{"FloatingWorking", FloatingRoofWorkingLoss(100000, 0.00257, 750, 20), "####.###", "38.55"},
+                    LossCase{"InternalWorking", InternalFloatingRoofWorkingLoss(100000, 0.00257, 750, 20, 4, 0.3),
+                             "####.###", "40.863"},
+                    LossCase{"DomeBreathing", DomeRoofBreathingLoss({30, 101.3, 5, 10, 1, 3.05, 1, 1, 20}),
+                             "####.###", "52.013"},
+                    LossCase{"FloatingBreathing", FloatingRoofBreathingLoss(10, 20.9043, 20, 0.0876, 64, 1), "##.####",
+                             "3562.3523"},
+                    // K8 0.45, Kc 22, D 20, Fm 10, Fd 0.5, Kd 3.66, P* .0876, Mv 64
+                    LossCase{"InternalBreathing", InternalFloatingRoofBreathingLoss(0.45, 22, 20, 10, 0.5, 3.66, 0.0876, 64),
+                             "##.####", "2982.0442"},
+                    // u above 172.5 turns the working loss negative, and it is shown so
+                    LossCase{"DomeWorkingHeavyVapour", DomeRoofWorkingLoss(1, 1, 25, 1000, 200, 51.6), "####.###",
+                             "-4.405"}),
+    [](const testing::TestParamInfo<LossCase>& info) { return info.param.name; });
+
+TEST(Losses, DivisionsByZeroFail) {
+    EXPECT_THROW(DomeRoofWorkingLoss(1, 1, 25, 1000, 172.5, 51.6), StatementFailure);  // 690 - 4u = 0
+    EXPECT_THROW(DomeRoofWorkingLoss(1, 1, 25, 1000, 64, 0), StatementFailure);
+    EXPECT_THROW(FloatingRoofWorkingLoss(100000, 0.00257, 750, 0), StatementFailure);
+    EXPECT_THROW(InternalFloatingRoofWorkingLoss(0, 0.00257, 750, 0, 4, 0.3), StatementFailure);
+    EXPECT_THROW(DomeRoofBreathingLoss({30, 30, 5, 10, 1, 3.05, 1, 1, 20}), StatementFailure);  // P = Pa
+    EXPECT_THROW(DomeRoofBreathingLoss({}), StatementFailure);  // every box empty: 0 / 0
+}
+
+TEST(Losses, NegativeBasesUnderFractionalPowersFail) {
+    EXPECT_THROW(DomeRoofBreathingLoss({120, 101.3, 5, 10, 1, 3.05, 1, 1, 20}), StatementFailure);  // P above Pa
+    EXPECT_THROW(DomeRoofBreathingLoss({30, 101.3, 5, -10, 1, 3.05, 1, 1, 20}), StatementFailure);  // ΔT
+    EXPECT_THROW(DomeRoofBreathingLoss({30, 101.3, -5, 10, 1, 3.05, 1, 1, 20}), StatementFailure);  // H
+    // A zero diameter is no fault: the loss is simply 0.
+    EXPECT_EQ(DomeRoofBreathingLoss({30, 101.3, 5, 10, 1, 3.05, 1, 1, 0}), 0);
+}
+
+TEST(Losses, OverflowFails) {
+    EXPECT_THROW(FloatingRoofBreathingLoss(1e300, 1, 1, 1e300, 64, 1), StatementFailure);
+}

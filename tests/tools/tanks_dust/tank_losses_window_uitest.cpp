@@ -1,0 +1,470 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "common/widgets/tool_window.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+
+const QString kWindow = "各类贮罐大小呼吸量计算1";
+const QString kProtectionTool = "卫生防护距离计算工具";
+const QString kDome = "拱顶罐", kFloating = "浮顶油罐", kInternal = "内浮顶油罐";
+
+QString box(int n) { return QStringLiteral("Text%1").arg(n); }
+
+}  // namespace
+
+class TankLossWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    QString text(int n) { return test::text(w_, box(n)); }
+    void set(int n, const QString& value) { test::setText(w_, box(n), value); }
+    void type(int n, const QString& value) {
+        QLineEdit* b = test::child<QLineEdit>(w_, box(n));
+        b->clear();
+        QTest::keyClicks(b, value);
+    }
+    QString caption(int label) { return test::child<QLabel>(w_, QStringLiteral("Label%1").arg(label))->text(); }
+    bool shown(int n) { return test::child<QLineEdit>(w_, box(n))->isVisible(); }
+    // A user pick from the list, which runs the switch.
+    void pick(const QString& item) {
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        const int i = combo->findText(item);
+        QVERIFY(i >= 0);
+        combo->setCurrentIndex(i);
+        emit combo->activated(i);
+    }
+    void doubleClick(int n) { QTest::mouseDClick(test::child<QLineEdit>(w_, box(n)), Qt::LeftButton); }
+    QWidget* openWindow(const QString& cls) { return ToolRegistry::instance().window(cls); }
+
+private slots:
+    void initTestCase() {
+        if (!ToolRegistry::instance().contains(kProtectionTool))
+            ToolRegistry::instance().add(
+                kProtectionTool, kProtectionTool,
+                [](ToolRegistry&) -> QWidget* { return new ToolWindow(kProtectionTool, kProtectionTool, 6000, 4000); },
+                /*placeholder=*/true);
+    }
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    // --- load and layout ------------------------------------------------
+
+    void loadsInTheStoredDomeRoofLayout() {
+        QCOMPARE(w_->windowTitle(), "Korrimet之贮罐呼吸量计算单行版");
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        QCOMPARE(combo->currentText(), kDome);
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(2), kInternal);
+        QCOMPARE(text(2), "100000");
+        QCOMPARE(text(8), "51.6");
+        for (int n : {1, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25})
+            QVERIFY2(text(n).isEmpty(), qPrintable(box(n)));
+        QCOMPARE(caption(18), "当地大气压             Pa[Kpa]：");
+        QCOMPARE(caption(6), "泵送液体入罐量         V1[m^3]：");
+        QVERIFY(shown(22));
+        QVERIFY(!shown(23) && !shown(24));
+        QVERIFY(!test::child<QLabel>(w_, "Label26")->isVisible());
+        QVERIFY(test::child<QPlainTextEdit>(w_, "Text26")->toPlainText().startsWith("本工具依据《石油库设计节能导则》编制！"));
+        QCOMPARE(test::child<QLineEdit>(w_, box(14))->toolTip(),
+                 "u不应大于172.5,(690-4Uy)会小于0,导致计算结果会出现负数!)");
+
+        pick(kDome);  // the switch spaces the captions anew
+        QCOMPARE(caption(18), "当地大气压             P1[Kpa]：");
+        QCOMPARE(caption(6), "泵送液体入罐量 V1        [m^3]：");
+        QCOMPARE(caption(9), "单位换算系数 K                ：");
+        QCOMPARE(test::child<QLineEdit>(w_, box(8))->toolTip(), "不可更改！");
+    }
+
+    void eachTankTypeShowsItsOwnRowsAndUnits() {
+        pick(kFloating);
+        for (int n : {5, 6, 7, 3, 4, 16, 17, 18, 19, 20, 21, 22, 23, 24}) QVERIFY2(shown(n), qPrintable(box(n)));
+        for (int n : {8, 9, 10, 11, 12, 13, 14}) QVERIFY2(!shown(n), qPrintable(box(n)));
+        QCOMPARE(caption(6), "油罐直径                 D [m]：");
+        QCOMPARE(caption(17), "密封耗损系数                Ft：");
+        QCOMPARE(caption(25), "浮盘附件总损耗系数          Ff：");
+        QCOMPARE(caption(16), "大呼吸量计算结果       [Kg/a]：");
+        QCOMPARE(caption(1), "贮罐全年无组织排放量为 [Kg/a]：");
+
+        pick(kInternal);
+        QVERIFY(shown(8) && shown(9));
+        QVERIFY(!shown(10) && !shown(14));
+        QCOMPARE(caption(9), "支柱个数                    Nc：");
+        QCOMPARE(caption(25), "浮盘附件总损耗系数          Fm：");
+        QCOMPARE(test::child<QLineEdit>(w_, box(9))->toolTip(), "若无支柱,请填写0");
+
+        pick(kDome);
+        for (int n : {5, 8, 10, 14, 3, 22}) QVERIFY2(shown(n), qPrintable(box(n)));
+        QVERIFY(!shown(23) && !shown(24));
+        QCOMPARE(text(8), "51.6");
+        QCOMPARE(caption(29), "小呼吸量计算结果       [m^3/a]：");
+        QCOMPARE(caption(1), "贮罐全年无组织排放量为 [m^3/a]：");
+    }
+
+    // --- derived coefficients -------------------------------------------
+
+    void typingTheVolumeUpdatesTurnoversFactorAndThroughTheLossTheTotal() {
+        set(10, "1");
+        set(12, "20");
+        set(13, "30");
+        QCOMPARE(text(11), "25.");
+        set(14, "64");
+        set(5, "1000");
+        type(7, "3000");
+        QCOMPARE(text(6), "33.333");
+        QCOMPARE(text(9), "1");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "1.116");
+        QCOMPARE(text(1), "1.116");
+
+        type(7, "2000");
+        QCOMPARE(text(6), "50.");
+        QCOMPARE(text(9), ".767");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), ".856");
+        QCOMPARE(text(1), ".856");
+
+        set(2, "50000");  // Q alone recomputes nothing
+        QCOMPARE(text(6), "50.");
+    }
+
+    void turnoverFactorIsOneUpToThirtySixAndKeepsItsValueForNoNumber() {
+        set(6, "36");
+        QCOMPARE(text(9), "1");
+        set(6, "36.5");
+        QCOMPARE(text(9), ".989");
+        set(6, "");
+        QCOMPARE(text(9), ".989");
+        set(6, "x3");
+        QCOMPARE(text(9), ".989");
+    }
+
+    void aZeroOrMissingVolumeLeavesTurnoversAsTheyWere() {
+        set(7, "3000");
+        set(7, "0");
+        QCOMPARE(text(6), "33.333");
+        set(7, "");
+        QCOMPARE(text(6), "33.333");
+    }
+
+    void meanPressureAndSmallTankFactor() {
+        set(12, "20");
+        set(13, "30");
+        QCOMPARE(text(11), "25.");
+        set(12, "");
+        set(13, "");
+        QCOMPARE(text(11), ".");
+        set(22, "9.14");
+        QCOMPARE(text(21), "1");
+        set(22, "5");
+        QCOMPARE(text(21), ".4838");
+        set(22, "12");
+        QCOMPARE(text(21), "1");
+    }
+
+    void floatingRoofDerivesSealLossAndVapourFunction() {
+        set(4, "1.2");  // under 拱顶罐 these derive nothing
+        set(16, "3");
+        set(17, "1.5");
+        set(23, "30");
+        set(24, "101.3");
+        QCOMPARE(text(3), "");
+        QCOMPARE(text(18), "");
+
+        pick(kFloating);
+        set(4, "1.2");
+        set(16, "3");
+        set(17, "1.5");
+        QCOMPARE(text(3), "20.9043");
+        set(23, "30");
+        set(24, "101.3");
+        QCOMPARE(text(18), ".0876");
+
+        set(16, "-3");  // negative wind under a fractional power: empty result
+        QCOMPARE(text(3), ".");
+        set(23, "120");  // Py above Pa
+        QCOMPARE(text(18), ".");
+        set(24, "0");
+        QCOMPARE(text(18), ".");
+    }
+
+    void aTypedTypeMatchingNoItemDerivesOnlyThePressure() {
+        set(5, "1000");
+        set(10, "1");
+        set(14, "64");
+        set(12, "20");
+        set(13, "30");
+        set(7, "3000");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "1.116");
+        set(25, "");
+        QCOMPARE(text(1), "1.116");
+
+        test::setComboText(w_, "Combo1", "球罐");
+        MessageRecorder messages;
+        set(7, "2000");
+        QCOMPARE(text(6), "33.333");
+        set(22, "5");
+        QCOMPARE(text(21), "");
+        set(25, "3");
+        QCOMPARE(text(1), "1.116");
+        test::click(w_, "Command2");
+        test::click(w_, "Command3");
+        QCOMPARE(text(15), "1.116");
+        QCOMPARE(text(25), "3");
+        for (int n : {10, 6, 3, 4, 16, 17, 18, 19, 20, 21, 22, 23}) doubleClick(n);
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(!openWindow("tlxs"));
+        set(12, "40");
+        QCOMPARE(text(11), "35.");
+    }
+
+    // --- the switch -----------------------------------------------------
+
+    void switchingClearsTheWorkingSideAndTheBoxesWhoseMeaningChanges() {
+        pick(kFloating);
+        for (int n : {5, 6, 7}) set(n, "7");
+        set(2, "5");
+        set(22, "10");   // Ff
+        set(19, "64");   // Mv
+        set(20, "20");   // D
+        set(23, "30");   // Py
+        set(24, "101.3");
+        QCOMPARE(text(18), ".0876");
+        set(4, "1.2");
+        set(16, "3");
+        set(17, "1.5");
+        set(21, "1");    // Kc, the product factor
+        test::click(w_, "Command3");
+        QVERIFY(!text(25).isEmpty());
+        QVERIFY(!text(1).isEmpty());
+
+        pick(kFloating);  // the same type again keeps the breathing side
+        for (int n : {5, 6, 7}) QCOMPARE(text(n), "");
+        QCOMPARE(text(2), "100000");
+        QCOMPARE(text(1), "");
+        QCOMPARE(text(3), "20.9043");
+        QVERIFY(!text(25).isEmpty());
+
+        pick(kInternal);
+        // Kept: the same quantity under both floating roofs.
+        QCOMPARE(text(18), ".0876");
+        QCOMPARE(text(19), "64");
+        QCOMPARE(text(20), "20");
+        QCOMPARE(text(22), "10");
+        QCOMPARE(text(23), "30");
+        QCOMPARE(text(24), "101.3");
+        // Cleared: Ft is no Fd, Kt no Kd, V no Kc, n no K8, Kc no Fc; the old result is gone.
+        for (int n : {3, 4, 16, 17, 21, 25}) QVERIFY2(text(n).isEmpty(), qPrintable(box(n)));
+        QCOMPARE(text(1), "");
+        QCOMPARE(text(11), ".");  // Py recomputed from two cleared boxes
+
+        set(18, "9");
+        pick(kDome);
+        for (int n : {3, 4, 16, 17, 18, 19, 20, 21, 22, 25}) QVERIFY2(text(n).isEmpty(), qPrintable(box(n)));
+        pick(kFloating);
+        QCOMPARE(text(18), ".0876");  // P* follows the Py and Pa still held
+        QCOMPARE(text(3), "");
+    }
+
+    // --- compute buttons ------------------------------------------------
+
+    void workingLossesOfTheFloatingRoofs() {
+        pick(kFloating);
+        set(5, "20");
+        set(6, "0.00257");
+        set(7, "750");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "38.55");
+        QCOMPARE(text(1), "38.55");
+        pick(kInternal);
+        set(5, "20");
+        set(6, "0.00257");
+        set(7, "750");
+        set(8, "4");
+        set(9, "0.3");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "40.863");
+        set(5, "0");  // division by zero: the previous loss stays
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "40.863");
+    }
+
+    void domeWorkingLossKeepsItsValueOnAFailureAndGoesNegativeForHeavyVapour() {
+        set(9, "1");
+        set(10, "1");
+        set(11, "25");
+        set(14, "64");
+        set(5, "1000");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "1.116");
+        set(5, "");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "1.116");
+        set(5, "1000");
+        set(14, "172.5");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "1.116");
+        set(14, "200");
+        test::click(w_, "Command2");
+        QCOMPARE(text(15), "-4.405");
+    }
+
+    void domeBreathingLossReadsLeadingNumbersAndShowsAPointOnFailure() {
+        test::click(w_, "Command3");  // every box empty: 0 / 0
+        QCOMPARE(text(25), ".");
+        QCOMPARE(text(1), ".");
+        const QList<QPair<int, QString>> inputs{{3, "30"}, {4, "101.3kPa"}, {16, "5"}, {17, "10"}, {18, "1"},
+                                                {19, "3.05"}, {20, "1"}, {21, "1"}};
+        for (const auto& [n, v] : inputs) set(n, v);
+        set(22, "20");  // D of 9.14 or more: C1 becomes 1
+        QCOMPARE(text(21), "1");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), "52.013");
+        QCOMPARE(text(1), "52.013");  // the working loss is empty and counts as 0
+        set(3, "101.3");  // P equals Pa
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), ".");
+    }
+
+    void floatingRoofBreathingLosses() {
+        pick(kFloating);
+        set(22, "10");
+        set(3, "20.9043");
+        set(20, "20");
+        set(18, ".0876");
+        set(19, "64");
+        set(21, "1");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), "3562.3523");
+        QCOMPARE(text(1), "3562.352");
+        set(21, "");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), ".");
+
+        pick(kInternal);
+        set(3, "0.5");   // Fd
+        set(4, "3.66");  // Kd
+        set(16, "22");   // Kc, rim seal
+        set(17, "0.45"); // K8
+        set(18, ".0876");
+        set(22, "10");   // Fm, the fittings term
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), "2982.0442");
+        set(21, "5");  // the column diameter box takes no part
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), "2982.0442");
+        set(22, "");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), ".");
+    }
+
+    // --- double-click help ----------------------------------------------
+
+    void doubleClickHelpFollowsTheTankType() {
+        struct Expect {
+            int box;
+            const char* dome;
+            const char* floating;
+            const char* internal;
+        };
+        // "=name": opens that table; otherwise the start of the message; "" nothing.
+        const Expect matrix[] = {
+            {10, "汽油K1=1", "", ""},
+            {6, "", "若装气油的贮罐", "若装气油的贮罐"},
+            {3, "", "要求输入密封相关系数Kt", "Fd顶板焊接系数"},
+            {4, "", "=mfxs", "顶板接缝系数Kd"},
+            {16, "", "", "=边圈密封损耗系数"},
+            {17, "=tlxs", "=mfxs", "单位换算系数K8=0.45"},
+            {18, "=tlxs", "蒸汽压函数无量纲", "蒸汽压函数无量纲"},
+            {19, "单位换算系数,K2=3.05", "", ""},
+            {20, "汽油K3=1", "", ""},
+            {21, "小直径油罐修正系数C1", "油品系数，原油Kc=0.4", "内浮顶油罐小呼吸量"},
+            {22, "", "Ff浮盘附件", "Ff浮盘附件"},
+            {23, "", "油品液面的平均蒸汽压", "油品液面的平均蒸汽压"},
+            {5, "", "", ""},
+            {7, "", "", ""},
+            {2, "", "", ""},
+        };
+        const QString types[] = {kDome, kFloating, kInternal};
+        for (int t = 0; t < 3; ++t) {
+            pick(types[t]);
+            for (const Expect& e : matrix) {
+                const QString expected = QString::fromUtf8(t == 0 ? e.dome : t == 1 ? e.floating : e.internal);
+                MessageRecorder messages;
+                const int windowsBefore = ToolRegistry::instance().openWindows().size();
+                doubleClick(e.box);
+                const QString where = types[t] + " " + box(e.box);
+                if (expected.startsWith('=')) {
+                    QVERIFY2(messages.messages().isEmpty(), qPrintable(where));
+                    QVERIFY2(openWindow(expected.mid(1)), qPrintable(where));
+                    openWindow(expected.mid(1))->close();
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                } else if (expected.isEmpty()) {
+                    QVERIFY2(messages.messages().isEmpty(), qPrintable(where));
+                    QCOMPARE(ToolRegistry::instance().openWindows().size(), windowsBefore);
+                } else {
+                    QCOMPARE(messages.messages().size(), 1);
+                    QVERIFY2(messages.messages().first().startsWith(expected), qPrintable(where));
+                }
+            }
+        }
+    }
+
+    void tableWindowsOpenOnceAndAnewAfterClosing() {
+        doubleClick(18);
+        QWidget* first = openWindow("tlxs");
+        QVERIFY(first);
+        doubleClick(18);
+        QCOMPARE(openWindow("tlxs"), first);
+        int tables = 0;
+        for (QWidget* w : ToolRegistry::instance().openWindows()) tables += w->objectName() == "tlxs";
+        QCOMPARE(tables, 1);
+
+        pick(kFloating);
+        doubleClick(4);
+        QWidget* seals = openWindow("mfxs");
+        doubleClick(17);
+        QCOMPARE(openWindow("mfxs"), seals);
+        seals->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!openWindow("mfxs"));
+        doubleClick(17);
+        QVERIFY(openWindow("mfxs"));
+    }
+
+    // --- the other window -----------------------------------------------
+
+    void theButtonOpensTheProtectionDistanceToolPassingNothing() {
+        set(5, "1000");
+        test::click(w_, "Command1");
+        QWidget* tool = openWindow(kProtectionTool);
+        QVERIFY(tool);
+        test::click(w_, "Command1");
+        QCOMPARE(openWindow(kProtectionTool), tool);
+        QCOMPARE(text(5), "1000");
+    }
+
+    void reopeningLoadsTheStoredState() {
+        pick(kInternal);
+        set(5, "20");
+        set(16, "22");
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QCOMPARE(test::child<QComboBox>(w_, "Combo1")->currentText(), kDome);
+        QCOMPARE(text(5), "");
+        QCOMPARE(text(16), "");
+        QCOMPARE(text(8), "51.6");
+        QCOMPARE(caption(6), "泵送液体入罐量         V1[m^3]：");
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(TankLossWindowTest)
+#include "tank_losses_window_uitest.moc"
