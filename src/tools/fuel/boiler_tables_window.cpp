@@ -19,23 +19,23 @@ public:
     static constexpr const char* kClassName = "锅炉排放的烟气量烟尘及SO2的计算";
     static constexpr const char* kCaption = "锅炉排放的烟气量、烟尘及SO2的计算";
 
-    BoilerTablesWindow() : ToolWindow(kClassName, kCaption, 7080, 5700) {
+    BoilerTablesWindow() : ToolWindow(kClassName, kCaption, 7380, 5700) {
         FormBuilder f = form();
-        QLabel* title = f.label("Label1", "锅炉排放的烟气量、烟尘及SO2计算", 0, 120, 7080, 360);
+        QLabel* title = f.label("Label1", "锅炉排放的烟气量、烟尘及SO2计算", 0, 120, 7380, 360);
         title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         title->setFont(songti(12, true));
 
-        tabs_ = f.place(new QTabBar, "TabStrip1", 120, 600, 6840, 360);
+        tabs_ = f.place(new QTabBar, "TabStrip1", 120, 600, 7140, 360);
         tabs_->addTab(kCoalTab);
         tabs_->addTab(kExcessAirTab);
         tabs_->setExpanding(false);
 
-        coal_ = f.frame("Frame1", QString(), 120, 960, 6840, 4620);
+        coal_ = f.frame("Frame1", QString(), 120, 960, 7140, 4620);
         FormBuilder inCoal(coal_);
-        pictureView(inCoal, "Image1", ":/fuel/pages/coal_composition.html", 120, 120, 6600, 4380);
-        excessAir_ = f.frame("Frame2", QString(), 120, 960, 6840, 4620);
+        pictureView(inCoal, "Image1", ":/fuel/pages/coal_composition.html", 120, 120, 6900, 4380);
+        excessAir_ = f.frame("Frame2", QString(), 120, 960, 7140, 4620);
         FormBuilder inExcessAir(excessAir_);
-        pictureView(inExcessAir, "Image2", ":/fuel/pages/boiler_excess_air.html", 120, 120, 6600, 4380);
+        pictureView(inExcessAir, "Image2", ":/fuel/pages/boiler_excess_air.html", 120, 120, 6900, 4380);
 
         excessAir_->setVisible(true);
         coal_->setVisible(false);
