@@ -34,25 +34,25 @@ QTextBrowser* pictureView(FormBuilder& form, const QString& name, const QString&
     return view;
 }
 
-PictureReferencePage::PictureReferencePage(const PictureSpec& spec)
-    : ToolWindow(spec.className, spec.caption, spec.clientWidth, spec.clientHeight) {
+PictureReferencePage::PictureReferencePage(const PicturePageRow& row)
+    : ToolWindow(row.className, row.caption, row.clientWidth, row.clientHeight) {
     // Unlike the calculators, a page keeps the sizable border.
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(twips(spec.clientWidth), twips(spec.clientHeight));
+    resize(twips(row.clientWidth), twips(row.clientHeight));
 
     FormBuilder f = form();
-    picture_ = pictureView(f, QStringLiteral("Image1"), spec.page, 0, 0, spec.pictureWidth, spec.pictureHeight);
+    picture_ = pictureView(f, QStringLiteral("Image1"), row.page, 0, 0, row.pictureWidth, row.pictureHeight);
 
-    if (!spec.label.isEmpty()) {
-        int top = spec.pictureHeight + kLabelGap;
-        f.label(QStringLiteral("Label1"), spec.label, 120, top, spec.clientWidth - 240,
-                qMax(kLabelHeight, spec.clientHeight - top - kLabelGap));
+    if (!row.label.isEmpty()) {
+        int top = row.pictureHeight + kLabelGap;
+        f.label(QStringLiteral("Label1"), row.label, 120, top, row.clientWidth - 240,
+                qMax(kLabelHeight, row.clientHeight - top - kLabelGap));
     }
 }
 
-QList<PictureSpec> parsePictureIndex(const QString& text, QStringList* errors) {
-    QList<PictureSpec> specs;
+QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors) {
+    QList<PicturePageRow> rows;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
@@ -65,7 +65,7 @@ QList<PictureSpec> parsePictureIndex(const QString& text, QStringList* errors) {
             fail(QStringLiteral("%1 fields, not %2").arg(f.size()).arg(kFields));
             continue;
         }
-        PictureSpec s;
+        PicturePageRow s;
         s.className = f[0].trimmed();
         s.caption = f[1].trimmed();
         bool ok = true;
@@ -85,27 +85,27 @@ QList<PictureSpec> parsePictureIndex(const QString& text, QStringList* errors) {
             fail(QStringLiteral("no class name or no page"));
             continue;
         }
-        specs.append(s);
+        rows.append(s);
     }
-    return specs;
+    return rows;
 }
 
-QList<PictureSpec> storedPictureSpecs(QStringList* errors) {
-    QList<PictureSpec> specs;
+QList<PicturePageRow> storedPicturePageRows(QStringList* errors) {
+    QList<PicturePageRow> rows;
     const QDir folder(kIndexFolder);
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
         QStringList fileErrors;
-        specs += parsePictureIndex(resourceText(folder.filePath(name)), &fileErrors);
+        rows += parsePictureIndex(resourceText(folder.filePath(name)), &fileErrors);
         if (errors)
             for (const QString& e : fileErrors) errors->append(name + QStringLiteral(", ") + e);
     }
-    return specs;
+    return rows;
 }
 
-void registerPicturePages(const QList<PictureSpec>& specs) {
-    for (const PictureSpec& spec : specs)
-        ToolRegistry::instance().add(spec.className, spec.caption,
-                                     [spec](ToolRegistry&) -> QWidget* { return new PictureReferencePage(spec); });
+void registerPicturePages(const QList<PicturePageRow>& rows) {
+    for (const PicturePageRow& row : rows)
+        ToolRegistry::instance().add(row.className, row.caption,
+                                     [row](ToolRegistry&) -> QWidget* { return new PictureReferencePage(row); });
 }
 
 }  // namespace korrimet
@@ -114,7 +114,7 @@ void registerPicturePages(const QList<PictureSpec>& specs) {
 // resource is in place, whatever the order of static initialisation.
 static void registerStoredPictures() {
     QStringList errors;
-    korrimet::registerPicturePages(korrimet::storedPictureSpecs(&errors));
+    korrimet::registerPicturePages(korrimet::storedPicturePageRows(&errors));
     for (const QString& e : errors) qWarning("picture page index %s", qPrintable(e));
 }
 Q_COREAPP_STARTUP_FUNCTION(registerStoredPictures)

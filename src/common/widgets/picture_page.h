@@ -11,7 +11,7 @@ namespace korrimet {
 
 // One reference page: a stored table drawn at a fixed place and size, with
 // an optional source line below it. Sizes in twips.
-struct PictureSpec {
+struct PicturePageRow {
     QString className;
     QString caption;
     int clientWidth = 0;
@@ -34,7 +34,7 @@ QTextBrowser* pictureView(FormBuilder& form, const QString& name, const QString&
 class PictureReferencePage : public ToolWindow {
     Q_OBJECT
 public:
-    explicit PictureReferencePage(const PictureSpec& spec);
+    explicit PictureReferencePage(const PicturePageRow& row);
 
     QTextBrowser* picture() const { return picture_; }
 
@@ -47,13 +47,13 @@ private:
 //   class | caption | client width | client height | picture width | picture height | page | label
 // Blank lines and lines starting with "#" are skipped; a malformed line is
 // reported in `errors` and skipped.
-QList<PictureSpec> parsePictureIndex(const QString& text, QStringList* errors = nullptr);
+QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors = nullptr);
 
 // The pages of every index under ":/picture_pages/", in file then line order.
-QList<PictureSpec> storedPictureSpecs(QStringList* errors = nullptr);
+QList<PicturePageRow> storedPicturePageRows(QStringList* errors = nullptr);
 
 // Registers each page as a tool window under its class name. The stored
 // indexes are registered by themselves when the application starts.
-void registerPicturePages(const QList<PictureSpec>& specs);
+void registerPicturePages(const QList<PicturePageRow>& rows);
 
 }  // namespace korrimet

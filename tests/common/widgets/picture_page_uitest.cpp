@@ -14,7 +14,7 @@ using namespace korrimet;
 namespace {
 const QString kTable = ":/fuel/pages/coal_ash.html";
 
-PictureSpec spec(int pictureWidth, int pictureHeight, const QString& label = {}) {
+PicturePageRow row(int pictureWidth, int pictureHeight, const QString& label = {}) {
     return {"测试页", "测试页标题", 4500, 3000, pictureWidth, pictureHeight, kTable, label};
 }
 }  // namespace
@@ -26,44 +26,44 @@ private slots:
 
     void indexLinesBecomePages() {
         QStringList errors;
-        const auto specs = parsePictureIndex(
+        const auto rows = parsePictureIndex(
             "# class | caption | w | h | pw | ph | page | label\n"
             "\n"
             "甲 | 甲页 | 3000 | 2000 | 2900 | 1800 | :/a.html |\n"
             "  乙 | 乙页 |4500|3000|4500|2500| :/b.html | 来源：《手册》P1  \r\n",
             &errors);
         QVERIFY(errors.isEmpty());
-        QCOMPARE(specs.size(), 2);
-        QCOMPARE(specs[0].className, "甲");
-        QCOMPARE(specs[0].pictureWidth, 2900);
-        QVERIFY(specs[0].label.isEmpty());
-        QCOMPARE(specs[1].className, "乙");
-        QCOMPARE(specs[1].clientHeight, 3000);
-        QCOMPARE(specs[1].page, ":/b.html");
-        QCOMPARE(specs[1].label, "来源：《手册》P1");
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].className, "甲");
+        QCOMPARE(rows[0].pictureWidth, 2900);
+        QVERIFY(rows[0].label.isEmpty());
+        QCOMPARE(rows[1].className, "乙");
+        QCOMPARE(rows[1].clientHeight, 3000);
+        QCOMPARE(rows[1].page, ":/b.html");
+        QCOMPARE(rows[1].label, "来源：《手册》P1");
     }
 
     void malformedIndexLinesAreReportedAndSkipped() {
         QStringList errors;
-        const auto specs = parsePictureIndex(
+        const auto rows = parsePictureIndex(
             "甲 | 甲页 | 3000 | 2000 | 2900 | 1800 | :/a.html\n"          // a field short
             "乙 | 乙页 | 3000 | 两千 | 2900 | 1800 | :/b.html |\n"         // not a number
             "丙 | 丙页 | 3000 | 2000 | 0 | 1800 | :/c.html |\n"            // no size
             " | 丁页 | 3000 | 2000 | 2900 | 1800 | :/d.html |\n"           // no class
             "戊 | 戊页 | 3000 | 2000 | 2900 | 1800 | :/e.html | 注 |\n",   // a field too many
             &errors);
-        QVERIFY(specs.isEmpty());
+        QVERIFY(rows.isEmpty());
         QCOMPARE(errors.size(), 5);
         QVERIFY(errors[1].startsWith("line 2:"));
     }
 
     void everyStoredIndexIsSoundAndRegistered() {
         QStringList errors;
-        const auto specs = storedPictureSpecs(&errors);
+        const auto rows = storedPicturePageRows(&errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
-        QVERIFY(!specs.isEmpty());
+        QVERIFY(!rows.isEmpty());
         QSet<QString> names;
-        for (const PictureSpec& s : specs) {
+        for (const PicturePageRow& s : rows) {
             QVERIFY2(!names.contains(s.className), qPrintable(s.className));
             names.insert(s.className);
             QVERIFY2(!resourceText(s.page).isEmpty(), qPrintable(s.page));
@@ -73,7 +73,7 @@ private slots:
     }
 
     void thePictureKeepsItsPlaceAndSizeWhenTheWindowIsResized() {
-        PictureReferencePage page(spec(4350, 2550));
+        PictureReferencePage page(row(4350, 2550));
         page.show();
         QTextBrowser* picture = test::child<QTextBrowser>(&page, "Image1");
         const QRect at(0, 0, 290, 170);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void aTableTallerThanItsPictureIsCutOffNotScrolled() {
-        PictureReferencePage page(spec(4350, 600));
+        PictureReferencePage page(row(4350, 600));
         page.show();
         QTextBrowser* picture = test::child<QTextBrowser>(&page, "Image1");
         QVERIFY(!test::fitsItsView(picture));
@@ -99,17 +99,17 @@ private slots:
     }
 
     void theSourceLineStandsBelowThePicture() {
-        PictureReferencePage withSource(spec(4350, 2400, "数据来源：《手册》P298"));
+        PictureReferencePage withSource(row(4350, 2400, "数据来源：《手册》P298"));
         QLabel* label = test::child<QLabel>(&withSource, "Label1");
         QCOMPARE(label->text(), "数据来源：《手册》P298");
         QVERIFY(label->geometry().top() >= test::child<QTextBrowser>(&withSource, "Image1")->geometry().bottom());
         QVERIFY(label->geometry().bottom() <= withSource.height());
-        PictureReferencePage without(spec(4350, 2400));
+        PictureReferencePage without(row(4350, 2400));
         QVERIFY(!without.findChild<QLabel*>("Label1"));
     }
 
     void registeredPagesOpenAsOneInstance() {
-        registerPicturePages({spec(4350, 2550)});
+        registerPicturePages({row(4350, 2550)});
         QWidget* first = test::openTool("测试页");
         QCOMPARE(first->windowTitle(), "测试页标题");
         QCOMPARE(test::openTool("测试页"), first);
