@@ -1,0 +1,163 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "燃煤烟尘量";
+const QStringList kResults = {"Text6", "Text10", "Text14", "Text11"};
+const QString kHint = " 当计算结果为0或未知时,请检查你的输入的参数,参数里是否有非数字输入或是0输入!";
+}  // namespace
+
+class CoalFiringWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    // Types over the whole text of a box, one key at a time, as the user does.
+    void retype(const QString& box, const QString& text) {
+        auto* edit = test::child<QLineEdit>(w_, box);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    void clickBox(const QString& box) { QTest::mouseClick(test::child<QLineEdit>(w_, box), Qt::LeftButton); }
+    // Marks every result box, so a recomputation shows where it happened.
+    void markResults() {
+        for (const QString& r : kResults) test::setText(w_, r, "x");
+    }
+    QStringList results() {
+        QStringList texts;
+        for (const QString& r : kResults) texts << test::text(w_, r);
+        return texts;
+    }
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void opensWithDefaultsAndNothingComputed() {
+        QCOMPARE(w_->windowTitle(), "燃煤污染物排放量");
+        QCOMPARE(w_->size(), QSize(669, 434));
+        QCOMPARE(test::text(w_, "Text1"), "300");
+        QCOMPARE(test::text(w_, "Text5"), "83.3");
+        QCOMPARE(test::text(w_, "Text9"), "0.24");
+        QCOMPARE(results(), QStringList({"", "", "", ""}));
+        auto* method = test::child<QPlainTextEdit>(w_, "Text15");
+        QVERIFY(method->isReadOnly());
+        QVERIFY(method->toPlainText().startsWith("    按照国家环保总局"));
+        QVERIFY(method->toPlainText().contains("\n衡算的规定，制定本办法。\n"));
+        QVERIFY(method->toPlainText().endsWith("    η3 --燃煤中氮的转化率，%。\n"));
+    }
+
+    void clickingAResultComputesOnlyThatResult() {
+        clickBox("Text14");
+        QCOMPARE(results(), QStringList({"", "", "16776.", ""}));
+    }
+
+    void retypingTheCoalMassComputesAllFour() {
+        retype("Text1", "300");
+        QCOMPARE(results(), QStringList({"3578.57", "115.2", "16776.", "4126.18"}));
+    }
+
+    void eachInputRecomputesOnlyTheResultsThatUseIt() {
+        markResults();
+        retype("Text9", "1");
+        QCOMPARE(results(), QStringList({"x", "480.", "x", "x"}));
+        markResults();
+        retype("Text8", "50");
+        QCOMPARE(results(), QStringList({"x", "2400.", "x", "x"}));
+        markResults();
+        retype("Text12", "90");
+        QCOMPARE(results(), QStringList({"x", "x", "18873.", "x"}));
+        markResults();
+        retype("Text13", "4");
+        QCOMPARE(results(), QStringList({"x", "x", "25164.", "x"}));
+        markResults();
+        retype("Text7", "25");
+        QCOMPARE(results(), QStringList({"x", "x", "x", "2292.43"}));
+        markResults();
+        for (const char* box : {"Text2", "Text3", "Text4", "Text5"}) {
+            retype(box, test::text(w_, box));
+            QCOMPARE(results(), QStringList({"3578.57", "x", "x", "x"}));
+        }
+    }
+
+    void aFailedFormulaShowsThePointAndSparesTheOthers() {
+        retype("Text1", "300");
+        retype("Text4", "100");  // all of the soot combustible: zero divisor
+        QCOMPARE(results(), QStringList({".", "115.2", "16776.", "4126.18"}));
+        retype("Text4", "30");
+        retype("Text5", "100");  // a perfect collector: no soot
+        QCOMPARE(test::text(w_, "Text6"), ".");
+        retype("Text9", "abc");
+        QCOMPARE(results(), QStringList({".", ".", "16776.", "4126.18"}));
+    }
+
+    void anEmptyCoalMassEmptiesEveryResultToThePoint() {
+        retype("Text1", "");
+        QCOMPARE(results(), QStringList({".", ".", ".", "."}));
+        retype("Text8", "80");
+        QCOMPARE(test::text(w_, "Text10"), ".");
+        markResults();
+        clickBox("Text6");
+        QCOMPARE(results(), QStringList({".", "x", "x", "x"}));
+    }
+
+    void largeResultsKeepEveryIntegerDigit() {
+        retype("Text1", "10000000");
+        QCOMPARE(test::text(w_, "Text14"), "559200000.");
+        retype("Text1", "-300");
+        QCOMPARE(test::text(w_, "Text6"), "-3578.57");
+    }
+
+    void typingIntoAResultChangesNothingUntilItIsClicked() {
+        retype("Text1", "300");
+        retype("Text10", "999");
+        QCOMPARE(results(), QStringList({"3578.57", "999", "16776.", "4126.18"}));
+        clickBox("Text10");
+        QCOMPARE(test::text(w_, "Text10"), "115.2");
+    }
+
+    void reopeningShowsTheDefaultsAgain() {
+        retype("Text1", "12");
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QCOMPARE(test::text(w_, "Text1"), "300");
+        QCOMPARE(results(), QStringList({"", "", "", ""}));
+    }
+
+    void hintButtonsShowTheCheckYourInputsHint() {
+        MessageRecorder messages;
+        for (const char* button : {"Command9", "Command10", "Command11", "Command12"}) test::click(w_, button);
+        QCOMPARE(messages.messages(), QStringList({kHint, kHint, kHint, kHint}));
+        QCOMPARE(results(), QStringList({"", "", "", ""}));
+    }
+
+    void pageButtonsOpenTheirPagesOnce() {
+        const QList<std::pair<QString, QString>> buttons = {
+            {"Command1", "煤中灰分含量"},       {"Command2", "灰分中烟尘的含量"},
+            {"Command3", "烟尘中可燃物含量"},   {"Command8", "各种除尘器的效率"},
+            {"Command4", "煤的全硫分含量"},     {"Command5", "燃煤中氮NOX转化率"},
+            {"Command6", "燃煤燃烧不完全值和含碳量QC"},
+        };
+        auto& registry = ToolRegistry::instance();
+        for (const auto& [button, page] : buttons) {
+            test::click(w_, button);
+            QVERIFY2(registry.window(page) && registry.window(page)->isVisible(), qPrintable(page));
+        }
+        QWidget* carbon = registry.window("燃煤燃烧不完全值和含碳量QC");
+        test::click(w_, "Command7");
+        QCOMPARE(registry.window("燃煤燃烧不完全值和含碳量QC"), carbon);
+        QCOMPARE(registry.openWindows().size(), 8);  // the calculator and seven pages
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(CoalFiringWindowTest)
+#include "coal_firing_window_uitest.moc"
