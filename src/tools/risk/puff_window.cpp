@@ -52,6 +52,7 @@ public:
         close_ = f2.label("Label13", ")=", 4860, 870, 300, 300);
         result_ = f2.textBox("Text7", 5400, 840, 2400, 330);
         for (QLabel* l : {open_, pointLabel_, close_}) l->setWordWrap(false);
+        layOutPointRow();
 
         FormBuilder f4(f.frame("Frame4", "下风向临界点距离L（X,0,0）的计算", 120, 3840, 9360, 1380));
         field(f4, 15, 11, 0, 0, "请输入临界浓度（mg/M^3)：", "0.03");
@@ -64,8 +65,8 @@ public:
         QLineEdit* stepX = field(f3, 12, 16, 1, 0, "纵向网格（XL）：", "500");
         QLineEdit* rangeY = field(f3, 14, 17, 0, 1, "横向范围（Y）：", "1000");
         QLineEdit* stepY = field(f3, 11, 18, 1, 1, "横向网格（YL）：", "100");
-        rangeX->setToolTip("下风向距离");
-        stepX->setToolTip("下风向网格");
+        for (const char* name : {"Text13", "Label15"}) control<QWidget>(name)->setToolTip("下风向距离");
+        for (const char* name : {"Text12", "Label16"}) control<QWidget>(name)->setToolTip("下风向网格");
         // The grid run is not wired yet: the button is in place and does nothing.
         f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
         QPushButton* help = f3.button("Command3", "用前请查看帮助", 7080, 1290, 2040, 400);
@@ -103,8 +104,17 @@ private:
 
     void relabelPoint() {
         pointLabel_->setText(pointX_->text() + "," + pointY_->text() + ",0");
-        pointLabel_->adjustSize();
-        close_->move(pointLabel_->geometry().right() + 1, close_->y());
+        layOutPointRow();
+    }
+
+    // "C(", the point and ")=" read as one caption, however long the point.
+    void layOutPointRow() {
+        QLabel* previous = nullptr;
+        for (QLabel* l : {open_, pointLabel_, close_}) {
+            l->adjustSize();
+            if (previous) l->move(previous->geometry().right() + 1, l->y());
+            previous = l;
+        }
     }
 
     // The scale comes from the x range whichever box changed; a range without

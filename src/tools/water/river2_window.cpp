@@ -141,9 +141,9 @@ public:
     static constexpr const char* kClassName = "河二帮助";
     static constexpr const char* kCaption = "河二帮助";
 
-    River2HelpWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 10200, 7200) {
+    River2HelpWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 12600, 7800) {
         FormBuilder f = form();
-        storedPage(f, "OLE1", ":/water/river2_help.html", 0, 0, 10200, 7200);
+        storedPage(f, "OLE1", ":/water/river2_help.html", 0, 0, 12600, 7800);
     }
 };
 
