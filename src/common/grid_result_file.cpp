@@ -1,0 +1,112 @@
+#include "common/grid_result_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "common/number_text.h"
+
+namespace korrimet {
+namespace {
+
+enum class LoopOutcome { Ok, Endless, TooMany };
+
+LoopOutcome loopValues(const GridLoop& loop, std::size_t limit, std::vector<double>& out) {
+    auto within = [&](double v) { return loop.step >= 0 ? !(v > loop.bound) : !(v < loop.bound); };
+    if (loop.step == 0) return within(loop.first) ? LoopOutcome::Endless : LoopOutcome::Ok;
+    // Counted before anything is stored. A step too small to move the value
+    // never ends either; the limit catches it.
+    std::size_t count = 0;
+    for (double v = loop.first; within(v); v += loop.step)
+        if (++count > limit) return LoopOutcome::TooMany;
+    out.reserve(count);
+    for (double v = loop.first; within(v); v += loop.step) out.push_back(v);
+    return LoopOutcome::Ok;
+}
+
+void appendDefaultText(std::string& out, double v) { out += NumberText(v); }
+
+}  // namespace
+
+GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, std::size_t cellLimit) {
+    GridPlan plan;
+    switch (loopValues(y, cellLimit, plan.ys)) {
+        case LoopOutcome::Endless: plan.status = GridPlan::Status::EndlessY; break;
+        case LoopOutcome::TooMany: plan.status = GridPlan::Status::TooLarge; break;
+        case LoopOutcome::Ok: break;
+    }
+    if (plan.status == GridPlan::Status::Ready) {
+        std::size_t rowLimit = cellLimit / std::max<std::size_t>(plan.ys.size(), 1);
+        switch (loopValues(x, rowLimit, plan.xs)) {
+            case LoopOutcome::Endless: plan.status = GridPlan::Status::EndlessX; break;
+            case LoopOutcome::TooMany: plan.status = GridPlan::Status::TooLarge; break;
+            case LoopOutcome::Ok: break;
+        }
+    }
+    if (plan.status != GridPlan::Status::Ready) {
+        plan.xs.clear();
+        plan.ys.clear();
+    }
+    return plan;
+}
+
+GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRowDone& rowDone) {
+    GridText result;
+    std::string& text = result.text;
+    text.reserve(16 + plan.ys.size() * 8 + plan.xs.size() * (12 + plan.ys.size() * 11));
+    text += "X=\\c/Y=;";
+    for (double y : plan.ys) {
+        text += "y=";
+        appendDefaultText(text, y);
+        text += ';';
+    }
+    text += '\r';
+    for (double x : plan.xs) {
+        text += "x=";
+        appendDefaultText(text, x);
+        text += ';';
+        for (double y : plan.ys) {
+            if (!cell(x, y, text)) {
+                if (result.failedCells == 0) {
+                    result.firstFailedX = x;
+                    result.firstFailedY = y;
+                }
+                ++result.failedCells;
+            }
+            text += ';';
+        }
+        if (rowDone) rowDone(x);
+        text += '\r';
+    }
+    text += "\r\n";
+    return result;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const fs::path part(path + ".part");
+    std::error_code ec;
+    auto fail = [&](const std::string& reason) {
+        fs::remove(part, ec);
+        fs::remove(target, ec);
+        if (error) *error = reason;
+        return false;
+    };
+
+    {
+        std::ofstream out(part, std::ios::binary | std::ios::trunc);
+        if (!out) return fail("cannot create " + part.string());
+        fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);
+        if (ec) return fail(ec.message());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) return fail("cannot write " + part.string());
+    }
+    fs::rename(part, target, ec);
+    if (ec) return fail(ec.message());
+    return true;
+}
+
+}  // namespace korrimet

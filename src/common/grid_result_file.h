@@ -1,0 +1,60 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korrimet {
+
+// One loop of a grid run. Bound and step are fixed when the loop starts; the
+// value begins at `first` and grows by adding the step, so a fractional step
+// accumulates its rounding. It runs while the value is not beyond the bound
+// (not above it for a step of 0 or more, not below it for a negative step).
+struct GridLoop {
+    double first = 0;
+    double bound = 0;
+    double step = 0;
+};
+
+// Beyond this many cells a result file is no longer a table anyone can use.
+inline constexpr std::size_t kGridCellLimit = 10'000'000;
+
+struct GridPlan {
+    enum class Status { Ready, EndlessX, EndlessY, TooLarge };
+    Status status = Status::Ready;
+    std::vector<double> xs;  // row values, in loop order
+    std::vector<double> ys;  // column values, in loop order
+};
+
+// The loop values of both axes, or the reason the run must be refused: a step
+// of 0 whose first value lies within the range never ends, and a grid of more
+// than `cellLimit` cells (rows count as cells when there are no columns) is
+// too large to write.
+GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, std::size_t cellLimit = kGridCellLimit);
+
+// Appends the text of cell (x, y), without its ";", and returns false when one
+// of its statements failed.
+using GridCell = std::function<bool(double x, double y, std::string& out)>;
+// Called after each row, with its x.
+using GridRowDone = std::function<void(double x)>;
+
+struct GridText {
+    std::string text;
+    std::size_t failedCells = 0;
+    double firstFailedX = 0, firstFailedY = 0;
+};
+
+// The whole file text: "X=\c/Y=;", a "y=" cell per column, a carriage return,
+// then per row "x=" and its cells, each closed by ";", and a carriage return;
+// the text ends with a carriage return and line feed. x and y are written in
+// their default double text.
+GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRowDone& rowDone = {});
+
+// Writes the bytes to a file beside `path` and renames it over `path`, so the
+// file is whole or absent: when the write fails, an older file at `path` is
+// removed too, so it cannot be taken for the new result. The file is readable
+// by its owner only. Returns false with a reason in `error`.
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+}  // namespace korrimet

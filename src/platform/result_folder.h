@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace korrimet {
+
+// The private folder where the model windows leave their result files, under
+// the user's application data location, readable by its owner only. Created
+// on first use; an empty path (with the reason in `error`) when it cannot be
+// made private, so that no result is written where others could read or
+// replace it.
+QString resultFolder(QString* error = nullptr);
+
+// The path of a result file in that folder; empty when there is no folder.
+QString resultFilePath(const QString& fileName, QString* error = nullptr);
+
+}  // namespace korrimet

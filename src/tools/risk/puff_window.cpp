@@ -1,0 +1,158 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <cmath>
+
+#include "common/widgets/loop_progress.h"
+#include "common/widgets/qt_text.h"
+#include "common/widgets/report_box.h"
+#include "common/widgets/stored_page.h"
+#include "common/widgets/tool_registry.h"
+#include "common/widgets/tool_window.h"
+#include "tools/risk/puff.h"
+
+namespace korrimet::risk {
+namespace {
+
+const QString kHelpWindow = QStringLiteral("风险评价之烟团帮助");
+
+class PuffWindow : public ToolWindow {
+public:
+    static constexpr const char* kClassName = "风险评价之烟团模式";
+    static constexpr const char* kCaption = "风险评价之多烟团模式计算";
+
+    PuffWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9600, 7440) {
+        FormBuilder f = form();
+        // Label and box in two columns of a frame, rows 480 twips apart.
+        auto field = [](FormBuilder& fb, int box, int label, int column, int row, const QString& caption,
+                        const QString& text) {
+            const int left = column == 0 ? 120 : 4800, top = 330 + row * 480;
+            fb.label(QStringLiteral("Label%1").arg(label), caption, left, top + 30, 3000, 300);
+            return fb.textBox(QStringLiteral("Text%1").arg(box), left + 3000, top, 1380, 330, text);
+        };
+
+        FormBuilder f1(f.frame("Frame1", "参数输入", 120, 60, 9360, 2280));
+        q_ = field(f1, 1, 1, 0, 0, "Q(事故期间烟团排放量:mg)：", "12000000");
+        sigmaX_ = field(f1, 2, 2, 0, 1, "σx(x方向扩散系数)：", "200");
+        sigmaY_ = field(f1, 3, 3, 0, 2, "σy(Y方向扩散系数)：", "200");
+        sigmaZ_ = field(f1, 4, 4, 0, 3, "σz(Z方向扩散系数)：", "100");
+        x0_ = field(f1, 8, 5, 1, 0, "X0(烟团中心坐标)：", "0");
+        y0_ = field(f1, 9, 6, 1, 1, "Y0(烟团中心坐标)：", "0");
+        z0_ = field(f1, 10, 8, 1, 2, "Z0(烟团中心坐标)：", "1");
+
+        FormBuilder f2(f.frame("Frame2", "下风向地面某点的空气中污染物的浓度C(X,Y,0)(mg/M^3)：", 120, 2400, 9360,
+                               1380));
+        pointX_ = field(f2, 18, 9, 0, 0, "X(下风向地面某点坐标X)：", "200");
+        pointY_ = field(f2, 17, 10, 1, 0, "Y(下风向地面某点坐标Y)：", "100");
+        QPushButton* point = f2.button("Command1", "计     算 ", 120, 810, 1800, 400);
+        open_ = f2.label("Label7", "C(", 2160, 870, 300, 300);
+        pointLabel_ = f2.label("Label12", "200,100,0", 2460, 870, 2400, 300);
+        close_ = f2.label("Label13", ")=", 4860, 870, 300, 300);
+        result_ = f2.textBox("Text7", 5400, 840, 2400, 330);
+        for (QLabel* l : {open_, pointLabel_, close_}) l->setWordWrap(false);
+        layOutPointRow();
+
+        FormBuilder f4(f.frame("Frame4", "下风向临界点距离L（X,0,0）的计算", 120, 3840, 9360, 1380));
+        field(f4, 15, 11, 0, 0, "请输入临界浓度（mg/M^3)：", "0.03");
+        f4.button("Command4", "计     算 ", 4920, 300, 1800, 400);
+        field(f4, 16, 14, 0, 1, "临界距离（M)：", "");
+        f4.button("Command5", "网格临界点坐标", 4920, 780, 1800, 400);
+
+        FormBuilder f3(f.frame("Frame3", "下风向地面网格点空气中污染物的浓度计算（mg/M^3)", 120, 5280, 9360, 1800));
+        QLineEdit* rangeX = field(f3, 13, 15, 0, 0, "纵向范围（X）：", "5000");
+        QLineEdit* stepX = field(f3, 12, 16, 1, 0, "纵向网格（XL）：", "500");
+        QLineEdit* rangeY = field(f3, 14, 17, 0, 1, "横向范围（Y）：", "1000");
+        QLineEdit* stepY = field(f3, 11, 18, 1, 1, "横向网格（YL）：", "100");
+        for (const char* name : {"Text13", "Label15"}) control<QWidget>(name)->setToolTip("下风向距离");
+        for (const char* name : {"Text12", "Label16"}) control<QWidget>(name)->setToolTip("下风向网格");
+        // The grid run is not wired yet: the button is in place and does nothing.
+        f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
+        QPushButton* help = f3.button("Command3", "用前请查看帮助", 7080, 1290, 2040, 400);
+        rangeX_ = rangeX;
+
+        bar_ = f.place(new LoopProgress, "ProgressBar1", 120, 7170, 9360, 195);
+
+        connect(point, &QPushButton::clicked, this, [this] { computePoint(); });
+        connect(help, &QPushButton::clicked, this, [] { OpenTool(kHelpWindow); });
+        connect(sigmaX_, &QLineEdit::textChanged, this, [this] { mirror(sigmaX_, sigmaY_); });
+        connect(sigmaY_, &QLineEdit::textChanged, this, [this] { mirror(sigmaY_, sigmaX_); });
+        for (QLineEdit* box : {pointX_, pointY_})
+            connect(box, &QLineEdit::textChanged, this, [this] { relabelPoint(); });
+        for (QLineEdit* box : {stepY, stepX, rangeX, rangeY})
+            connect(box, &QLineEdit::textChanged, this, [this] { resetBar(); });
+    }
+
+private:
+    void computePoint() {
+        const PuffTexts p{q_->text().toStdString(),     sigmaX_->text().toStdString(),
+                          sigmaY_->text().toStdString(), sigmaZ_->text().toStdString(),
+                          x0_->text().toStdString(),     y0_->text().toStdString(),
+                          z0_->text().toStdString()};
+        // A point coordinate that is no number leaves its factor, and so C, at 0.
+        auto x = TryParseNumber(pointX_->text(), Precision::Double);
+        auto y = TryParseNumber(pointY_->text(), Precision::Double);
+        const float c = x && y ? PuffConcentration(p, *x, *y) : 0.0f;
+        result_->setText(qtext(NumberText(c)));
+    }
+
+    // Setting the text a box already holds would only move its caret.
+    static void mirror(const QLineEdit* from, QLineEdit* to) {
+        if (to->text() != from->text()) to->setText(from->text());
+    }
+
+    void relabelPoint() {
+        pointLabel_->setText(pointX_->text() + "," + pointY_->text() + ",0");
+        layOutPointRow();
+    }
+
+    // "C(", the point and ")=" read as one caption, however long the point.
+    void layOutPointRow() {
+        QLabel* previous = nullptr;
+        for (QLabel* l : {open_, pointLabel_, close_}) {
+            l->adjustSize();
+            if (previous) l->move(previous->geometry().right() + 1, l->y());
+            previous = l;
+        }
+    }
+
+    // The scale comes from the x range whichever box changed; a range without
+    // a whole number of at least 1 cannot set it and leaves the bar as it is.
+    void resetBar() {
+        auto range = TryParseNumber(rangeX_->text(), Precision::Double);
+        if (!range) return;
+        const float max = static_cast<float>(std::floor(*range));
+        if (!(max >= 1) || !std::isfinite(max)) return;
+        bar_->setLoopMin(0);
+        bar_->setLoopMax(max);
+        bar_->setVisible(true);
+        bar_->setLoopValue(0);
+    }
+
+    QLineEdit *q_, *sigmaX_, *sigmaY_, *sigmaZ_, *x0_, *y0_, *z0_, *pointX_, *pointY_, *result_, *rangeX_;
+    QLabel *open_, *pointLabel_, *close_;
+    LoopProgress* bar_;
+};
+
+class PuffHelpWindow : public ToolWindow {
+public:
+    static constexpr const char* kClassName = "风险评价之烟团帮助";
+    static constexpr const char* kCaption = "风险评价之烟团计算帮助说明系统";
+
+    PuffHelpWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9000, 4200) {
+        FormBuilder f = form();
+        QTextEdit* box = f.richText("RichTextBox1", 0, 0, 9000, 4200);
+        QString text = resourceText(":/risk/puff_help.txt");
+        if (text.endsWith('\n')) text.chop(1);
+        setReport(box, text);
+    }
+};
+
+}  // namespace
+}  // namespace korrimet::risk
+
+using korrimet::risk::PuffHelpWindow;
+using korrimet::risk::PuffWindow;
+KORRIMET_REGISTER_TOOL(PuffWindow);
+KORRIMET_REGISTER_TOOL(PuffHelpWindow);

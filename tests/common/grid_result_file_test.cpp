@@ -1,0 +1,122 @@
+#include "common/grid_result_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/number_text.h"
+
+namespace korrimet {
+namespace {
+
+// A cell that names its point, so every byte of the layout is visible.
+bool pointCell(double x, double y, std::string& out) {
+    out += NumberText(x) + "|" + NumberText(y);
+    return true;
+}
+
+std::string gridText(GridLoop x, GridLoop y) { return BuildGridText(PlanGrid(x, y), pointCell).text; }
+
+TEST(GridResultFile, LayoutHeaderRowsAndLineEnds) {
+    EXPECT_EQ(gridText({10, 210, 100}, {0, 10, 10}),
+              "X=\\c/Y=;y=0;y=10;\r"
+              "x=10;10|0;10|10;\r"
+              "x=110;110|0;110|10;\r"
+              "x=210;210|0;210|10;\r"
+              "\r\n");
+}
+
+TEST(GridResultFile, EmptyAxes) {
+    // A range below the first x: the header line, its carriage return, the line end.
+    EXPECT_EQ(gridText({10, 5, 100}, {0, 10, 10}), "X=\\c/Y=;y=0;y=10;\r\r\n");
+    // No columns: every row holds only its x cell.
+    EXPECT_EQ(gridText({10, 110, 100}, {0, -1, 10}), "X=\\c/Y=;\rx=10;\rx=110;\r\r\n");
+}
+
+TEST(GridResultFile, NegativeStepsRunDownward) {
+    EXPECT_EQ(PlanGrid({10, -10, -10}, {0, 0, 1}).xs, (std::vector<double>{10, 0, -10}));
+    // A negative step from below the bound yields nothing.
+    EXPECT_TRUE(PlanGrid({10, 3000, -100}, {0, 0, 1}).xs.empty());
+}
+
+TEST(GridResultFile, FractionalStepsAccumulateByAddition) {
+    // 0.1 + 0.1 + 0.1 lies above 0.3, so the loop stops one step early.
+    EXPECT_EQ(PlanGrid({0, 0, 1}, {0, 0.3, 0.1}).ys.size(), 3u);
+    EXPECT_EQ(gridText({10.5, 11, 0.5}, {0, -1, 1}), "X=\\c/Y=;\rx=10.5;\rx=11;\r\r\n");
+    // The accumulated sum keeps its own digits in the default text.
+    EXPECT_EQ(gridText({10, 0, 1}, {0, 0.35, 0.1}), "X=\\c/Y=;y=0;y=0.1;y=0.2;y=0.3;\r\r\n");
+}
+
+TEST(GridResultFile, EndlessAndOversizedGridsAreRefusedBeforeTheyRun) {
+    EXPECT_EQ(PlanGrid({10, 3000, 0}, {0, 100, 10}).status, GridPlan::Status::EndlessX);
+    EXPECT_EQ(PlanGrid({10, 3000, 100}, {0, 100, 0}).status, GridPlan::Status::EndlessY);
+    // A step of 0 that starts outside the range simply gives no values.
+    GridPlan outside = PlanGrid({10, 5, 0}, {0, 100, 10});
+    EXPECT_EQ(outside.status, GridPlan::Status::Ready);
+    EXPECT_TRUE(outside.xs.empty());
+
+    EXPECT_EQ(PlanGrid({0, 9, 1}, {0, 9, 1}, 100).status, GridPlan::Status::Ready);
+    EXPECT_EQ(PlanGrid({0, 10, 1}, {0, 9, 1}, 100).status, GridPlan::Status::TooLarge);
+    EXPECT_EQ(PlanGrid({0, 100, 1}, {0, -1, 1}, 100).status, GridPlan::Status::TooLarge);
+    // A step too small to move a large value never ends either.
+    EXPECT_EQ(PlanGrid({1e20, 2e20, 1}, {0, 0, 1}).status, GridPlan::Status::TooLarge);
+    EXPECT_EQ(PlanGrid({10, 1e12, 1}, {0, 0, 1}).status, GridPlan::Status::TooLarge);
+}
+
+TEST(GridResultFile, FailedCellsAreCountedAndRowsReported) {
+    std::vector<double> rows;
+    GridText g = BuildGridText(
+        PlanGrid({10, 30, 10}, {0, 2, 1}),
+        [](double x, double y, std::string& out) {
+            out += "c";
+            return !(x >= 20 && y >= 1);
+        },
+        [&](double x) { rows.push_back(x); });
+    EXPECT_EQ(g.failedCells, 4u);
+    EXPECT_EQ(g.firstFailedX, 20);
+    EXPECT_EQ(g.firstFailedY, 1);
+    EXPECT_EQ(rows, (std::vector<double>{10, 20, 30}));
+}
+
+class WholeFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("korrimet_whole_file_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    static std::string read(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::filesystem::path dir_;
+};
+
+TEST_F(WholeFile, ReplacesTheFileWithExactlyTheBytesForItsOwnerOnly) {
+    const auto path = dir_ / "结果.txt";
+    ASSERT_TRUE(WriteWholeFile(path.string(), "older text, longer than the new"));
+    ASSERT_TRUE(WriteWholeFile(path.string(), std::string_view("a\rb\r\n\0", 6)));
+    EXPECT_EQ(read(path), std::string("a\rb\r\n\0", 6));
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
+}
+
+TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
+    const auto path = dir_ / "result.txt";
+    ASSERT_TRUE(WriteWholeFile(path.string(), "earlier run"));
+    std::filesystem::create_directory(path.string() + ".part");  // the write cannot go there
+    std::string error;
+    EXPECT_FALSE(WriteWholeFile(path.string(), "new run", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+}  // namespace
+}  // namespace korrimet
