@@ -1,12 +1,13 @@
 #include "common/widgets/picture_page.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPalette>
 #include <QTextBrowser>
 #include <QtGlobal>
+#include <optional>
 
+#include "common/widgets/page_index.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 
@@ -51,55 +52,53 @@ PictureReferencePage::PictureReferencePage(const PicturePageRow& row)
     }
 }
 
-QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors) {
+namespace {
+
+// A sound line's fields as a page, or the reason it is none.
+std::optional<PicturePageRow> pageOf(const QStringList& f, QString* why) {
+    PicturePageRow s;
+    s.className = f[0];
+    s.caption = f[1];
+    int* sizes[] = {&s.clientWidth, &s.clientHeight, &s.pictureWidth, &s.pictureHeight};
+    for (int k = 0; k < 4; ++k) {
+        bool ok = false;
+        *sizes[k] = f[2 + k].toInt(&ok);
+        if (!ok || *sizes[k] <= 0) {
+            *why = QStringLiteral("a size is not a positive whole number");
+            return std::nullopt;
+        }
+    }
+    s.page = f[6];
+    s.label = f[7];
+    if (s.className.isEmpty() || s.page.isEmpty()) {
+        *why = QStringLiteral("no class name or no page");
+        return std::nullopt;
+    }
+    return s;
+}
+
+QList<PicturePageRow> pagesOf(const QList<IndexLine>& lines, QStringList* errors) {
     QList<PicturePageRow> rows;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-        const QStringList f = line.split(QLatin1Char('|'));
-        auto fail = [&](const QString& why) {
-            if (errors) errors->append(QStringLiteral("line %1: %2").arg(i + 1).arg(why));
-        };
-        if (f.size() != kFields) {
-            fail(QStringLiteral("%1 fields, not %2").arg(f.size()).arg(kFields));
-            continue;
-        }
-        PicturePageRow s;
-        s.className = f[0].trimmed();
-        s.caption = f[1].trimmed();
-        bool ok = true;
-        int* sizes[] = {&s.clientWidth, &s.clientHeight, &s.pictureWidth, &s.pictureHeight};
-        for (int k = 0; k < 4; ++k) {
-            bool fieldOk = false;
-            *sizes[k] = f[2 + k].trimmed().toInt(&fieldOk);
-            ok = ok && fieldOk && *sizes[k] > 0;
-        }
-        s.page = f[6].trimmed();
-        s.label = f[7].trimmed();
-        if (!ok) {
-            fail(QStringLiteral("a size is not a positive whole number"));
-            continue;
-        }
-        if (s.className.isEmpty() || s.page.isEmpty()) {
-            fail(QStringLiteral("no class name or no page"));
-            continue;
-        }
-        rows.append(s);
+    for (const IndexLine& line : lines) {
+        QString why = line.problem;
+        std::optional<PicturePageRow> row;
+        if (why.isEmpty()) row = pageOf(line.fields, &why);
+        if (row)
+            rows.append(*row);
+        else if (errors)
+            errors->append(line.where() + QStringLiteral(": ") + why);
     }
     return rows;
 }
 
+}  // namespace
+
+QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors) {
+    return pagesOf(splitIndex(text, kFields), errors);
+}
+
 QList<PicturePageRow> storedPicturePageRows(QStringList* errors) {
-    QList<PicturePageRow> rows;
-    const QDir folder(kIndexFolder);
-    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-        QStringList fileErrors;
-        rows += parsePictureIndex(resourceText(folder.filePath(name)), &fileErrors);
-        if (errors)
-            for (const QString& e : fileErrors) errors->append(name + QStringLiteral(", ") + e);
-    }
-    return rows;
+    return pagesOf(readIndexFolder(kIndexFolder, kFields), errors);
 }
 
 void registerPicturePages(const QList<PicturePageRow>& rows) {
