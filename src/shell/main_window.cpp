@@ -236,7 +236,6 @@ void MainWindow::restoreFromTray() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    hiddenInTray_ = false;
     if (!centred_) {
         centred_ = true;
         if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());

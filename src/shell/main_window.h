@@ -28,7 +28,7 @@ public:
     // 0 normal, 1 minimized, 2 maximized.
     int windowStateValue() const;
     // Hidden by the timer while minimized, reachable through the tray icon only.
-    bool isHiddenInTray() const { return hiddenInTray_; }
+    bool isHiddenInTray() const { return hiddenInTray_ && !isVisible(); }
     APIStuff& tray() { return tray_; }
 
     // The operations no menu item triggers, by name (see data/menu.tsv).
