@@ -36,6 +36,7 @@ constexpr BookTitle kBooks[] = {
 QLabel* whiteLabel(FormBuilder& f, const QString& name, const QString& text, int l, int t, int w, int h) {
     QLabel* label = f.label(name, text, l, t, w, h);
     label->setWordWrap(false);
+    label->setTextFormat(Qt::PlainText);  // "<address>" is no tag
     setTextColor(label, Qt::white);
     return label;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/desktop_programs.h"
 #include "shell/main_window.h"
+#include "shell/menu_table.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -227,6 +228,31 @@ private slots:
         urls_.clear();
     }
 
+    void aMalformedTableIsRefusedWithItsLine() {
+        const QList<QPair<QString, QString>> bad{
+            {"\tA\tA\tmenu\nB\tx\tx\ttool\tW\n", "line 2: no menu B before this row"},
+            {"\tA\tA\tmenu\nA\tx\tx\ttool\n", "line 2: target does not fit the action"},
+            {"\tA\tA\tmenu\nA\tx\tx\tweb\tforum\t\tgrey\n", "line 2: unknown flag grey"},
+            {"\tA\tA\tmenu\nA\tA\tx\ttool\tW\n", "line 2: control name twice: A"},
+            {"\tA\tA\topen\tW\n", "line 1: unknown action open"},
+            {"\tx\tx\ttool\tW\n", "line 1: only menus stand in the menu bar"},
+            {"*\tq\t\tclose\n*\tq\t\tclose\n", "line 2: operation twice: q"},
+        };
+        for (const auto& [text, why] : bad) {
+            QString error;
+            QVERIFY(ParseMenuTable(text, &error).isEmpty());
+            QCOMPARE(error, why);
+        }
+        QString error = "unset";
+        const QList<MenuRow> rows =
+            ParseMenuTable("# comment\n\tA\tA\tmenu\r\nA\tx\tX\ttool\tW\tW 窗口\thidden\n*\tq\t\tclose\n", &error);
+        QCOMPARE(error, "");
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows[1].hidden);
+        QCOMPARE(rows[1].toolCaption(), "W 窗口");
+        QVERIFY(rows[2].isOperation());
+    }
+
     void elevenMenusStandInTheBarInOrderAndTheTrayMenuIsHidden() {
         QStringList names, captions;
         for (QAction* a : main_->menuBar()->actions()) {
@@ -256,15 +282,17 @@ private slots:
             urls_.clear();
             messages.clear();
             a->trigger();
-            const bool opened = ToolRegistry::instance().openWindows().size() == windows + 1;
-            const int effects = int(opened) + int(urls_.size() == 1) + int(messages.messages().size() == 1);
-            if (effects != 1) qFatal("item %s did not do exactly one thing", qPrintable(a->text()));
+            const bool opened = ToolRegistry::instance().openWindows().size() > windows;
             if (opened) {
                 ++tools;
                 visibleTools += a->isVisible();
+            } else if (urls_.size() == 1) {
+                ++webs;
+            } else if (messages.messages().size() == 1) {
+                ++programs;
+            } else {
+                qFatal("item %s did nothing", qPrintable(a->text()));
             }
-            webs += urls_.size() == 1;
-            programs += messages.messages().size() == 1;
             test::closeAllTools();
         }
         QCOMPARE(tools, 111);
