@@ -1,0 +1,55 @@
+#include "shell/lifecycle.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/message_service.h"
+#include "platform/single_instance.h"
+
+namespace korrimet {
+
+bool ClaimSingleInstance(SingleInstance& lock) {
+    if (lock.acquire()) return true;
+    ShowMessage(QStringLiteral("程序已经运行,不能再次装载，请注意托盘区图标！"));
+    return false;
+}
+
+QuitRule::QuitRule(std::function<bool()> keepAlive, std::function<void()> quit)
+    : keepAlive_(std::move(keepAlive)), quit_(quit ? std::move(quit) : [] { QCoreApplication::quit(); }) {
+    // Qt's own rule would end the program when a tool window closes while the
+    // main window sits hidden in the tray.
+    QApplication::setQuitOnLastWindowClosed(false);
+    qApp->installEventFilter(this);
+}
+
+QuitRule::~QuitRule() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+bool QuitRule::anyWindowOpen() const {
+    if (keepAlive_ && keepAlive_()) return true;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop || type == Qt::SplashScreen) continue;
+        if (w->isVisible()) return true;
+    }
+    return false;
+}
+
+bool QuitRule::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Close || event->type() == QEvent::Hide) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow() && !pending_) {
+        // Decide once the close or hide has happened.
+        pending_ = true;
+        QTimer::singleShot(0, this, &QuitRule::check);
+    }
+    return false;
+}
+
+void QuitRule::check() {
+    pending_ = false;
+    if (!anyWindowOpen()) quit_();
+}
+
+}  // namespace korrimet

@@ -1,0 +1,95 @@
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <time.h>
+#include <unistd.h>
+
+#include "platform/single_instance.h"
+#include "shell/lifecycle.h"
+#include "shell/main_window.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+
+// Milliseconds since this process started, from the kernel's record of its start.
+double msSinceProcessStart() {
+    QFile stat("/proc/self/stat");
+    if (!stat.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray text = stat.readAll();
+    // Fields after the command name (which may hold blanks) start at field 3; the start time is field 22.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(22 - 3).toDouble();
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return (now.tv_sec + now.tv_nsec / 1e9) * 1000.0 - startTicks * 1000.0 / sysconf(_SC_CLK_TCK);
+}
+
+qint64 lockOwner(const QString& lockFile) {
+    QFile f(lockFile);
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    return f.readLine().trimmed().toLongLong();
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    // First, so that nothing else has run in this process yet.
+    void theMainWindowShowsSoonAfterTheProcessStarts() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const double ms = msSinceProcessStart();
+        qInfo("process start to main window shown: %.0f ms", ms);
+        QVERIFY(ms >= 0 && ms < 5000);
+    }
+
+    void aSecondStartShowsTheMessageAndEnds() {
+        QTemporaryDir dir;
+        SingleInstance running(dir.filePath("korrimet.lock"));
+        MessageRecorder messages;
+        QVERIFY(ClaimSingleInstance(running));
+        QVERIFY(messages.messages().isEmpty());
+        SingleInstance second(dir.filePath("korrimet.lock"));
+        QVERIFY(!ClaimSingleInstance(second));
+        QCOMPARE(messages.messages(), QStringList{"程序已经运行,不能再次装载，请注意托盘区图标！"});
+    }
+
+    // The real program: killed hard, it must not keep the next copy from starting.
+    void theProgramStartsAgainAfterACrash() {
+        const QString program = QCoreApplication::applicationDirPath() + "/../korrimet";
+        if (!QFile::exists(program)) QSKIP("the program is not built next to the tests");
+        QTemporaryDir runtime;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        const QString lock = runtime.filePath("korrimet.lock");
+
+        QProcess first, second;
+        for (QProcess* p : {&first, &second}) {
+            p->setProcessEnvironment(env);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        }
+        first.start(program, {});
+        QVERIFY(first.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), first.processId(), 10000);
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QFile::exists(lock));
+
+        second.start(program, {});
+        QVERIFY(second.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), second.processId(), 10000);
+        QCOMPARE(second.state(), QProcess::Running);
+        second.kill();
+        second.waitForFinished();
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(StartupTest)
+#include "startup_uitest.moc"
