@@ -16,6 +16,7 @@
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
+#include "platform/web_links.h"
 #include "tools/tanks_dust/tank_losses.h"
 
 namespace korrimet::tanks {
@@ -158,7 +159,7 @@ const std::array<BoxHelp, 12> kHelp{{
 const char* const kNote =
     "本工具依据《石油库设计节能导则》编制！由于各种系数和参数较多,当系数或参数未提供或有疑问时,可双\n"
     "击该系数输入框，或许能够帮助你!若结果未知,请检查系数输入！在此感谢Orlenfeld社区中部分会员参加\n"
-    "测试！若有任何问题，联系到：korrimet@example.org";
+    "测试！若有任何问题，联系到：";
 
 const QString kProtectionDistanceTool = QStringLiteral("卫生防护距离计算工具");
 
@@ -217,7 +218,7 @@ private:
         t_[1] = t.textBox("Text1", 3420, 195, 990, 285);
 
         protection_ = f.button("Command1", "计算卫生防护距离请点击此处!", 4620, 5145, 4455, 435);
-        note_ = f.memo("Text26", 60, 5655, 9015, 810, QString::fromUtf8(kNote));
+        note_ = f.memo("Text26", 60, 5655, 9015, 810, QString::fromUtf8(kNote) + ContactAddresses().mail);
         setBackground(note_, palette().color(QPalette::ToolTipBase));
 
         setTextColor(t_[15], kDarkGreen);
