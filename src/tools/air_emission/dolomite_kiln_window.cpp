@@ -7,6 +7,7 @@
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "tools/air_emission/air_form.h"
 #include "tools/air_emission/kiln_gas.h"
 
 namespace korrimet::air_emission {
@@ -54,9 +55,7 @@ public:
         setTextColor(result_, kRed);
         f.label("Label4", "标立方米", 4980, 3525, 1000, 300);
         compute_ = f.button("Command2", "计算", 3300, 4200, 1335, 435);
-        basis_ = f.memo("Text7", 5160, 720, 3030, 2610, QString::fromUtf8(kBasis));
-        basis_->setTabChangesFocus(true);
-        basis_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        basis_ = basisBox(f, "Text7", 5160, 720, 3030, 2610, QString::fromUtf8(kBasis));
 
         QWidget* order[] = {basis_, compute_, result_, co2Share_, magnesia_, fuel_, carbon_, output_, lime_};
         for (int i = 0; i + 1 < 9; ++i) setTabOrder(order[i], order[i + 1]);

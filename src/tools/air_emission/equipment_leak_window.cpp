@@ -10,6 +10,7 @@
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "tools/air_emission/air_form.h"
 #include "tools/air_emission/leak_vehicle.h"
 
 namespace korrimet::air_emission {
@@ -48,11 +49,7 @@ public:
         FormBuilder inFrame(frame);
         auto* help = inFrame.memo("Text7", 90, 300, 5205, 2235,
                                   resourceText(":/air_emission/leak_pressure_coefficients.txt"));
-        // The table is laid out in columns of a fixed-pitch 宋体.
-        QFont fixed = songti(9);
-        fixed.setFamilies({"宋体", "SimSun", "NSimSun", "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC"});
-        fixed.setStyleHint(QFont::Monospace);
-        help->setFont(fixed);
+        help->setFont(tableFont(9));
         help->setLineWrapMode(QPlainTextEdit::NoWrap);
         help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         help->setTabChangesFocus(true);

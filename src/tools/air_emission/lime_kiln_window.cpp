@@ -7,6 +7,7 @@
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "tools/air_emission/air_form.h"
 #include "tools/air_emission/kiln_gas.h"
 
 namespace korrimet::air_emission {
@@ -37,9 +38,7 @@ public:
         result_ = f.textBox("Text6", 3300, 3240, 1560, 360, " ");
         f.label("Label4", "标立方米", 4980, 3285, 1000, 300);
         compute_ = f.button("Command2", "计算", 3300, 4080, 1335, 435);
-        basis_ = f.memo("Text7", 5160, 720, 2790, 2400, QString::fromUtf8(kBasis));
-        basis_->setTabChangesFocus(true);
-        basis_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        basis_ = basisBox(f, "Text7", 5160, 720, 2790, 2400, QString::fromUtf8(kBasis));
 
         for (int i = 0; i < 5; ++i) {
             inputs_[i]->setFont(songti(i < 3 ? 10.5 : 9, true));

@@ -2,7 +2,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "support/ui_support.h"
+#include "air_ui_support.h"
 
 using namespace korrimet;
 
@@ -76,13 +76,8 @@ private slots:
     void focusAndTabOrderFollowTheForms() {
         QWidget* lime = test::openTool(kLime);
         QCOMPARE(lime->focusWidget(), test::child<QWidget>(lime, "Text1"));
-        QStringList order;
-        QWidget* next = test::child<QWidget>(lime, "Text1");
-        for (int i = 0; i < 8; ++i, next = next->nextInFocusChain()) {
-            while (next->focusPolicy() == Qt::NoFocus || next->objectName().isEmpty()) next = next->nextInFocusChain();
-            order << next->objectName();
-        }
-        QCOMPARE(order, QStringList({"Text1", "Text3", "Text2", "Text4", "Text5", "Text6", "Command2", "Text7"}));
+        QCOMPARE(test::tabOrder(test::child<QWidget>(lime, "Text1"), 8),
+                 QStringList({"Text1", "Text3", "Text2", "Text4", "Text5", "Text6", "Command2", "Text7"}));
 
         QWidget* dolomite = test::openTool(kDolomite);
         QCOMPARE(dolomite->focusWidget(), test::child<QWidget>(dolomite, "Text7"));
@@ -93,15 +88,8 @@ private slots:
         for (const QString& cls : {kLime, kDolomite}) {
             QWidget* w = test::openTool(cls);
             const QStringList& boxes = cls == kLime ? limeBoxes : dolomiteBoxes;
-            for (const QString& name : boxes) {
-                MessageRecorder messages;
-                auto* box = test::child<QLineEdit>(w, name);
-                box->setFocus();
-                QTest::keyClicks(box, "1.5.x");
-                QCOMPARE(box->text(), "1.5");
-                QCOMPARE(messages.messages(),
-                         QStringList({"数据输入错误,请检查输入", "数据输入错误,请检查是否在数值输入状态"}));
-            }
+            const QString fault = test::numericFilterFault(w, boxes);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
             // The result box takes any text.
             MessageRecorder none;
             QTest::keyClicks(test::child<QLineEdit>(w, "Text6"), "x");

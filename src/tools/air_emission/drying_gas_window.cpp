@@ -1,0 +1,72 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "common/widgets/numeric_box.h"
+#include "common/widgets/qt_text.h"
+#include "common/widgets/tool_registry.h"
+#include "common/widgets/tool_window.h"
+#include "tools/air_emission/air_form.h"
+#include "tools/air_emission/drying_evaporation.h"
+
+namespace korrimet::air_emission {
+namespace {
+
+const char* const kBasis =
+    "计算依据：《环境保护计算手册》干燥废气的计算。"
+    "凡从固体物料中借热能使水分汽化而被惰性气体带走可以除去物料水分的方法，称为干燥。"
+    "但是并不是所有的固体干燥的废气都要求统计，而只统计含有素有害物质干燥过程的蒸汽！";
+
+class DryingGasWindow : public ToolWindow {
+public:
+    static constexpr const char* kClassName = "干燥废气计算";
+    static constexpr const char* kCaption = "干燥废气计算";
+    using State = Drying;
+
+    explicit DryingGasWindow(State& state)
+        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 8430, 5205), s_(state) {
+        FormBuilder f = form();
+        f.label("Label1", "干燥废气的计算", 240, 120, 4800, 360)->setFont(songti(12));
+        const char* captions[] = {"湿物料的初始重量（Kg）：", "物料干燥前的湿度（%）：", "物料干燥后的湿度（%）："};
+        for (int i = 0; i < 3; ++i) {
+            const int top = 840 + i * 600;
+            f.label(QString("Label%1").arg(5 + i), captions[i], 240, top + 45, 2880, 300);
+            inputs_[i] = f.textBox(QString("Text%1").arg(1 + i), 3120, top, 1800, 375);
+            inputs_[i]->setFont(songti(10.5, true));
+            setTextColor(inputs_[i], kRed);
+            attachNumericBox(inputs_[i]);
+        }
+        f.label("Label3", "干燥工艺废气产生量（Kg）：", 240, 2925, 4200, 420)->setFont(heiti(14.25, true));
+        result_ = f.textBox("Text6", 4440, 2880, 1920, 420, " ");
+        result_->setFont(songti(9, true));
+        setTextColor(result_, kRed);
+        compute_ = f.button("Command2", "计算", 3120, 3900, 1335, 435);
+        basis_ = basisBox(f, "Text7", 5160, 720, 3030, 1920, QString::fromUtf8(kBasis));
+
+        QWidget* order[] = {inputs_[0], inputs_[2], inputs_[1], result_, compute_, basis_};
+        for (int i = 0; i + 1 < 6; ++i) setTabOrder(order[i], order[i + 1]);
+        inputs_[0]->setFocus();
+
+        connect(compute_, &QPushButton::clicked, this, [this] { compute(); });
+    }
+
+private:
+    void compute() {
+        ComputeDrying(s_, {inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
+                           inputs_[2]->text().toStdString()});
+        result_->setText(qtext(NumberText(s_.G)));
+    }
+
+    State& s_;
+    QLineEdit* inputs_[3];
+    QLineEdit* result_;
+    QPushButton* compute_;
+    QPlainTextEdit* basis_;
+};
+
+}  // namespace
+}  // namespace korrimet::air_emission
+
+using korrimet::air_emission::DryingGasWindow;
+KORRIMET_REGISTER_TOOL(DryingGasWindow);

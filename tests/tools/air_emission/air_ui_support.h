@@ -1,0 +1,39 @@
+#pragma once
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+
+#include "support/ui_support.h"
+
+namespace korrimet::test {
+
+// The names of the first `count` named controls that take the focus, in tab
+// order from `start`.
+inline QStringList tabOrder(QWidget* start, int count) {
+    QStringList order;
+    QWidget* next = start;
+    for (int i = 0; i < count; ++i, next = next->nextInFocusChain()) {
+        while (next->focusPolicy() == Qt::NoFocus || next->objectName().isEmpty()) next = next->nextInFocusChain();
+        order << next->objectName();
+    }
+    return order;
+}
+
+// Types "1.5.x" into each box: the numeric filter keeps "1.5" and refuses
+// the rest with its two messages. Returns what went otherwise, or "".
+inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
+    const QStringList expected{QStringLiteral("数据输入错误,请检查输入"),
+                               QStringLiteral("数据输入错误,请检查是否在数值输入状态")};
+    for (const QString& name : boxes) {
+        MessageRecorder messages;
+        auto* box = child<QLineEdit>(window, name);
+        box->clear();
+        box->setFocus();
+        QTest::keyClicks(box, "1.5.x");
+        if (box->text() != "1.5") return name + " holds " + box->text();
+        if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
+    }
+    return {};
+}
+
+}  // namespace korrimet::test
