@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <array>
 
@@ -118,8 +119,11 @@ private:
 
     // A drag of the thumb: the bar stands at the dragged position while the
     // box takes its concentration, which may set the bar back one step.
+    // Setting the value of a pressed bar reports a move again; only the
+    // user's drag counts.
     void scrolled(std::size_t i, int position) {
-        if (!scales_[i]) return;
+        if (!scales_[i] || scrolling_) return;
+        const QScopedValueRollback<bool> guard(scrolling_, true);
         bars_[i]->setValue(position);
         const QString text = qtext(ScrollText(position, *scales_[i]));
         if (boxes_[i]->text() == text)
@@ -139,6 +143,7 @@ private:
     std::array<QScrollBar*, 3> bars_{};
     std::array<const ScrollScale*, 3> scales_{};
     std::array<QLineEdit*, 6> results_{};
+    bool scrolling_ = false;
     QPushButton *compute_, *advice_;
 };
 
