@@ -8,7 +8,7 @@
 namespace korrimet::air_guideline {
 
 // Daily air pollution index (API) of SO2, NO2 and PM10 after the breakpoint
-// table: each sub-index is piecewise linear in the concentration, the API is
+// table: each sub-index is linear in the concentration between breakpoints, the API is
 // the largest of them.
 
 constexpr std::size_t kBreakpointCount = 6;
