@@ -20,10 +20,21 @@ QString reportText(const QTextEdit* box) {
     return stored.isValid() ? stored.toString() : box->toPlainText();
 }
 
+void setStoredNote(QTextEdit* box, const QString& html) {
+    box->setProperty(kReportProperty, QVariant());
+    box->setHtml(html);
+}
+
 QString joinReport(const QStringList& lines, const QString& separator, bool separatorAfterLast) {
     QString text = lines.join(separator);
     if (separatorAfterLast) text += separator;
     return text;
+}
+
+QString joinReportLines(const std::vector<std::string>& lines, const QString& separator, bool separatorAfterLast) {
+    QStringList list;
+    for (const std::string& line : lines) list << QString::fromStdString(line);
+    return joinReport(list, separator, separatorAfterLast);
 }
 
 }  // namespace korrimet

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 class QTextEdit;
 
@@ -11,9 +13,14 @@ namespace korrimet {
 // reportText, since the view itself shows every separator as a line break.
 void setReport(QTextEdit* box, const QString& text);
 QString reportText(const QTextEdit* box);
+// What the box shows before the first report: a stored rich-text note.
+void setStoredNote(QTextEdit* box, const QString& html);
 
 // Lines joined by `separator` (a line feed unless the tool says otherwise).
 QString joinReport(const QStringList& lines, const QString& separator = QStringLiteral("\n"),
                    bool separatorAfterLast = false);
+// The same for a report built as plain lines.
+QString joinReportLines(const std::vector<std::string>& lines, const QString& separator = QStringLiteral("\n"),
+                        bool separatorAfterLast = false);
 
 }  // namespace korrimet

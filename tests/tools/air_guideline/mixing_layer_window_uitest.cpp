@@ -1,0 +1,89 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/report_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "混合层高度计算1";
+
+QString report(QWidget* w) { return reportText(test::child<QTextEdit>(w, "RichTextBox1")); }
+QComboBox* combo(QWidget* w, const char* name) { return test::child<QComboBox>(w, name); }
+}  // namespace
+
+class MixingLayerWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void loadsBothListsWithNothingChosenAndTheStoredNote() {
+        QCOMPARE(w_->windowTitle(), "混合层高度计算");
+        QCOMPARE(combo(w_, "Combo1")->count(), 6);
+        QCOMPARE(combo(w_, "Combo2")->count(), 33);
+        QCOMPARE(combo(w_, "Combo2")->itemText(15), "甘肃（渭河以北）");
+        for (const char* name : {"Combo1", "Combo2"}) {
+            QVERIFY(combo(w_, name)->isEditable());
+            QCOMPARE(combo(w_, name)->currentText(), "");
+        }
+        QCOMPARE(test::text(w_, "Text1"), "2");
+        QCOMPARE(test::text(w_, "Text2"), "27");
+        QCOMPARE(test::text(w_, "Text3"), "0");
+        QVERIFY(report(w_).contains("以导则推荐方法计算混合层高度(厚度)."));
+    }
+
+    void theTabOrderFollowsTheRows() {
+        const QStringList expected = {"Text1", "Combo1", "Text2", "Text3", "Combo2", "Command1", "RichTextBox1"};
+        QStringList seen;
+        QWidget* start = test::child<QLineEdit>(w_, "Text1");
+        QWidget* at = start;
+        do {
+            if (expected.contains(at->objectName()) && !seen.contains(at->objectName())) seen << at->objectName();
+            at = at->nextInFocusChain();
+        } while (at != start);
+        QCOMPARE(seen, expected);
+    }
+
+    void computesFromPickedAndTypedChoices() {
+        combo(w_, "Combo1")->setCurrentText("A");
+        combo(w_, "Combo2")->setCurrentText("新疆");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), "参数:\n    地面10m处平均风速 U10 = 2(m/s)\n    地区类别:新疆\n    地区纬度：27度0分\n"
+                             "结果:\n    混合层系数 =0.09\n    混合层高度 hf = 2719.369(m)");
+        combo(w_, "Combo1")->setEditText("a");
+        test::click(w_, "Command1");
+        QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = .(m)"));
+    }
+
+    void anEmptyWindSpeedLeavesOnlyTheHeightOut() {
+        combo(w_, "Combo1")->setCurrentText("E");
+        combo(w_, "Combo2")->setCurrentText("北京");
+        test::setText(w_, "Text1", "");
+        test::click(w_, "Command1");
+        const QStringList lines = report(w_).split('\n');
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[1], "    地面10m处平均风速 U10 = (m/s)");
+        QCOMPARE(lines[5], "    混合层系数 =1.66");
+        QCOMPARE(lines[6], "    混合层高度 hf = .(m)");
+    }
+
+    void reopeningShowsTheNoteAndEmptyChoicesAgain() {
+        combo(w_, "Combo1")->setCurrentText("B");
+        test::click(w_, "Command1");
+        QVERIFY(!report(w_).contains("以导则推荐方法"));
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QCOMPARE(combo(w_, "Combo1")->currentText(), "");
+        QVERIFY(report(w_).contains("以导则推荐方法"));
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(MixingLayerWindowTest)
+#include "mixing_layer_window_uitest.moc"

@@ -1,0 +1,119 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/report_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "烟气抬升高度计算1";
+const QString kWindSpeedTool = "烟囱出口风速计算1";
+
+QString report(QWidget* w) { return reportText(test::child<QTextEdit>(w, "RichTextBox1")); }
+// A user pick from the list, which writes the class's gradient.
+void pick(QWidget* w, const QString& item) {
+    auto* combo = test::child<QComboBox>(w, "Combo1");
+    const int i = combo->findText(item);
+    QVERIFY(i >= 0);
+    combo->setCurrentIndex(i);
+    emit combo->activated(i);
+}
+}  // namespace
+
+class PlumeRiseWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void loadsWithTheStoredValuesAndNoClass() {
+        QCOMPARE(w_->windowTitle(), "烟气抬升高度计算");
+        const std::pair<const char*, const char*> defaults[] = {
+            {"Text1", "60"}, {"Text2", "1"}, {"Text3", "10"}, {"Text4", "100"},    {"Text5", "15"},
+            {"Text6", "3"},  {"Text7", "2"}, {"Text8", "-0.0098"}, {"Text9", "1"}};
+        for (auto [name, text] : defaults) QCOMPARE(test::text(w_, name), text);
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        QCOMPARE(combo->count(), 9);
+        QCOMPARE(combo->itemText(2), "B-C");
+        QCOMPARE(combo->currentText(), "");
+        QVERIFY(test::child<QRadioButton>(w_, "Option1")->isChecked());
+        QVERIFY(report(w_).contains("如果烟筒高度超过240米，按240米计"));
+    }
+
+    void pickingAClassWritesItsGradientAndComputesNothing() {
+        const QString note = report(w_);
+        const std::pair<const char*, const char*> presets[] = {
+            {"D-E", "-0.05"}, {"E", "0"}, {"F", "0.01"}, {"D", "-0.0098"}, {"A", "-0.019"}};
+        for (auto [cls, gradient] : presets) {
+            pick(w_, cls);
+            QCOMPARE(test::text(w_, "Text8"), gradient);
+        }
+        QCOMPARE(report(w_), note);
+    }
+
+    void computesTheReportWithALineFeedAfterEveryLine() {
+        pick(w_, "A");
+        test::click(w_, "Command2");
+        const QString text = report(w_);
+        QVERIFY(text.endsWith('\n'));
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.size(), 22);
+        QCOMPARE(lines[0], "项目所在位置:农村或城市远郊");
+        QCOMPARE(lines[11], "    烟囱几何高度以上的大气温度梯度 dTdz = -0.019(K/m)");
+        QCOMPARE(lines[15], "    烟气出口处排出风速 Vs = 12.7324(m/s)");
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 18.1139(m)");
+        QCOMPARE(lines[20], "    烟囱有效高度 He = 78.1139(m)");
+        test::click(w_, "Command2");
+        QCOMPARE(report(w_), text);
+    }
+
+    void theUrbanOptionChangesTheLocationAndCoefficient() {
+        test::setText(w_, "Text1", "120");
+        test::setText(w_, "Text2", "4");
+        test::setText(w_, "Text3", "250");
+        test::setText(w_, "Text4", "140");
+        test::setText(w_, "Text6", "5");
+        pick(w_, "C");
+        test::click(w_, "Option2");
+        test::click(w_, "Command2");
+        const QStringList lines = report(w_).split('\n');
+        QCOMPARE(lines[0], "项目所在位置:城市或城市近郊");
+        QCOMPARE(lines[16], "    烟气热状况及地表状况系数 n0 =1.305");
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 175.7365(m)");
+    }
+
+    void anInputTheFormulasNeedIsNamedInTheBox() {
+        test::setText(w_, "Text4", "0");
+        test::click(w_, "Command2");
+        QCOMPARE(report(w_), "烟筒出口烟气温度 Ts 为0,无法计算烟气热释放率,请检查输入!");
+    }
+
+    void theEllipsisOpensOneWindSpeedWindow() {
+        test::click(w_, "Command1");
+        test::click(w_, "Command1");
+        int open = 0;
+        for (QWidget* t : ToolRegistry::instance().openWindows()) open += t->objectName() == kWindSpeedTool;
+        QCOMPARE(open, 1);
+        QCOMPARE(test::text(w_, "Text6"), "3");  // nothing passes between the two
+    }
+
+    void reopeningStartsWithoutAClassAgain() {
+        pick(w_, "F");
+        test::click(w_, "Option2");
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QCOMPARE(test::child<QComboBox>(w_, "Combo1")->currentText(), "");
+        QCOMPARE(test::text(w_, "Text8"), "-0.0098");
+        QVERIFY(test::child<QRadioButton>(w_, "Option1")->isChecked());
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(PlumeRiseWindowTest)
+#include "plume_rise_window_uitest.moc"
