@@ -163,6 +163,49 @@ std::string defaultNumberText(T value, int precision) {
     return defaultText(buf, r.ptr, value < 0, precision);
 }
 
+// |value| to `decimals` places: its 15 significant digits rounded half up,
+// so a value written as 2.675 shows as 2.68 although its binary is below.
+std::string roundedFixed(double value, int decimals) {
+    std::string digits(15, '0');
+    int exponent = 0;
+    if (value != 0) {
+        char buf[64];
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+        std::string_view sci(buf, static_cast<size_t>(r.ptr - buf));
+        size_t ePos = sci.find('e');
+        digits.clear();
+        for (char c : sci.substr(0, ePos))
+            if (isDigit(c)) digits += c;
+        std::string_view ex = sci.substr(ePos + 1);
+        if (!ex.empty() && ex[0] == '+') ex.remove_prefix(1);
+        std::from_chars(ex.data(), ex.data() + ex.size(), exponent);
+    }
+    // value x 10^decimals = digits x 10^shift
+    const int shift = exponent - 14 + decimals;
+    std::string n;
+    if (shift >= 0) {
+        n = digits + std::string(static_cast<size_t>(shift), '0');
+    } else if (-shift > 15) {
+        n = "0";
+    } else {
+        const size_t keep = static_cast<size_t>(15 + shift);
+        n = digits.substr(0, keep);
+        if (digits[keep] >= '5') {
+            size_t i = n.size();
+            while (i > 0 && n[i - 1] == '9') n[--i] = '0';
+            if (i == 0) n.insert(n.begin(), '1');
+            else ++n[i - 1];
+        }
+        if (n.empty()) n = "0";
+    }
+    if (n.size() < static_cast<size_t>(decimals) + 1) n.insert(0, decimals + 1 - n.size(), '0');
+    size_t firstWhole = 0;
+    while (firstWhole + 1 < n.size() - decimals && n[firstWhole] == '0') ++firstWhole;
+    std::string out = n.substr(firstWhole, n.size() - decimals - firstWhole);
+    if (decimals > 0) out += "." + n.substr(n.size() - decimals);
+    return out;
+}
+
 std::string signFirst(std::string text) {
     bool negative = !text.empty() && text[0] == '-';
     std::string body = negative ? text.substr(1) : text;
@@ -252,9 +295,7 @@ std::string MaskText(double value, std::string_view mask) {
         if (c == '0') minDecimals = decimals;
     }
 
-    char buf[512];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
-    std::string fixed(buf, r.ptr);
+    std::string fixed = roundedFixed(std::fabs(value), decimals);
     size_t point = fixed.find('.');
     std::string whole = fixed.substr(0, point);
     std::string frac = point == std::string::npos ? "" : fixed.substr(point + 1);
