@@ -39,10 +39,9 @@ public:
     static constexpr const char* kClassName = "公路交通噪声预测3";
     static constexpr const char* kCaption = "公路交通噪声预测JTJ 005-96";
 
-    // Window-level: the ground constant its options set and the last levels.
+    // Window-level: the ground constant K1 that the ground options set.
     struct State {
         double k1 = kSoilGround;
-        std::array<float, kPositions> day{}, night{};
     };
 
     explicit FourLaneRoadNoiseWindow(State& state)
@@ -162,8 +161,6 @@ private:
         if (auto fault = CheckFourLaneEntries(in)) return refuse(qtext(fault->message), box(fault->box));
         const auto run = PredictFourLane(in);
         if (!run) return refuse(QString::fromUtf8(kRangeMessage), nullptr);
-        s_.day = run->day;
-        s_.night = run->night;
         setReport(report_, qtext(FourLaneReport(in, *run)));
     }
 

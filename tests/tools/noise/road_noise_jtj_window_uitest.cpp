@@ -72,6 +72,17 @@ private slots:
         test::click(w_, "Command2");
         QVERIFY(line(2).startsWith("  预测点昼间预测值：83.28  "));
 
+        // Choosing by the arrow keys counts as a click too.
+        auto* soil = test::child<QRadioButton>(w_, "Option2");
+        test::click(w_, "Option2");
+        QApplication::setActiveWindow(w_);
+        soil->setFocus();
+        QVERIFY(soil->hasFocus());
+        QTest::keyClick(soil, Qt::Key_Left);
+        QVERIFY(checked("Option1"));
+        test::click(w_, "Command2");
+        QVERIFY(line(2).startsWith("  预测点昼间预测值：83.81  "));
+
         test::closeAllTools();
         w_ = test::openTool(kWindow);
         QVERIFY(checked("Option2") && checked("Option4"));
