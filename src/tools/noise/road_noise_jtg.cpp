@@ -21,8 +21,6 @@ constexpr double kFullDesignSpeed = 120;
 constexpr double kReferenceDistance = 7.5;
 constexpr double kBusyLaneVolume = 300;
 
-// A box text at the moment the arithmetic needs it; fails the statement when it is no number.
-double number(const std::string& text) { return ParseNumber(text, Precision::Double); }
 double value(const RunValue& v) { return v.value_or(0); }
 
 std::string cell(std::string text) {
@@ -41,16 +39,16 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
 
     for (int i = 0; i < 3; ++i)
         steps([&] {
-            double share = number(in.shares[i]);
-            u[i] = dbl(number(in.laneFlow) * (share + kLaneFactor[i] * (1 - share)));
+            double share = BoxNumber(in.shares[i]);
+            u[i] = dbl(BoxNumber(in.laneFlow) * (share + kLaneFactor[i] * (1 - share)));
         });
     for (int i = 0; i < 3; ++i)
         steps([&] { v[i] = dbl(kK1[i] * value(u[i]) + kK2[i] + divide(1, kK3[i] * value(u[i]) - kLaneFactor[i])); });
-    if (steps.test([&] { return number(in.designSpeed) < kFullDesignSpeed; }))
+    if (steps.test([&] { return BoxNumber(in.designSpeed) < kFullDesignSpeed; }))
         for (int i = 0; i < 3; ++i)
-            steps([&] { v[i] = dbl(value(v[i]) * (number(in.designSpeed) / kFullDesignSpeed)); });
+            steps([&] { v[i] = dbl(value(v[i]) * (BoxNumber(in.designSpeed) / kFullDesignSpeed)); });
 
-    auto speed = [&](int i) { return in.typedSpeeds ? number(in.speeds[i]) : value(v[i]); };
+    auto speed = [&](int i) { return in.typedSpeeds ? BoxNumber(in.speeds[i]) : value(v[i]); };
     for (int i = 0; i < 3; ++i)
         steps([&] { l0[i] = dbl(kEmissionBase[i] + kEmissionSlope[i] * std::log10(speed(i))); });
 
@@ -58,7 +56,7 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
     auto correct = [&](double db) {
         for (int i : {kLarge, kMedium}) steps([&] { l0[i] = value(l0[i]) + db; });
     };
-    auto g = [&] { return number(in.gradient); };
+    auto g = [&] { return BoxNumber(in.gradient); };
     if (steps.test([&] { return g() < 3 || g() == 3; }))
         correct(0);
     else if (steps.test([&] { return g() == 4 || g() == 5 || (g() > 4 && g() < 5); }))
@@ -74,8 +72,8 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
     std::array<RunValue, 3> distanceTerm, typeLevel;
     for (int j = 0; j < kDistances; ++j) {
         const double d = 20.0 * j;
-        steps([&] { nearLane = dbl(d + 0.5 * number(in.laneWidth)); });
-        steps([&] { farLane = dbl(d + (in.sixLanes ? 5.5 : 3.5) * number(in.laneWidth)); });
+        steps([&] { nearLane = dbl(d + 0.5 * BoxNumber(in.laneWidth)); });
+        steps([&] { farLane = dbl(d + (in.sixLanes ? 5.5 : 3.5) * BoxNumber(in.laneWidth)); });
         steps([&] { r = dbl(std::sqrt(value(nearLane) * value(farLane))); });
         for (int i = 0; i < 3; ++i) {
             double slope = value(u[i]) < kBusyLaneVolume ? 10 : 15;
@@ -84,21 +82,17 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
         for (int i = 0; i < 3; ++i)
             steps([&] {
                 double surface = (i == kSmall && in.cement) ? 14 : 16;
-                typeLevel[i] = dbl(value(l0[i]) + 10 * std::log10(divide(number(in.flows[i]), speed(i))) +
-                                   value(distanceTerm[i]) - surface - number(in.forest) - number(in.building));
+                typeLevel[i] = dbl(value(l0[i]) + 10 * std::log10(divide(BoxNumber(in.flows[i]), speed(i))) +
+                                   value(distanceTerm[i]) - surface - BoxNumber(in.forest) - BoxNumber(in.building));
             });
-        steps([&] {
-            double energy = 0;
-            for (const RunValue& li : typeLevel) energy += std::pow(10.0, 0.1 * value(li));
-            total = dbl(10 * std::log10(energy));
-        });
-        steps([&] { total = dbl(value(total) + 10 * std::log10(number(in.angle) / 180)); });
+        steps([&] { total = TrafficLevelSum({value(typeLevel[0]), value(typeLevel[1]), value(typeLevel[2])}); });
+        steps([&] { total = dbl(value(total) + ViewAngleCorrection(BoxNumber(in.angle))); });
         run.level[j] = total;
     }
 
     if (in.typedSpeeds)
         run.speedWarning = steps.test([&] {
-            return number(in.speeds[0]) == 0 || number(in.speeds[1]) == 0 || number(in.speeds[2]) == 0;
+            return BoxNumber(in.speeds[0]) == 0 || BoxNumber(in.speeds[1]) == 0 || BoxNumber(in.speeds[2]) == 0;
         });
     return run;
 }
@@ -131,10 +125,8 @@ std::string RoadNoiseReport(const RoadNoiseInputs& in, const RoadNoiseRun& run) 
 }
 
 RoadNoiseDomain CheckRoadNoiseDomain(const RoadNoiseInputs& in) {
-    auto angle = TryParseNumber(in.angle, Precision::Double);
-    if (!angle || *angle <= 0) return RoadNoiseDomain::AngleNotPositive;
-    auto width = TryParseNumber(in.laneWidth, Precision::Double);
-    if (!width || *width <= 0) return RoadNoiseDomain::LaneWidthNotPositive;
+    if (!IsPositiveNumber(in.angle)) return RoadNoiseDomain::AngleNotPositive;
+    if (!IsPositiveNumber(in.laneWidth)) return RoadNoiseDomain::LaneWidthNotPositive;
     return RoadNoiseDomain::Valid;
 }
 

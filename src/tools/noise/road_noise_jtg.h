@@ -3,10 +3,9 @@
 #include <optional>
 #include <string>
 
-namespace korrimet::noise {
+#include "tools/noise/road_noise.h"
 
-// Vehicle types in table order: large, medium, small.
-inline constexpr int kLarge = 0, kMedium = 1, kSmall = 2;
+namespace korrimet::noise {
 
 // The boxes as typed; each text becomes a Double where the arithmetic needs it.
 struct RoadNoiseInputs {
