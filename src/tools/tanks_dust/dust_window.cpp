@@ -64,12 +64,14 @@ protected:
         return b;
     }
 
+    QRect besideBox(int row) const { return QRect(g_.boxLeft + g_.boxWidth + 60, rowTop(row), 600, 315); }
     void help(const char* name, int row, const char* text) {
         FormBuilder f = form();
-        helpButton(f, name, "......?", g_.boxLeft + g_.boxWidth + 60, rowTop(row), 600, 315, QString::fromUtf8(text));
+        const QRect r = besideBox(row);
+        helpButton(f, name, "......?", r.left(), r.top(), r.width(), r.height(), QString::fromUtf8(text));
     }
 
-    // The formula frame below the boxes, with its read-only-by-nothing text.
+    // The formula frame below the boxes; no handler reads or writes its text.
     void formula(const char* frameCaption, const char* name, int top, const QString& text) {
         FormBuilder f = form();
         QGroupBox* frame = f.frame("Frame1", QString::fromUtf8(frameCaption), 120, top, g_.width - 240,
@@ -167,7 +169,8 @@ public:
         FormBuilder f = form();
         // No window of its own: the formula page shows how the actual dust
         // follows from Qp and the wind frequency, in its worked example.
-        QPushButton* why = f.button("Command4", "......?", 4560 + 1500 + 60, rowTop(7), 600, 315);
+        const QRect r = besideBox(7);
+        QPushButton* why = f.button("Command4", "......?", r.left(), r.top(), r.width(), r.height());
         QPushButton* page = f.button("Command6", "查看帮助文档", 120, rowTop(8) + 120, 7200, 405);
         for (QPushButton* b : {why, page}) connect(b, &QPushButton::clicked, this, [] { OpenTool(kWharfCoalPileFormula); });
 
@@ -268,7 +271,7 @@ protected:
     using Formula = double (*)(double, double, double);
 
     RoadDustCalculator(const char* className, const char* caption, const RoadWindowText& t, Formula compute)
-        : DustCalculator(className, caption, {7440, 4860, 4320, 1500}, t.title) {
+        : DustCalculator(className, caption, {7440, 5400, 4320, 1500}, t.title) {
         for (int k = 0; k < 3; ++k)
             in_[k] = box(QStringLiteral("Text%1").arg(k + 1), QStringLiteral("Label%1").arg(k + 2), t.labels[k], k,
                          t.defaults[k]);
