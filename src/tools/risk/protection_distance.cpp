@@ -66,6 +66,26 @@ void readInputs(ProtectionState& s, const ProtectionInputs& in, Steps& steps) {
     steps([&] { s.s = single(ParseNumber(in.s, Precision::Single)); });
 }
 
+// Largest distance a Single reaches by adding 0.01: one ulp there is 1/32.
+constexpr float kLargestStep = 262144.0f;
+
+// f at the state's L, and its difference from q.
+void evaluate(ProtectionState& s, Steps& steps) {
+    steps([&] { s.t1 = single(std::pow(static_cast<double>(s.l), static_cast<double>(s.c)) * s.b); });
+    steps([&] { s.t2 = single(std::pow(static_cast<double>(s.r), 2.0) * 0.25); });
+    steps([&] { s.t3 = single(static_cast<double>(s.t1) + s.t2); });
+    steps([&] { s.t4 = single(s.inverseA * std::sqrt(static_cast<double>(s.t3))); });
+    steps([&] { s.f = single(std::pow(static_cast<double>(s.l), static_cast<double>(s.d)) * s.t4); });
+    s.lc = s.l;
+    steps([&] { s.difference = single(static_cast<double>(s.f) - s.q); });
+}
+
+// |d / q| as a Single below 0.001; a quotient too large for a Single is far outside.
+bool withinTolerance(const ProtectionState& s) {
+    const double ratio = std::abs(static_cast<double>(s.difference) / s.q);
+    return ratio < 1 && static_cast<float>(ratio) < 0.001f;
+}
+
 }  // namespace
 
 std::optional<ProtectionCoefficients> ChooseProtectionCoefficients(ProtectionBand band, const ProtectionChoices& c) {
@@ -83,29 +103,6 @@ ProtectionCoefficients LowWindCoefficients(ProtectionBand band) {
     const CoefficientRow* row = findRow(band, "小于2");
     return {row->a[0], row->b, row->c, row->d};
 }
-
-
-namespace {
-
-// Largest distance a Single reaches by adding 0.01: one ulp there is 1/32.
-constexpr float kLargestStep = 262144.0f;
-
-// f at the state's L, and its difference from q.
-void evaluate(ProtectionState& s, Steps& steps) {
-    steps([&] { s.t1 = single(std::pow(static_cast<double>(s.l), static_cast<double>(s.c)) * s.b); });
-    steps([&] { s.t2 = single(std::pow(static_cast<double>(s.r), 2.0) * 0.25); });
-    steps([&] { s.t3 = single(static_cast<double>(s.t1) + s.t2); });
-    steps([&] { s.t4 = single(s.inverseA * std::sqrt(static_cast<double>(s.t3))); });
-    steps([&] { s.f = single(std::pow(static_cast<double>(s.l), static_cast<double>(s.d)) * s.t4); });
-    s.lc = s.l;
-    steps([&] { s.difference = single(static_cast<double>(s.f) - s.q); });
-}
-
-bool withinTolerance(const ProtectionState& s) {
-    return single(std::abs(static_cast<double>(s.difference) / s.q)) < 0.001f;
-}
-
-}  // namespace
 
 SearchEnd FindProtectionDistance(ProtectionState& s) {
     Steps steps;

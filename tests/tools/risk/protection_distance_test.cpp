@@ -132,6 +132,8 @@ TEST(Protection, SearchesThatCannotMeetTheToleranceEndWithTheirReason) {
     Outcome o = compute(s, "1", "1E-07", "200", {"小于2", "", "", ""});
     EXPECT_EQ(o.run.end, SearchEnd::BelowStart);
     EXPECT_EQ(o.distance, 0.01f);
+    // A quotient so small that |d / q| is beyond a Single.
+    EXPECT_EQ(compute(s, "10000000", "1E-37", "200", {"小于2", "", "", ""}).run.end, SearchEnd::BelowStart);
 
     // Near 2 m one hundredth moves f by more than the band.
     int steppedOver = 0;
