@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <string_view>
 
 #include "common/grid_result_file.h"
 
@@ -12,6 +13,10 @@ inline const QString kGridNotNumberMessage = QStringLiteral("网格范围和网�
 
 // Why a planned grid cannot run; empty when it can.
 QString gridRefusalMessage(GridPlan::Status status);
+
+// Writes a result file whole into the private result folder; when it cannot,
+// tells the user why and returns false.
+bool writeResultFile(QWidget* window, const QString& fileName, std::string_view text);
 
 // A model window's grid run: refuses a plan that cannot run (with its
 // message, before anything changes); otherwise computes every cell, calling

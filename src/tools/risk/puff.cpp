@@ -21,7 +21,7 @@ float gaussFactor(double d, const std::string& sigma) {
 
 }  // namespace
 
-float PuffConcentration(const PuffTexts& p, double x, double y) {
+float PuffConcentration(const PuffTexts& p, double x, double y, bool* failed) {
     float c0 = 0, ex = 0, ey = 0, ez = 0;
     Steps steps;
     steps([&] {
@@ -31,6 +31,7 @@ float PuffConcentration(const PuffTexts& p, double x, double y) {
     steps([&] { ex = gaussFactor(x - number(p.x0), p.sx); });
     steps([&] { ey = gaussFactor(y - number(p.y0), p.sy); });
     steps([&] { ez = gaussFactor(number(p.z0), p.sz); });
+    if (failed) *failed = steps.failures() > 0;
     return static_cast<float>(static_cast<double>(c0) * ex * ey * ez);
 }
 

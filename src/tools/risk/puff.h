@@ -12,7 +12,8 @@ struct PuffTexts {
 
 // Ground-level concentration C(x, y, 0) in mg/m³ of the puff, with total
 // reflection at the ground. Each of its four factors is a statement of its
-// own: a box that holds no number, or a σ of 0, leaves that factor at 0.
-float PuffConcentration(const PuffTexts& p, double x, double y);
+// own: a box that holds no number, or a σ of 0, leaves that factor at 0,
+// and sets `failed` when given.
+float PuffConcentration(const PuffTexts& p, double x, double y, bool* failed = nullptr);
 
 }  // namespace korrimet::risk

@@ -2,21 +2,53 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFile>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
 
+#include "common/steps.h"
+#include "common/stores.h"
+#include "common/widgets/busy_run.h"
+#include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
+#include "common/widgets/result_file_viewer.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "platform/message_service.h"
+#include "platform/result_folder.h"
 #include "tools/risk/puff.h"
+#include "tools/risk/puff_critical.h"
+#include "tools/risk/puff_grid.h"
 
 namespace korrimet::risk {
 namespace {
 
 const QString kHelpWindow = QStringLiteral("风险评价之烟团帮助");
+const QString kGridWindow = QStringLiteral("风险评价烟团之网格计算结果");
+const QString kGridFile = QStringLiteral("风险评价计算结果.txt");
+const QString kPointsWindow = QStringLiteral("风险评价烟团模式之临界点坐标");
+const QString kPointsFile = QStringLiteral("testfile.txt");
+
+const QString kCriticalNotNumber = QStringLiteral("临界浓度必须是大于0的数值，请检查输入！");
+
+QString searchFailure(AxisSearchEnd end) {
+    switch (end) {
+        case AxisSearchEnd::Hit: return {};
+        case AxisSearchEnd::ParameterFailed:
+            return QStringLiteral("烟团参数必须是数值，且扩散系数σx、σy、σz不能为0，请检查输入！");
+        case AxisSearchEnd::NoCrossingAhead:
+            return QStringLiteral("下风向轴线上找不到浓度等于临界浓度的点（烟团中心以远浓度只会降低），"
+                                  "请检查临界浓度及烟团参数！");
+        case AxisSearchEnd::BeyondLimit:
+            return QStringLiteral("下风向%1米内找不到浓度等于临界浓度的点，请检查临界浓度及烟团参数！")
+                .arg(qtext(NumberText(kCriticalDistanceSearch.limit)));
+    }
+    return {};
+}
 
 class PuffWindow : public ToolWindow {
 public:
@@ -55,10 +87,10 @@ public:
         layOutPointRow();
 
         FormBuilder f4(f.frame("Frame4", "下风向临界点距离L（X,0,0）的计算", 120, 3840, 9360, 1380));
-        field(f4, 15, 11, 0, 0, "请输入临界浓度（mg/M^3)：", "0.03");
-        f4.button("Command4", "计     算 ", 4920, 300, 1800, 400);
-        field(f4, 16, 14, 0, 1, "临界距离（M)：", "");
-        f4.button("Command5", "网格临界点坐标", 4920, 780, 1800, 400);
+        critical_ = field(f4, 15, 11, 0, 0, "请输入临界浓度（mg/M^3)：", "0.03");
+        QPushButton* distance = f4.button("Command4", "计     算 ", 4920, 300, 1800, 400);
+        distance_ = field(f4, 16, 14, 0, 1, "临界距离（M)：", "");
+        QPushButton* contour = f4.button("Command5", "网格临界点坐标", 4920, 780, 1800, 400);
 
         FormBuilder f3(f.frame("Frame3", "下风向地面网格点空气中污染物的浓度计算（mg/M^3)", 120, 5280, 9360, 1800));
         QLineEdit* rangeX = field(f3, 13, 15, 0, 0, "纵向范围（X）：", "5000");
@@ -67,14 +99,19 @@ public:
         QLineEdit* stepY = field(f3, 11, 18, 1, 1, "横向网格（YL）：", "100");
         for (const char* name : {"Text13", "Label15"}) control<QWidget>(name)->setToolTip("下风向距离");
         for (const char* name : {"Text12", "Label16"}) control<QWidget>(name)->setToolTip("下风向网格");
-        // The grid run is not wired yet: the button is in place and does nothing.
-        f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
+        QPushButton* grid = f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
         QPushButton* help = f3.button("Command3", "用前请查看帮助", 7080, 1290, 2040, 400);
         rangeX_ = rangeX;
+        stepX_ = stepX;
+        rangeY_ = rangeY;
+        stepY_ = stepY;
 
         bar_ = f.place(new LoopProgress, "ProgressBar1", 120, 7170, 9360, 195);
 
         connect(point, &QPushButton::clicked, this, [this] { computePoint(); });
+        connect(grid, &QPushButton::clicked, this, [this] { computeGrid(); });
+        connect(distance, &QPushButton::clicked, this, [this] { findCriticalDistance(); });
+        connect(contour, &QPushButton::clicked, this, [this] { traceCriticalContour(); });
         connect(help, &QPushButton::clicked, this, [] { OpenTool(kHelpWindow); });
         connect(sigmaX_, &QLineEdit::textChanged, this, [this] { mirror(sigmaX_, sigmaY_); });
         connect(sigmaY_, &QLineEdit::textChanged, this, [this] { mirror(sigmaY_, sigmaX_); });
@@ -85,16 +122,101 @@ public:
     }
 
 private:
+    PuffTexts puffTexts() const {
+        return {q_->text().toStdString(),      sigmaX_->text().toStdString(), sigmaY_->text().toStdString(),
+                sigmaZ_->text().toStdString(), x0_->text().toStdString(),     y0_->text().toStdString(),
+                z0_->text().toStdString()};
+    }
+
     void computePoint() {
-        const PuffTexts p{q_->text().toStdString(),     sigmaX_->text().toStdString(),
-                          sigmaY_->text().toStdString(), sigmaZ_->text().toStdString(),
-                          x0_->text().toStdString(),     y0_->text().toStdString(),
-                          z0_->text().toStdString()};
+        const PuffTexts p = puffTexts();
         // A point coordinate that is no number leaves its factor, and so C, at 0.
         auto x = TryParseNumber(pointX_->text(), Precision::Double);
         auto y = TryParseNumber(pointY_->text(), Precision::Double);
         const float c = x && y ? PuffConcentration(p, *x, *y) : 0.0f;
         result_->setText(qtext(NumberText(c)));
+    }
+
+    void computeGrid() {
+        const std::string xRange = rangeX_->text().toStdString();
+        const std::optional<GridPlan> plan = PlanPuffGrid(
+            {xRange, stepX_->text().toStdString(), rangeY_->text().toStdString(), stepY_->text().toStdString()});
+        if (!plan) {
+            ShowMessage(kGridNotNumberMessage, this);
+            return;
+        }
+        const double xMax = *PuffGridXRange(xRange);
+        auto afterRow = [&](double x) {
+            Steps steps;
+            bar_->setLoopMin(0);
+            steps([&] { bar_->setLoopMax(single(xMax)); });
+            bar_->setVisible(true);
+            steps([&] { bar_->setLoopValue(single(x)); });
+        };
+        runGridFile(this, *plan, PuffGridCell(puffTexts()), afterRow, kGridFile, kGridWindow);
+    }
+
+    // The critical concentration, or a message when it cannot be one: every
+    // step would then count as a hit, or none could ever be.
+    std::optional<double> criticalConcentration() {
+        const std::optional<double> c = TryParseNumber(critical_->text(), Precision::Double);
+        if (c && *c > 0) return c;
+        ShowMessage(kCriticalNotNumber, this);
+        return std::nullopt;
+    }
+
+    void findCriticalDistance() {
+        const std::optional<double> critical = criticalConcentration();
+        if (!critical) return;
+        AxisSearchResult found;
+        {
+            BusyRun busy(this);
+            found = SearchCriticalAxis(puffTexts(), *critical, kCriticalDistanceSearch, [&](double x) {
+                bar_->setLoopMin(0);
+                bar_->setLoopMax(100);
+                bar_->setVisible(true);
+                if (std::optional<float> value = CriticalDistanceBarValue(x)) bar_->setLoopValue(*value);
+                busy.pump();
+            });
+            bar_->setLoopValue(100);
+        }
+        if (found.end == AxisSearchEnd::Hit) {
+            distance_->setText(qtext(NumberText(found.x)));
+        } else {
+            distance_->clear();
+            ShowMessage(searchFailure(found.end), this);
+        }
+    }
+
+    void traceCriticalContour() {
+        const std::optional<double> critical = criticalConcentration();
+        if (!critical) return;
+        const PuffTexts p = puffTexts();
+        std::string text;
+        AxisSearchEnd end;
+        {
+            BusyRun busy(this);
+            const AxisSearchResult length =
+                SearchCriticalAxis(p, *critical, kContourLengthSearch, [&](double) { busy.pump(); });
+            end = length.end;
+            if (end == AxisSearchEnd::Hit) {
+                const float ls = static_cast<float>(length.x);
+                const CriticalContour contour = TraceCriticalContour(p, *critical, ls, [&](float x) {
+                    bar_->setLoopMin(0);
+                    bar_->setLoopMax(ls);
+                    bar_->setVisible(true);
+                    bar_->setLoopValue(x);
+                    busy.pump();
+                });
+                bar_->setLoopValue(0);
+                text = CriticalPointsText(contour);
+            }
+        }
+        if (end != AxisSearchEnd::Hit) {
+            ShowMessage(searchFailure(end), this);
+            return;
+        }
+        if (writeResultFile(this, kPointsFile, text)) OpenTool(kPointsWindow);
     }
 
     // Setting the text a box already holds would only move its caret.
@@ -130,7 +252,8 @@ private:
         bar_->setLoopValue(0);
     }
 
-    QLineEdit *q_, *sigmaX_, *sigmaY_, *sigmaZ_, *x0_, *y0_, *z0_, *pointX_, *pointY_, *result_, *rangeX_;
+    QLineEdit *q_, *sigmaX_, *sigmaY_, *sigmaZ_, *x0_, *y0_, *z0_, *pointX_, *pointY_, *result_;
+    QLineEdit *critical_, *distance_, *rangeX_, *stepX_, *rangeY_, *stepY_;
     QLabel *open_, *pointLabel_, *close_;
     LoopProgress* bar_;
 };
@@ -149,10 +272,39 @@ public:
     }
 };
 
+class PuffGridResultWindow : public ResultFileViewer {
+public:
+    static constexpr const char* kClassName = "风险评价烟团之网格计算结果";
+    static constexpr const char* kCaption = "风险评价之烟团模式网格计算结果";
+
+    PuffGridResultWindow()
+        : ResultFileViewer(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), kGridFile,
+                           QStringLiteral("此计算结果可以复制到WORD中,采用文字转换为表格的形式得到规范数据表!")) {}
+};
+
+// Leaves its file in place when it closes.
+class PuffPointsWindow : public ResultFileViewer {
+public:
+    static constexpr const char* kClassName = "风险评价烟团模式之临界点坐标";
+    static constexpr const char* kCaption = "烟团模式之网格临界点坐标";
+
+    PuffPointsWindow()
+        : ResultFileViewer(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), kPointsFile, QString(),
+                           false) {
+        // The box's own stored text, seen when there is no file to read.
+        const QString path = resultFilePath(kPointsFile);
+        if (path.isEmpty() || !QFile::exists(path)) textBox()->setPlainText(QStringLiteral("RichTextBox1"));
+    }
+};
+
 }  // namespace
 }  // namespace korrimet::risk
 
+using korrimet::risk::PuffGridResultWindow;
 using korrimet::risk::PuffHelpWindow;
+using korrimet::risk::PuffPointsWindow;
 using korrimet::risk::PuffWindow;
 KORRIMET_REGISTER_TOOL(PuffWindow);
 KORRIMET_REGISTER_TOOL(PuffHelpWindow);
+KORRIMET_REGISTER_TOOL(PuffGridResultWindow);
+KORRIMET_REGISTER_TOOL(PuffPointsWindow);

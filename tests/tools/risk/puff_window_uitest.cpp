@@ -1,10 +1,16 @@
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
 
+#include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
+#include "platform/result_folder.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -12,6 +18,21 @@ using namespace korrimet;
 namespace {
 const QString kWindow = "风险评价之烟团模式";
 const QString kHelp = "风险评价之烟团帮助";
+const QString kGrid = "风险评价烟团之网格计算结果";
+const QString kPoints = "风险评价烟团模式之临界点坐标";
+const QString kCriticalNotNumber = "临界浓度必须是大于0的数值，请检查输入！";
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QString shown(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes).replace("\r\n", "\n").replace('\r', '\n');
+}
+QWidget* window(const QString& className) { return ToolRegistry::instance().window(className); }
+QString boxText(const QString& className) {
+    return test::child<QPlainTextEdit>(window(className), "RichTextBox1")->toPlainText();
+}
 }  // namespace
 
 class PuffWindowTest : public QObject {
@@ -19,10 +40,16 @@ class PuffWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
     LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
+    static QString gridPath() { return resultFilePath("风险评价计算结果.txt"); }
+    static QString pointsPath() { return resultFilePath("testfile.txt"); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { w_ = test::openTool(kWindow); }
+    void init() {
+        QFile::remove(gridPath());
+        QFile::remove(pointsPath());
+        w_ = test::openTool(kWindow);
+    }
     void cleanup() { test::closeAllTools(); }
 
     void pointAtTheDefaults() {
@@ -96,10 +123,144 @@ private slots:
         }
     }
 
-    void theOtherCalculationButtonsAreInPlace() {
-        for (const char* name : {"Command2", "Command4", "Command5"}) test::click(w_, name);
+    void gridRunWritesTheTableAndItsWindowDeletesIt() {
+        test::click(w_, "Command2");
+        const QByteArray bytes = fileBytes(gridPath());
+        const QList<QByteArray> lines = bytes.split('\r');
+        QCOMPARE(lines.size(), 14);  // header, 11 rows, the empty rest before the final line end
+        QCOMPARE(lines[0], "X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;");
+        QVERIFY(lines[1].startsWith("x=0;0.380943;0.336181;0.231053;"));
+        QVERIFY(lines[1].endsWith(";1.5E-05;1E-06;"));
+        QCOMPARE(lines[11], "x=5000;" + QByteArray("1E-08;").repeated(11));
+        QVERIFY(bytes.endsWith("1E-08;\r\r\n"));
+        QWidget* viewer = window(kGrid);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->windowTitle(), "风险评价之烟团模式网格计算结果");
+        QCOMPARE(boxText(kGrid), shown(bytes));
+        QCOMPARE(test::child<QPlainTextEdit>(viewer, "RichTextBox1")->toolTip(),
+                 "此计算结果可以复制到WORD中,采用文字转换为表格的形式得到规范数据表!");
+        QCOMPARE(bar()->loopMax(), 5000.0f);
+        QCOMPARE(bar()->loopValue(), 5000.0f);
+        viewer->close();
+        QVERIFY(!QFile::exists(gridPath()));
+    }
+
+    void aRunWhileTheGridIsOpenReplacesOnlyTheFile() {
+        test::click(w_, "Command2");
+        const QString first = boxText(kGrid);
+        test::setText(w_, "Text12", "-500");
+        test::click(w_, "Command2");
+        QCOMPARE(fileBytes(gridPath()),
+                 QByteArray("X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;\r\r\n"));
+        QCOMPARE(boxText(kGrid), first);
+    }
+
+    void gridsThatCannotRunAreRefused() {
+        MessageRecorder messages;
+        test::setText(w_, "Text12", "0.5");
+        test::click(w_, "Command2");
+        test::setText(w_, "Text12", "500");
+        test::setText(w_, "Text14", "abc");
+        test::click(w_, "Command2");
+        QCOMPARE(messages.messages(),
+                 (QStringList{gridRefusalMessage(GridPlan::Status::EndlessX), kGridNotNumberMessage}));
+        QVERIFY(!QFile::exists(gridPath()));
+        QVERIFY(!window(kGrid));
+    }
+
+    void aGridOfParametersThatAreNoNumbersIsFlooredAndNamed() {
+        test::setText(w_, "Text4", "0");
+        test::setText(w_, "Text13", "0");
+        test::setText(w_, "Text14", "100");
+        MessageRecorder messages;
+        test::click(w_, "Command2");
+        QCOMPARE(fileBytes(gridPath()), QByteArray("X=\\c/Y=;y=0;y=100;\rx=0;1E-08;1E-08;\r\r\n"));
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].contains("x=0，y=0"));
+    }
+
+    void criticalDistanceAtTheDefaults() {
+        test::click(w_, "Command4");
+        QCOMPARE(test::text(w_, "Text16"), "450.47");
+        QCOMPARE(bar()->loopMax(), 100.0f);
+        QCOMPARE(bar()->loopValue(), 100.0f);
+    }
+
+    void theDistanceSearchMovesTheBarByBandAndRepaints() {
+        QList<float> seen;
+        connect(bar(), &QProgressBar::valueChanged, this, [&] { seen << bar()->loopValue(); });
+        bool timerRan = false;
+        QTimer::singleShot(0, this, [&] { timerRan = true; });
+        test::click(w_, "Command4");
+        QVERIFY(timerRan);
+        QVERIFY(seen.size() > 100);
+        QCOMPARE(seen.last(), 100.0f);
+        // Up to 100 m the bar shows x, then x / 10 (the last step held 450.46 m); the
+        // bar redraws in thousandths, so not every value is seen.
+        auto nearHundred = std::find_if(seen.begin(), seen.end(), [](float v) { return v > 99 && v <= 100; });
+        QVERIFY(nearHundred != seen.end());
+        QVERIFY(std::find_if(nearHundred, seen.end(), [](float v) { return v > 10 && v < 11; }) != seen.end());
+        QVERIFY(seen[seen.size() - 2] > 44.9f && seen[seen.size() - 2] <= 45.046f);
+        QVERIFY(*std::max_element(seen.begin(), seen.end()) <= 100.0f);
+    }
+
+    void aCriticalConcentrationThatCannotBeOneIsRefused() {
+        test::setText(w_, "Text16", "12");
+        MessageRecorder messages;
+        for (const char* text : {"", "abc", "0", "-0.03"}) {
+            test::setText(w_, "Text15", text);
+            test::click(w_, "Command4");
+            test::click(w_, "Command5");
+        }
+        QCOMPARE(messages.messages(), QStringList(8, kCriticalNotNumber));
+        QCOMPARE(test::text(w_, "Text16"), "12");
+        QVERIFY(!QFile::exists(pointsPath()));
+        QVERIFY(!window(kPoints));
+    }
+
+    void searchesThatFindNoCriticalPointSaySo() {
+        MessageRecorder messages;
+        test::setText(w_, "Text15", "1");  // above the puff centre's concentration
+        test::setText(w_, "Text16", "12");
+        test::click(w_, "Command4");
         QCOMPARE(test::text(w_, "Text16"), "");
-        QCOMPARE(ToolRegistry::instance().openWindows().size(), 1);
+        test::click(w_, "Command5");
+        test::setText(w_, "Text15", "0.03");
+        test::setText(w_, "Text2", "0");
+        test::click(w_, "Command4");
+        QCOMPARE(messages.messages().size(), 3);
+        QVERIFY(messages.messages()[0].startsWith("下风向轴线上找不到浓度等于临界浓度的点"));
+        QCOMPARE(messages.messages()[1], messages.messages()[0]);
+        QVERIFY(messages.messages()[2].startsWith("烟团参数必须是数值"));
+        QVERIFY(!window(kPoints));
+    }
+
+    void contourPointsAreWrittenShownAndKept() {
+        test::click(w_, "Command5");
+        const QByteArray bytes = fileBytes(pointsPath());
+        QVERIFY(bytes.startsWith(" 0; 5; 10;"));
+        QVERIFY(bytes.contains(" 450; 450.5; 445.5;"));
+        QVERIFY(bytes.contains(" 20.5; 0;-66.7;"));
+        QVERIFY(bytes.endsWith(";-450.5;\r\n"));
+        QWidget* viewer = window(kPoints);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->windowTitle(), "烟团模式之网格临界点坐标");
+        QCOMPARE(boxText(kPoints), shown(bytes));
+        QCOMPARE(bar()->loopMax(), 450.5f);
+        QCOMPARE(bar()->loopValue(), 0.0f);
+        // A new run while the window is open changes the file, not the window.
+        test::setText(w_, "Text15", "0.1");
+        test::click(w_, "Command5");
+        QVERIFY(fileBytes(pointsPath()) != bytes);
+        QCOMPARE(boxText(kPoints), shown(bytes));
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QFile::exists(pointsPath()));
+    }
+
+    void thePointsWindowWithoutAFileShowsItsStoredText() {
+        test::openTool(kPoints);
+        QCOMPARE(boxText(kPoints), "RichTextBox1");
     }
 
     void helpShowsItsSixLines() {

@@ -1,0 +1,149 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include "common/widgets/numeric_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "卫生防护距离计算工具";
+const QString kNoRow = "你的输入或选择有误，请检查你的输入或选择！";
+}  // namespace
+
+class ProtectionDistanceWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    QComboBox* combo(const char* name) const { return test::child<QComboBox>(w_, name); }
+    void pick(const char* name, const QString& item) {
+        QComboBox* c = combo(name);
+        const int i = c->findText(item);
+        QVERIFY2(i >= 0, qPrintable(item));
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+    QString compute() {
+        test::click(w_, "Command2");
+        return test::text(w_, "Text6");
+    }
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void opensWithDefaultsAndTheStackShareChoice() {
+        QCOMPARE(w_->windowTitle(), "卫生防护距离计算工具");
+        QCOMPARE(test::text(w_, "Text7"), "0.05");
+        QCOMPARE(test::text(w_, "Text1"), "0.03");
+        QCOMPARE(test::text(w_, "Text8"), "200");
+        QCOMPARE(test::text(w_, "Text6"), " ");
+        QCOMPARE(test::child<QLabel>(w_, "Label2_5")->text(), "无组织排放量Kg/h）：");
+        for (const char* name : {"Combo1", "Combo2", "Combo3", "Combo4"}) QCOMPARE(combo(name)->currentText(), "");
+        QCOMPARE(combo("Combo1")->count(), 3);
+        QVERIFY(!combo("Combo2")->isHidden());
+        QVERIFY(!test::child<QLabel>(w_, "Label2_2")->isHidden());
+        QVERIFY(combo("Combo3")->isHidden());
+        QVERIFY(test::child<QLabel>(w_, "Label2_3")->isHidden());
+    }
+
+    void lowWindNeedsNoClass() {
+        pick("Combo1", "小于2");
+        QCOMPARE(compute(), "169.0664");
+    }
+
+    void nothingChosenWarnsOnceThenTakesTheLowWindRow() {
+        MessageRecorder messages;
+        QCOMPARE(compute(), "169.0664");
+        QCOMPARE(messages.messages(), QStringList{kNoRow});
+    }
+
+    void theStackChoiceDecidesWhichClassComboCounts() {
+        pick("Combo1", "大于4");
+        pick("Combo4", "有");
+        pick("Combo2", "大于允许1/3");
+        QCOMPARE(compute(), "136.1944");
+        pick("Combo4", "无");
+        QVERIFY(combo("Combo2")->isHidden());
+        QVERIFY(!combo("Combo3")->isHidden());
+        pick("Combo3", "慢性指标");
+        QCOMPARE(compute(), "88.66053");  // the hidden share choice plays no part
+        // A stack choice typed in rather than picked hides both.
+        combo("Combo4")->setEditText("有些");
+        emit combo("Combo4")->activated(-1);
+        QVERIFY(combo("Combo2")->isHidden());
+        QVERIFY(combo("Combo3")->isHidden());
+    }
+
+    void aDistanceBeyond1000MetresIsSearchedAgainInItsBand() {
+        pick("Combo1", "大于4");
+        pick("Combo4", "有");
+        pick("Combo2", "大于允许1/3");
+        test::setText(w_, "Text7", "3");
+        QCOMPARE(compute().left(6), "1434.7");
+    }
+
+    void clearWritesTheSmallestValueAndKeepsTheChoices() {
+        pick("Combo1", "小于2");
+        test::click(w_, "Command1");
+        for (const char* box : {"Text7", "Text8", "Text1", "Text6"}) QCOMPARE(test::text(w_, box), "1E-05");
+        QCOMPARE(combo("Combo1")->currentText(), "小于2");
+        QCOMPARE(compute(), "129.5381");
+    }
+
+    void onlyTheInputBoxesFilterKeys() {
+        MessageRecorder messages;
+        auto* qc = test::child<QLineEdit>(w_, "Text7");
+        qc->setFocus();
+        qc->end(false);
+        QTest::keyClicks(qc, "x.");
+        QCOMPARE(qc->text(), "0.05");
+        QCOMPARE(messages.messages(), (QStringList{kNotNumericMessage, kSecondPointMessage}));
+        // No select-all on focus: the caret stays where the click put it.
+        messages.clear();
+        auto* result = test::child<QLineEdit>(w_, "Text6");
+        result->setFocus();
+        result->end(false);
+        QTest::keyClicks(result, "x");
+        QCOMPARE(result->text(), " x");
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    void anEntryThatIsNoNumberReusesThePreviousClicksValue() {
+        pick("Combo1", "小于2");
+        test::setText(w_, "Text1", "0.06");
+        const QString first = compute();
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        pick("Combo1", "小于2");
+        test::setText(w_, "Text1", "");
+        QCOMPARE(compute(), first);
+    }
+
+    void aSearchThatCannotEndSaysWhyAndShowsNoDistance() {
+        pick("Combo1", "小于2");
+        MessageRecorder messages;
+        test::setText(w_, "Text7", "0");
+        QCOMPARE(compute(), "");
+        QCOMPARE(messages.messages(), QStringList{"无组织排放量和标准浓度限值都必须大于0，请检查输入！"});
+        messages.clear();
+        test::setText(w_, "Text7", "100000");
+        test::setText(w_, "Text1", "0.0001");
+        QCOMPARE(compute(), "");
+        QCOMPARE(messages.messages(), QStringList{"卫生防护距离超过262144米，已超出可试算的范围，请检查输入！"});
+    }
+
+    void theNoteNamesTheAutomaticSecondSearch() {
+        MessageRecorder messages;
+        test::click(w_, "Command3");
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].startsWith(" 1、防护距离在1000米以上，程序会自动试算，后重新选取ABCD值，后再计算！ 2、"));
+        QVERIFY(messages.messages()[0].endsWith("核算,防护距离1000米内,核算结果误差在0.05米内；防护距离在1000米以上，"
+                                                "核算结果误差在10米以内；产生误差原因是在计算机叠加过程中产生！不是参数选取有误！"));
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(ProtectionDistanceWindowTest)
+#include "protection_distance_window_uitest.moc"
