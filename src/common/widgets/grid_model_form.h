@@ -52,6 +52,10 @@ class GridModelForm : public ToolWindow {
 public:
     explicit GridModelForm(const GridModelLayout& layout);
 
+    QLineEdit* box(int index) const;
+    // A statement of its own: a box that holds no number leaves `target`.
+    void readSingle(Steps& steps, int index, float& target) const;
+
 protected:
     // The text of C(X, Y) for `Text11`; nullopt leaves the box as it was
     // (the user has been told why).
@@ -60,9 +64,6 @@ protected:
     // run (the user has been told why).
     virtual std::optional<GridCell> gridCell() = 0;
 
-    QLineEdit* box(int index) const;
-    // A statement of its own: a box that holds no number leaves `target`.
-    void readSingle(Steps& steps, int index, float& target) const;
     std::optional<float> requireSingle(int index);
     std::optional<double> requireDouble(int index);
     LoopProgress* bar() const { return bar_; }

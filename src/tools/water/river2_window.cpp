@@ -3,6 +3,7 @@
 #include "common/widgets/grid_model_form.h"
 #include "common/widgets/tool_registry.h"
 #include "tools/water/river2.h"
+#include "tools/water/river2_layout.h"
 
 namespace korrimet::water {
 namespace {
@@ -14,16 +15,7 @@ GridModelLayout river2Layout() {
     l.className = QStringLiteral("二维稳态混合模式_河2");
     l.caption = QStringLiteral("二维稳态混合模式_河2");
     l.buttonTip = QStringLiteral("用于持久性污染物的平直河流混合过程段，不考虑纵向弥散,即Mx=0。");
-    l.inputs = {
-        {1, 0, 0, "河流上游污染物浓度Ch（mg/L）：", "0.1", {}},
-        {2, 0, 1, "污染物排放浓度Cp（mg/L）：", "100", {}},
-        {3, 0, 2, "平均水深H（M）：", "0.5", {}},
-        {4, 0, 3, "横向混合系数My（M^2/S）：", "5", {}},
-        {5, 1, 0, "表示河流中断面平均流速μ（m/s）：", "0.2", {}},
-        {6, 1, 1, "废水排放量Qp（m^3/s）：", "1", {}},
-        {7, 1, 2, "河流宽度B（m）：", "100", {}},
-        {8, 1, 3, "排放口离岸边距离a（m）：", "0", {}},
-    };
+    l.inputs = River2Fields();
     l.resultFile = kResultFile;
     l.resultWindow = QStringLiteral("河二模式计算结果");
     l.helpWindow = QStringLiteral("河二帮助");
@@ -40,7 +32,7 @@ public:
 protected:
     std::optional<std::string> pointText() override {
         Steps steps;
-        River2Inputs in = readInputs(steps);
+        River2Inputs in = ReadRiver2Inputs(*this, steps);
         float x = 0, y = 0;
         readSingle(steps, 9, x);
         readSingle(steps, 10, y);
@@ -49,15 +41,7 @@ protected:
 
     std::optional<GridCell> gridCell() override {
         Steps steps;
-        return River2Cell(readInputs(steps));
-    }
-
-private:
-    River2Inputs readInputs(Steps& steps) const {
-        River2Inputs in;
-        float* targets[] = {&in.ch, &in.cp, &in.h, &in.my, &in.u, &in.qp, &in.b, &in.a};
-        for (int i = 0; i < 8; ++i) readSingle(steps, i + 1, *targets[i]);
-        return in;
+        return River2Cell(ReadRiver2Inputs(*this, steps));
     }
 };
 
