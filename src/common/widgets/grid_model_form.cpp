@@ -22,15 +22,6 @@ namespace {
 constexpr int kRowHeight = 480;
 constexpr int kWidth = 9600;
 
-// Label and box of two columns inside a frame, rows 480 twips apart.
-QLineEdit* field(FormBuilder& f, int index, int column, int row, const QString& label, const QString& text) {
-    const int left = column == 0 ? 120 : 4800, top = 330 + row * kRowHeight;
-    QLabel* l = f.label(QStringLiteral("Label%1").arg(index), label, left, top + 30, 3300, 300);
-    QLineEdit* box = f.textBox(QStringLiteral("Text%1").arg(index), left + 3300, top, 1080, 330, text);
-    l->setBuddy(box);
-    return box;
-}
-
 int inputRows(const GridModelLayout& layout) {
     int rows = 0;
     for (const GridModelInput& in : layout.inputs) rows = std::max(rows, in.row + 1);
@@ -46,22 +37,22 @@ GridModelForm::GridModelForm(const GridModelLayout& layout)
     const int frame1Height = inputRows(layout) * kRowHeight + 360;
     FormBuilder f1(f.frame("Frame1", "参数输入：", 120, 60, 9360, frame1Height));
     for (const GridModelInput& in : layout.inputs)
-        field(f1, in.index, in.column, in.row, in.label, in.text)->setToolTip(in.toolTip);
+        modelField(f1, in.index, in.column, in.row, in.label, in.text)->setToolTip(in.toolTip);
 
     const int top2 = 60 + frame1Height + 60;
     FormBuilder f2(f.frame("Frame2", "某点计算结果：", 120, top2, 9360, 1380));
-    QLineEdit* pointX = field(f2, 9, 0, 0, "计算点离排放口流线距离X（m）：", "10");
-    QLineEdit* pointY = field(f2, 10, 1, 0, "计算点离排放口横向距离Y（m）：", "10");
+    QLineEdit* pointX = modelField(f2, 9, 0, 0, "计算点离排放口流线距离X（m）：", "10");
+    QLineEdit* pointY = modelField(f2, 10, 1, 0, "计算点离排放口横向距离Y（m）：", "10");
     resultLabel_ = f2.label("Label11", "C（10，10）（mg/L）：", 120, 870, 3300, 300);
     resultLabel_->setBuddy(f2.textBox("Text11", 3420, 840, 1800, 330));
     QPushButton* point = f2.button("Command1", "计  算  结  果", 6000, 810, 2160, 400);
 
     const int top3 = top2 + 1380 + 60;
     FormBuilder f3(f.frame("Frame3", "网格计算结果：", 120, top3, 9360, 1920));
-    field(f3, 12, 0, 0, "计算点离排放口流线范围XL（m）：", "3000");
-    field(f3, 13, 1, 0, "计算点离排放口横向范围YL（m）：", "100");
-    field(f3, 14, 0, 1, "计算点离排放口流线网格Xc（m）：", "100");
-    field(f3, 15, 1, 1, "计算点离排放口横向网格Yc（m）：", "10");
+    modelField(f3, 12, 0, 0, "计算点离排放口流线范围XL（m）：", "3000");
+    modelField(f3, 13, 1, 0, "计算点离排放口横向范围YL（m）：", "100");
+    modelField(f3, 14, 0, 1, "计算点离排放口流线网格Xc（m）：", "100");
+    modelField(f3, 15, 1, 1, "计算点离排放口横向网格Yc（m）：", "10");
     QPushButton* grid = f3.button("Command2", "计  算  结  果", 3420, 1350, 2160, 400);
     QPushButton* help = f3.button("Command3", "用前查看帮助系统", 6000, 1350, 2160, 400);
 

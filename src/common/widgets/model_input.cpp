@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "common/widgets/qt_text.h"
+#include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -16,6 +17,15 @@ std::optional<double> require(QWidget* window, const QLineEdit* box, Precision p
 }
 
 }  // namespace
+
+QLineEdit* modelField(FormBuilder& frame, int index, int column, int row, const QString& label,
+                      const QString& text) {
+    const int left = column == 0 ? 120 : 4800, top = 330 + row * 480;
+    QLabel* l = frame.label(QStringLiteral("Label%1").arg(index), label, left, top + 30, 3300, 300);
+    QLineEdit* box = frame.textBox(QStringLiteral("Text%1").arg(index), left + 3300, top, 1080, 330, text);
+    l->setBuddy(box);
+    return box;
+}
 
 QString inputName(const QLineEdit* box) {
     for (const QLabel* label : box->window()->findChildren<QLabel*>()) {
