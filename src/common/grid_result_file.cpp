@@ -10,44 +10,44 @@
 namespace korrimet {
 namespace {
 
-enum class LoopOutcome { Ok, Endless, TooMany };
-
-LoopOutcome loopValues(const GridLoop& loop, std::size_t limit, std::vector<double>& out) {
-    auto within = [&](double v) { return loop.step >= 0 ? !(v > loop.bound) : !(v < loop.bound); };
-    if (loop.step == 0) return within(loop.first) ? LoopOutcome::Endless : LoopOutcome::Ok;
-    // Counted before anything is stored. A step too small to move the value
-    // never ends either; the limit catches it.
-    std::size_t count = 0;
-    for (double v = loop.first; within(v); v += loop.step)
-        if (++count > limit) return LoopOutcome::TooMany;
-    out.reserve(count);
-    for (double v = loop.first; within(v); v += loop.step) out.push_back(v);
-    return LoopOutcome::Ok;
-}
-
 void appendDefaultText(std::string& out, double v) { out += NumberText(v); }
 
 }  // namespace
 
+LoopPlan PlanLoop(const GridLoop& loop, std::size_t limit) {
+    LoopPlan plan;
+    auto within = [&](double v) { return loop.step >= 0 ? !(v > loop.bound) : !(v < loop.bound); };
+    if (loop.step == 0) {
+        if (within(loop.first)) plan.status = LoopPlan::Status::Endless;
+        return plan;
+    }
+    // Counted before anything is stored. A step too small to move the value
+    // never ends either; the limit catches it.
+    std::size_t count = 0;
+    for (double v = loop.first; within(v); v += loop.step)
+        if (++count > limit) {
+            plan.status = LoopPlan::Status::TooLarge;
+            return plan;
+        }
+    plan.values.reserve(count);
+    for (double v = loop.first; within(v); v += loop.step) plan.values.push_back(v);
+    return plan;
+}
+
 GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, std::size_t cellLimit) {
     GridPlan plan;
-    switch (loopValues(y, cellLimit, plan.ys)) {
-        case LoopOutcome::Endless: plan.status = GridPlan::Status::EndlessY; break;
-        case LoopOutcome::TooMany: plan.status = GridPlan::Status::TooLarge; break;
-        case LoopOutcome::Ok: break;
-    }
-    if (plan.status == GridPlan::Status::Ready) {
-        std::size_t rowLimit = cellLimit / std::max<std::size_t>(plan.ys.size(), 1);
-        switch (loopValues(x, rowLimit, plan.xs)) {
-            case LoopOutcome::Endless: plan.status = GridPlan::Status::EndlessX; break;
-            case LoopOutcome::TooMany: plan.status = GridPlan::Status::TooLarge; break;
-            case LoopOutcome::Ok: break;
+    LoopPlan ys = PlanLoop(y, cellLimit);
+    if (ys.status == LoopPlan::Status::Ready) {
+        LoopPlan xs = PlanLoop(x, cellLimit / std::max<std::size_t>(ys.values.size(), 1));
+        if (xs.status == LoopPlan::Status::Ready) {
+            plan.xs = std::move(xs.values);
+            plan.ys = std::move(ys.values);
+            return plan;
         }
+        plan.status = xs.status == LoopPlan::Status::Endless ? GridPlan::Status::EndlessX : GridPlan::Status::TooLarge;
+        return plan;
     }
-    if (plan.status != GridPlan::Status::Ready) {
-        plan.xs.clear();
-        plan.ys.clear();
-    }
+    plan.status = ys.status == LoopPlan::Status::Endless ? GridPlan::Status::EndlessY : GridPlan::Status::TooLarge;
     return plan;
 }
 

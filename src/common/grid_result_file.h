@@ -20,6 +20,15 @@ struct GridLoop {
 // Beyond this many cells a result file is no longer a table anyone can use.
 inline constexpr std::size_t kGridCellLimit = 10'000'000;
 
+// The values of one loop, or why it cannot run: a step of 0 whose first value
+// lies within the range never ends; more than `limit` values are too many.
+struct LoopPlan {
+    enum class Status { Ready, Endless, TooLarge };
+    Status status = Status::Ready;
+    std::vector<double> values;  // empty unless Ready
+};
+LoopPlan PlanLoop(const GridLoop& loop, std::size_t limit);
+
 struct GridPlan {
     enum class Status { Ready, EndlessX, EndlessY, TooLarge };
     Status status = Status::Ready;

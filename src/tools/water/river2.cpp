@@ -13,7 +13,7 @@ constexpr double kPi = 3.1415926;
 
 }  // namespace
 
-River2Point River2Concentration(const River2Inputs& in, float x, float y) {
+RiverPoint River2Concentration(const River2Inputs& in, float x, float y) {
     const double u = in.u, my = in.my, h = in.h, b = in.b, a = in.a;
     const double xd = x, yd = y;
     auto e = [&](double s) { return dbl(std::exp(dbl(divide(-u * (s * s), 4 * my * xd)))); };
@@ -36,16 +36,20 @@ River2Point River2Concentration(const River2Inputs& in, float x, float y) {
     return {c, steps.failures() > 0};
 }
 
-GridCell River2Cell(const River2Inputs& in) {
-    return [in](double x, double y, std::string& out) {
+GridCell SinglePointCell(std::function<RiverPoint(float x, float y)> point, const char* mask) {
+    return [point = std::move(point), mask](double x, double y, std::string& out) {
         float xs = 0, ys = 0;
         Steps steps;
         steps([&] { xs = single(x); });
         steps([&] { ys = single(y); });
-        River2Point p = River2Concentration(in, xs, ys);
-        out += MaskText(p.c, kRiver2CellMask);
+        RiverPoint p = point(xs, ys);
+        out += MaskText(p.c, mask);
         return steps.failures() == 0 && !p.failed;
     };
+}
+
+GridCell River2Cell(const River2Inputs& in) {
+    return SinglePointCell([in](float x, float y) { return River2Concentration(in, x, y); }, kRiver2CellMask);
 }
 
 }  // namespace korrimet::water

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "common/grid_result_file.h"
@@ -17,7 +18,8 @@ struct River2Inputs {
     float a = 0;   // distance of the outlet from the bank, m
 };
 
-struct River2Point {
+// A concentration of the river grid models at one point.
+struct RiverPoint {
     double c = 0;
     // A term could not be computed (x, H, My or u of 0, a root of a negative,
     // an overflow) and counts as 0 in c.
@@ -27,13 +29,16 @@ struct River2Point {
 // Concentration at (x, y): the bank formula for a = 0 exactly, the
 // three-term formula with 2·H otherwise. Each term is a statement of its
 // own; a failed one counts as 0, as it does in the point computation.
-River2Point River2Concentration(const River2Inputs& in, float x, float y);
+RiverPoint River2Concentration(const River2Inputs& in, float x, float y);
 
 inline constexpr const char* kRiver2PointMask = "####.####";
 inline constexpr const char* kRiver2CellMask = "####0.0000";
 
-// A grid cell: x and y turned into Singles, the value through the cell mask.
-// Every cell starts afresh, so a failed term never repeats a neighbour's.
+// A grid cell of a model that takes x and y as Singles, its value through
+// `mask`. Every cell starts afresh, so a failed term never repeats a
+// neighbour's.
+GridCell SinglePointCell(std::function<RiverPoint(float x, float y)> point, const char* mask);
+
 GridCell River2Cell(const River2Inputs& in);
 
 }  // namespace korrimet::water

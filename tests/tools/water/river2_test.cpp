@@ -44,7 +44,7 @@ TEST(River2, NegativeLateralDistances) {
 TEST(River2, FailedTermsCountAsZeroAndAreReported) {
     River2Inputs in = defaults();
     EXPECT_FALSE(River2Concentration(in, 10, 10).failed);
-    River2Point atOutlet = River2Concentration(in, 0, 10);
+    RiverPoint atOutlet = River2Concentration(in, 0, 10);
     EXPECT_TRUE(atOutlet.failed);
     EXPECT_EQ(MaskText(atOutlet.c, kRiver2PointMask), ".1");
     for (float River2Inputs::*input : {&River2Inputs::h, &River2Inputs::my, &River2Inputs::u}) {

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class QLineEdit;
+class QWidget;
+
+namespace korrimet {
+
+class FormBuilder;
+
+// An input of a model window inside a frame: `Label<index>` and `Text<index>`
+// (the label's buddy) in one of two columns, rows 480 twips apart from 0.
+QLineEdit* modelField(FormBuilder& frame, int index, int column, int row, const QString& label,
+                      const QString& text);
+
+// How messages name a model input: the text of the label whose buddy the box
+// is, without its closing colons; the box's name when it has no label.
+QString inputName(const QLineEdit* box);
+
+QString notNumberMessage(const QString& inputName);
+
+// Reads a box whose text must be a number before a computation may start: a
+// text that is none is named to the user (over `window`) and gives nullopt.
+std::optional<float> requireSingle(QWidget* window, const QLineEdit* box);
+std::optional<double> requireDouble(QWidget* window, const QLineEdit* box);
+
+}  // namespace korrimet

@@ -1,0 +1,83 @@
+#pragma once
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/distance_table.h"
+#include "common/widgets/tool_window.h"
+
+class QGroupBox;
+class QLineEdit;
+class QTextEdit;
+
+namespace korrimet {
+
+class LoopProgress;
+
+inline const QString kTableNotNumberMessage = QStringLiteral("预测点距离范围和网格距离必须输入数值，请检查输入！");
+inline const QString kTableEndlessMessage = QStringLiteral("网格距离不能为0，否则计算无法结束，请检查输入！");
+inline const QString kTableTooLargeMessage =
+    QStringLiteral("计算点超过10万个，结果表格过大，请加大网格距离或缩小计算范围！");
+QString failedRowsMessage(std::size_t count, double firstX);
+
+// One model input `Text<index>` with `Label<index>` beside it.
+struct TableModelInput {
+    int index = 0;
+    QString label;
+    QString text;
+};
+
+struct TableModelLayout {
+    QString className;
+    QString caption;
+    std::vector<TableModelInput> inputs;  // two a line, in this order
+    int extraSlots = 0;                   // places the model fills itself after the inputs
+    QString rmax, rl, rmin;               // stored texts of the range boxes
+};
+
+// The window of the distance-table models: model inputs in `Frame1`
+// ("参数输入："); the range (Rmax `Text9`, Rl `Text8`, Rmin `Text5`), the
+// button `Command1` ("刷新结果") and the report box `RichTextBox1` in
+// `Frame2`; `ProgressBar1` below. A run tabulates the model's values from
+// Rmin to Rmax by Rl into the report, replacing what it held.
+class TableModelForm : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit TableModelForm(const TableModelLayout& layout);
+
+    QLineEdit* box(int index) const;
+
+protected:
+    struct TableModel {
+        std::string head;  // title and column lines, each closed by a carriage return
+        TableRow row;
+    };
+    // Reads the model inputs and does what comes before the loop; nullopt
+    // refuses the run (the user has been told why).
+    virtual std::optional<TableModel> prepare() = 0;
+    // What the button does; the table run unless the model says otherwise.
+    virtual void refresh() { runTable(); }
+    void runTable();
+
+    // Reads the boxes in the order given, each of which must hold a number;
+    // false after naming the first that does not.
+    bool requireSingles(std::initializer_list<std::pair<int, float*>> boxes);
+
+    QGroupBox* inputFrame() const { return inputFrame_; }
+    // The input frame's place number `slot`, counted as the inputs are.
+    int slotLeft(int slot) const;
+    int slotTop(int slot) const;
+
+    QTextEdit* report() const { return report_; }
+    LoopProgress* bar() const { return bar_; }
+
+private:
+    QGroupBox* inputFrame_;
+    QTextEdit* report_;
+    LoopProgress* bar_;
+};
+
+}  // namespace korrimet

@@ -1,0 +1,45 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "common/distance_table.h"
+
+namespace korrimet::water {
+
+// Complete mixing of two flows, (c1·q1 + c2·q2) / (q1 + q2) in Single
+// arithmetic; nullopt when it cannot be computed (no flow at all, an overflow).
+std::optional<float> CompleteMixing(float c1, float q1, float c2, float q2);
+
+// Pollutant concentration and oxygen deficit right below the outfall.
+struct OutfallMix {
+    float c0 = 0;
+    float d0 = 0;
+};
+std::optional<OutfallMix> MixAtOutfall(float cp, float dp, float qp, float ch, float dh, float qh);
+
+// Inputs of the oxygen-sag model, as Singles.
+struct OxygenSagInputs {
+    float qh = 0;  // river flow, m³/s
+    float ch = 0;  // upstream concentration, mg/L
+    float qp = 0;  // wastewater flow, m³/s
+    float cp = 0;  // concentration in the wastewater, mg/L
+    float u = 0;   // river velocity, m/s
+    float dp = 0;  // oxygen deficit of the wastewater, mg/L
+    float dh = 0;  // oxygen deficit of the river, mg/L
+    float k1 = 0;  // deoxygenation coefficient, 1/d
+    float k2 = 0;  // reaeration coefficient, 1/d
+};
+
+inline constexpr const char* kOxygenSagReportHead =
+    "S-P模式计算结果(氧亏和污染物浓度)_河5计算结果：\r\rx(m)   D(mg/L)    C(mg/L)\r";
+
+// The oxygen deficit D and concentration C at x metres, through "###.####".
+TableRow OxygenSagRow(const OxygenSagInputs& in, const OutfallMix& mix);
+
+inline constexpr const char* kCompleteMixingMask = "###.####";
+
+// The report of the complete-mixing model: the four inputs as typed, then C.
+std::string CompleteMixingReport(const std::string& qh, const std::string& ch, const std::string& qp,
+                                 const std::string& cp, float c);
+
+}  // namespace korrimet::water

@@ -1,0 +1,32 @@
+#pragma once
+#include <vector>
+
+#include "common/steps.h"
+#include "common/widgets/grid_model_form.h"
+#include "tools/water/river2.h"
+
+namespace korrimet::water {
+
+// The inputs of the straight-river mixing models, with their stored texts.
+inline std::vector<GridModelInput> River2Fields() {
+    return {
+        {1, 0, 0, "河流上游污染物浓度Ch（mg/L）：", "0.1", {}},
+        {2, 0, 1, "污染物排放浓度Cp（mg/L）：", "100", {}},
+        {3, 0, 2, "平均水深H（M）：", "0.5", {}},
+        {4, 0, 3, "横向混合系数My（M^2/S）：", "5", {}},
+        {5, 1, 0, "表示河流中断面平均流速μ（m/s）：", "0.2", {}},
+        {6, 1, 1, "废水排放量Qp（m^3/s）：", "1", {}},
+        {7, 1, 2, "河流宽度B（m）：", "100", {}},
+        {8, 1, 3, "排放口离岸边距离a（m）：", "0", {}},
+    };
+}
+
+// Ch, Cp, H, My, u, Qp, B and a from Text1 to Text8, a statement each.
+inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Steps& steps) {
+    River2Inputs in;
+    float* targets[] = {&in.ch, &in.cp, &in.h, &in.my, &in.u, &in.qp, &in.b, &in.a};
+    for (int i = 0; i < 8; ++i) form.readSingle(steps, i + 1, *targets[i]);
+    return in;
+}
+
+}  // namespace korrimet::water

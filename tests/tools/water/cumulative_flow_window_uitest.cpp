@@ -1,0 +1,156 @@
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "common/widgets/loop_progress.h"
+#include "platform/result_folder.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kRiver4 = "稳态累积流量模式_河4";
+const QString kRiver8 = "稳态混合衰减累积流量模式_河8";
+
+QByteArray fileBytes(const QString& name) {
+    QFile f(resultFilePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
+class CumulativeFlowWindowTest : public QObject {
+    Q_OBJECT
+
+    LoopProgress* bar(QWidget* w) const { return test::child<LoopProgress>(w, "ProgressBar1"); }
+    void setGrid(QWidget* w, const QString& xl, const QString& yl) {
+        test::setText(w, "Text12", xl);
+        test::setText(w, "Text13", yl);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        QFile::remove(resultFilePath("河四模式计算结果.txt"));
+        QFile::remove(resultFilePath("河八模式计算结果.txt"));
+    }
+    void cleanup() { test::closeAllTools(); }
+
+    void inputsStandInFourLinesOfTwo() {
+        QWidget* w = test::openTool(kRiver4);
+        QCOMPARE(w->windowTitle(), kRiver4);
+        QVERIFY(!w->findChild<QLineEdit*>("Text4"));
+        auto top = [&](const char* name) { return test::child<QLineEdit>(w, name)->geometry().top(); };
+        auto left = [&](const char* name) { return test::child<QLineEdit>(w, name)->geometry().left(); };
+        QCOMPARE(top("Text1"), top("Text2"));
+        QCOMPARE(top("Text7"), top("Text16"));
+        QVERIFY(left("Text1") < left("Text2"));
+        QCOMPARE(test::text(w, "Text6"), "5.0");
+        QWidget* w8 = test::openTool(kRiver8);
+        QCOMPARE(test::child<QLabel>(w8, "Label4")->text(), "综合降解系数K1（1/d）：");
+        QVERIFY(test::child<QLineEdit>(w8, "Text4")->geometry().top() > test::child<QLineEdit>(w8, "Text7")->geometry().top());
+        QVERIFY(test::child<QPushButton>(w8, "Command1")->toolTip().startsWith(" 用于非持久性污染物"));
+    }
+
+    void pointsAtTheDefaults() {
+        QWidget* w = test::openTool(kRiver4);
+        test::click(w, "Command1");
+        QCOMPARE(test::text(w, "Text11"), "32.3868");
+        test::setText(w, "Text8", "10");
+        test::click(w, "Command1");
+        QCOMPARE(test::text(w, "Text11"), "23.4971");
+        QWidget* w8 = test::openTool(kRiver8);
+        test::click(w8, "Command1");
+        QCOMPARE(test::text(w8, "Text11"), "32.3681");
+    }
+
+    void inputsThatAreNoNumberAreNamedAndNothingRuns() {
+        const QString depth = "“河流水深H（m）”必须输入数值，请检查输入！";
+        const QString decay = "“综合降解系数K1（1/d）”必须输入数值，请检查输入！";
+        const QString lateral = "“计算点离排放口横向距离Y（m）”必须输入数值，请检查输入！";
+        QWidget* w = test::openTool(kRiver8);
+        test::click(w, "Command1");
+        // Read in the model's order, which takes H before K1.
+        test::setText(w, "Text2", "");
+        test::setText(w, "Text4", "x");
+        MessageRecorder messages;
+        test::click(w, "Command1");
+        test::click(w, "Command2");
+        QCOMPARE(messages.messages(), (QStringList{depth, depth}));
+        QCOMPARE(test::text(w, "Text11"), "32.3681");
+        QVERIFY(fileBytes("河八模式计算结果.txt").isEmpty());
+        QVERIFY(!ToolRegistry::instance().window("河八模式计算结果"));
+
+        messages.clear();
+        test::setText(w, "Text2", "0.5");
+        test::click(w, "Command1");
+        test::setText(w, "Text4", "1");
+        test::setText(w, "Text10", "y");
+        test::click(w, "Command1");
+        QCOMPARE(messages.messages(), (QStringList{decay, lateral}));
+        QCOMPARE(test::text(w, "Text11"), "32.3681");
+    }
+
+    void aPointOffTheBankThatCannotBeComputedIsRefused() {
+        QWidget* w = test::openTool(kRiver4);
+        test::click(w, "Command1");
+        test::setText(w, "Text8", "10");
+        test::setText(w, "Text9", "0");
+        MessageRecorder messages;
+        test::click(w, "Command1");
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].startsWith("该点浓度无法计算"));
+        QCOMPARE(test::text(w, "Text11"), "32.3868");
+        // At the bank the same point skips its failed terms and shows the background.
+        test::setText(w, "Text8", "0");
+        test::click(w, "Command1");
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(test::text(w, "Text11"), ".1");
+    }
+
+    void typingTheOutletDistanceResetsTheBar() {
+        QWidget* w = test::openTool(kRiver4);
+        setGrid(w, "210", "0");
+        test::click(w, "Command2");
+        QCOMPARE(bar(w)->loopMax(), 210.0f);
+        test::setText(w, "Text1", "12");
+        QCOMPARE(bar(w)->loopValue(), 210.0f);
+        test::setText(w, "Text8", "5");
+        QCOMPARE(bar(w)->loopMax(), 100.0f);
+        QCOMPARE(bar(w)->loopValue(), 0.0f);
+        QVERIFY(bar(w)->isVisible());
+    }
+
+    void theHelpButtonDoesNothing() {
+        QWidget* w = test::openTool(kRiver4);
+        const int open = ToolRegistry::instance().openWindows().size();
+        test::click(w, "Command3");
+        QCOMPARE(ToolRegistry::instance().openWindows().size(), open);
+    }
+
+    void gridFilesUseTheShortMask() {
+        QWidget* w = test::openTool(kRiver4);
+        setGrid(w, "10", "10");
+        test::click(w, "Command2");
+        QCOMPARE(fileBytes("河四模式计算结果.txt"), QByteArray("X=\\c/Y=;y=0;y=10;\rx=10;35.7825;32.3868;\r\r\n"));
+        QWidget* viewer = ToolRegistry::instance().window("河四模式计算结果");
+        QVERIFY(viewer);
+        QCOMPARE(viewer->windowTitle(), "河四计算结果");
+        viewer->close();
+        QVERIFY(fileBytes("河四模式计算结果.txt").isEmpty());
+
+        QWidget* w8 = test::openTool(kRiver8);
+        setGrid(w8, "10", "0");
+        test::setText(w8, "Text7", "0");
+        test::setText(w8, "Text3", "12");
+        test::setText(w8, "Text4", "0");
+        test::click(w8, "Command2");
+        QCOMPARE(fileBytes("河八模式计算结果.txt"), QByteArray("X=\\c/Y=;y=0;\rx=10;12.;\r\r\n"));
+        QCOMPARE(ToolRegistry::instance().window("河八模式计算结果")->windowTitle(), "河八模式计算结果");
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(CumulativeFlowWindowTest)
+#include "cumulative_flow_window_uitest.moc"

@@ -1,0 +1,59 @@
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/loop_progress.h"
+#include "common/widgets/report_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+class FrolovWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
+    LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
+
+private slots:
+    void init() { w_ = test::openTool("弗罗模式_河37"); }
+    void cleanup() { test::closeAllTools(); }
+
+    void theDecayCoefficientChoosesTheModel() {
+        QCOMPARE(test::child<QLineEdit>(w_, "Text6")->toolTip(), "K1为0时为河3模式,不为0时为河7模式");
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith("河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)     c(i)\r10    85.5775\r30    "));
+        QVERIFY(report().section('\r', -2, -2).startsWith("390    "));
+        QCOMPARE(report().count('\r'), 2 + 20);
+        test::setText(w_, "Text6", "0");
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith("河-3 弗-罗模式计算结果(mg/L)：\rx(i)     c(i)\r10    85.6270\r"));
+    }
+
+    void editingTheRangeOrK1ResetsTheBarOnly() {
+        test::click(w_, "Command1");
+        const QString shown = report();
+        QCOMPARE(bar()->loopValue(), 400.0f);
+        for (const char* name : {"Text5", "Text6", "Text8", "Text9"}) {
+            test::click(w_, "Command1");
+            test::setText(w_, name, test::text(w_, name) + "0");
+            QCOMPARE(bar()->loopMax(), 100.0f);
+            QCOMPARE(bar()->loopValue(), 0.0f);
+            test::setText(w_, name, test::text(w_, name).chopped(1));
+        }
+        QCOMPARE(report(), shown);
+        test::click(w_, "Command1");
+        test::setText(w_, "Text7", "0.6");  // other inputs leave the bar as the run left it
+        QCOMPARE(bar()->loopValue(), 400.0f);
+    }
+
+    void aRangeStartingAtTheOutfallShowsTheWastewater() {
+        test::setText(w_, "Text5", "0");
+        test::click(w_, "Command1");
+        QVERIFY(report().contains("\r0    100.0000\r20    "));
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(FrolovWindowTest)
+#include "frolov_window_uitest.moc"

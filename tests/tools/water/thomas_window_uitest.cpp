@@ -1,0 +1,52 @@
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/report_box.h"
+#include "common/widgets/table_model_form.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+class ThomasWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
+
+private slots:
+    void init() { w_ = test::openTool("托马斯模式_河9"); }
+    void cleanup() { test::closeAllTools(); }
+
+    void defaultTable() {
+        QCOMPARE(test::child<QLabel>(w_, "Label12")->text(), "河流沉降系数K3（1/d）：：");
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith("托马斯模式_河9计算结果:\rx(m)   D(mg/L)    C(mg/L)\r100    1.7803    9.168\r"));
+        QVERIFY(report().endsWith("\r2000    1.918    8.9096\r"));
+        QCOMPARE(report().count('\r'), 2 + 20);
+    }
+
+    void noFlowAtAllIsRefused() {
+        test::click(w_, "Command1");
+        const QString before = report();
+        test::setText(w_, "Text1", "0");
+        test::setText(w_, "Text3", "0");
+        MessageRecorder messages;
+        test::click(w_, "Command1");
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].contains("之和为0"));
+        QCOMPARE(report(), before);
+    }
+
+    void balancedRatesStillTabulateButAreFlagged() {
+        test::setText(w_, "Text12", "0.5");  // K2 − K1 − K3 = 0
+        MessageRecorder messages;
+        test::click(w_, "Command1");
+        QCOMPARE(report().count('\r'), 2 + 20);
+        QCOMPARE(messages.messages(), QStringList{failedRowsMessage(20, 100)});
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(ThomasWindowTest)
+#include "thomas_window_uitest.moc"
