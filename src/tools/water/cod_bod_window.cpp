@@ -3,6 +3,7 @@
 #include <QTextEdit>
 
 #include "common/steps.h"
+#include "common/widgets/live_recompute.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -37,13 +38,14 @@ public:
         const std::vector<CodBodLine> lines = storedLines();
         // COD boxes are Text1 to Text8, their BOD5 boxes Text9 to Text16.
         const int rows = static_cast<int>(lines.size());
+        auto* live = new LiveRecompute(this);
         for (int i = 0; i < rows; ++i) {
             const int top = 960 + i * 420;
             f.label(QStringLiteral("Label%1").arg(i + 4), qtext(lines[i].label), 240, top + 30, 2280, 300);
             QLineEdit* cod = f.textBox(QStringLiteral("Text%1").arg(i + 1), 2640, top, 1800, 345);
             QLineEdit* bod = f.textBox(QStringLiteral("Text%1").arg(i + 1 + rows), 4680, top, 1800, 345);
             setTextColor(bod, kDarkGreen);
-            connect(cod, &QLineEdit::textChanged, this, [line = lines[i], cod, bod] {
+            live->onChange({cod}, [line = lines[i], cod, bod] {
                 Steps steps;
                 steps([&] { bod->setText(qtext(Bod5Text(line, cod->text().toStdString()))); });
             });

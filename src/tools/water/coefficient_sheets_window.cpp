@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <algorithm>
@@ -43,8 +44,11 @@ public:
         sheets_ = new QTabBar;
         sheets_->setShape(QTabBar::RoundedSouth);
         sheets_->setExpanding(false);
+        sheets_->setDrawBase(false);
+        sheets_->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; padding: 0 8px; }").arg(kSheetTabsHeight - 4));
         for (const std::string& name : sheet_.worksheets) sheets_->addTab(qtext(name));
         table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        table_->horizontalScrollBar()->setFixedHeight(kSheetTabsHeight);
         table_->addScrollBarWidget(sheets_, Qt::AlignLeft);
         QObject::connect(sheets_, &QTabBar::currentChanged, table_, [this](int index) {
             for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, index != 0);
@@ -66,6 +70,9 @@ public:
         }
         busy_ = false;
         sheets_->setCurrentIndex(0);
+        // The stored picture shows no selection.
+        table_->setCurrentItem(nullptr);
+        table_->clearSelection();
         recalculate();
         setEditable(false);
         return !sheet_.cells.empty();

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include "common/widgets/live_recompute.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -46,7 +47,7 @@ public:
         auto prompt = [this] { prompt_->setText(qtext(MetalFinishingPrompt(process_->currentText().toStdString()))); };
         connect(process_, &QComboBox::activated, this, prompt);
         connect(process_, &QComboBox::currentIndexChanged, this, prompt);
-        connect(quantity_, &QLineEdit::textChanged, this, [this] { recompute(); });
+        (new LiveRecompute(this))->onChange({quantity_}, [this] { recompute(); });
     }
 
 private:

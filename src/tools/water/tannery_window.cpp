@@ -38,7 +38,7 @@ public:
     };
 
     explicit TanneryWindow(State& state)
-        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9000, 6900),
+        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9000, 6360),
           s_(state),
           table_(storedTable()) {
         FormBuilder f = form();

@@ -22,9 +22,9 @@ public:
     static constexpr const char* kClassName = "note";
     static constexpr const char* kCaption = "note";
 
-    CoefficientNoteWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7200, 4200) {
+    CoefficientNoteWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7200, 3600) {
         FormBuilder f = form();
-        QLabel* text = f.label("Label1", QString::fromUtf8(kNoteText), 0, 0, 7200, 4200);
+        QLabel* text = f.label("Label1", QString::fromUtf8(kNoteText), 0, 0, 7200, 3600);
         text->setMargin(8);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setAutoFillBackground(true);
