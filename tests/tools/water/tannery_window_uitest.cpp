@@ -9,7 +9,7 @@ using namespace korrimet;
 
 namespace {
 const QString kWindow = "制革行业污染物排放量";
-// Generated, then discharged, in the order the Part lists them.
+// Generated, then discharged, pollutant by pollutant.
 const QStringList kGenerated{"Text2", "Text5", "Text7", "Text9", "Text11", "Text13"};
 const QStringList kDischarged{"Text3", "Text6", "Text8", "Text10", "Text12", "Text14"};
 
