@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korrimet {
+
+// Data tables compiled in as resources: one record a line, its fields
+// separated by "|" with the blanks around each field dropped. Blank lines
+// and lines starting with "#" are skipped.
+struct PipeRecord {
+    int line = 0;  // 1-based, for messages
+    std::vector<std::string> fields;
+};
+
+std::vector<PipeRecord> SplitPipeTable(std::string_view text);
+
+}  // namespace korrimet

@@ -1,0 +1,97 @@
+#include "tools/water/status_assessment.h"
+
+#include <gtest/gtest.h>
+
+namespace korrimet::water {
+namespace {
+
+TEST(BarSeries, EachBarEndsAValueAndTextAfterTheLastIsDropped) {
+    auto values = ReadBarSeries("1.2|1.5");
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].text, "1.2");
+    EXPECT_DOUBLE_EQ(values[0].number, 1.2);
+
+    values = ReadBarSeries("1||abc|3x|");
+    ASSERT_EQ(values.size(), 4u);
+    EXPECT_EQ(values[1].text, "");
+    EXPECT_EQ(values[1].number, 0);
+    EXPECT_EQ(values[2].number, 0);  // no leading number
+    EXPECT_EQ(values[3].number, 3);
+    EXPECT_TRUE(ReadBarSeries("12").empty());
+    EXPECT_TRUE(ReadBarSeries("").empty());
+}
+
+TEST(Nemerow, DefaultSeries) {
+    EXPECT_EQ(NemerowReport("1.2|1.5|2.5|1.8|2.0|1.6|1.7|"),
+              "你输入的数据个数为:7\n"
+              "    输入的数据为：|1.2|1.5|2.5|1.8|2.0|1.6|1.7|\n"
+              "    最大值为：2.50\n"
+              "    算术平均值为：1.76\n"
+              "    内梅罗平均值：2.16");
+}
+
+TEST(Nemerow, ShortSeries) {
+    EXPECT_EQ(NemerowReport("9|10|"),
+              "你输入的数据个数为:2\n    输入的数据为：|9|10|\n    最大值为：10.00\n    算术平均值为：9.50\n"
+              "    内梅罗平均值：9.75");
+    EXPECT_EQ(NemerowReport("5|"),
+              "你输入的数据个数为:1\n    输入的数据为：|5|\n    最大值为：5.00\n    算术平均值为：5.00\n"
+              "    内梅罗平均值：5.00");
+    // The empty value counts as 0 but still counts.
+    const std::string gap = NemerowReport("1||3|");
+    EXPECT_NE(gap.find("个数为:3\n"), std::string::npos);
+    EXPECT_NE(gap.find("|1||3|\n"), std::string::npos);
+    EXPECT_NE(gap.find("算术平均值为：1.33\n"), std::string::npos);
+    // Negative values: the largest is the one nearest zero.
+    EXPECT_NE(NemerowReport("-3|-1|").find("最大值为：-1.00\n"), std::string::npos);
+}
+
+TEST(Nemerow, ASeriesWithoutAnyBarHasNoValuesToReport) {
+    EXPECT_EQ(NemerowReport("1.2"),
+              "你输入的数据个数为:0\n    输入的数据为：|\n    最大值为：\n    算术平均值为：\n    内梅罗平均值：");
+}
+
+TEST(SingleFactor, DefaultSeriesAgainstItsStandard) {
+    EXPECT_EQ(SingleFactorReport("0.5|0.8|0.6|0.7|0.2|0.9|0.5|", "0.5"),
+              "你输入的数据为：|0.5|0.8|0.6|0.7|0.2|0.9|0.5|\n计算结果如下：\n"
+              "单项评价指数为：| 1| 1.6| 1.2| 1.4| .4| 1.8| 1|");
+}
+
+TEST(SingleFactor, IndicesAreRoundedToTwoDecimalsFirst) {
+    EXPECT_EQ(SingleFactorReport("0.25|1|", "0.5"), "你输入的数据为：|0.25|1|\n计算结果如下：\n单项评价指数为：| .5| 2|");
+    EXPECT_EQ(SingleFactorReport("1|-0.2|0.001|", "3"),
+              "你输入的数据为：|1|-0.2|0.001|\n计算结果如下：\n单项评价指数为：| .33|-.07| 0|");
+}
+
+TEST(SingleFactor, AStandardOfZeroOrNoNumberLeavesEveryIndexEmpty) {
+    for (const char* standard : {"0", "", "abc", "."})
+        EXPECT_EQ(SingleFactorReport("0.5|0|", standard),
+                  "你输入的数据为：|0.5|0|\n计算结果如下：\n单项评价指数为：|||")
+            << standard;
+}
+
+TEST(SelfPurification, DefaultsAndSigns) {
+    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0.8", "1.0"), "此物质的自净利用指数:0.25");
+    EXPECT_EQ(SelfPurificationText("0.5", "0.4", "0.8", "1.0"), "此物质的自净利用指数:-0.25");
+    EXPECT_EQ(SelfPurificationText("0.5", "1.0", "0.8", "1.0"), "此物质的自净利用指数:1.25");
+    EXPECT_EQ(SelfPurificationText("0.5", "0.5", "0.8", "1.0"), "此物质的自净利用指数:0.00");
+}
+
+TEST(SelfPurification, ZeroDenominatorsAndWrongEntriesAreNotComputed) {
+    const std::string none = std::string("此物质的自净利用指数:") + kNotComputable;
+    EXPECT_EQ(SelfPurificationText("1.0", "0.6", "0.8", "1.0"), none);  // Cs equal to Ch
+    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0", "1.0"), none);
+    EXPECT_EQ(SelfPurificationText("0.5", "x", "0.8", "1.0"), none);
+    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0.8", ""), none);
+}
+
+TEST(PollutionRank, DefaultsAndFailures) {
+    EXPECT_EQ(PollutionRankText("1", "15", "10", "0.1", "1"), "该物质污染排序指数ISE=0.74");
+    const std::string none = std::string("该物质污染排序指数ISE=") + kNotComputable;
+    EXPECT_EQ(PollutionRankText("1", "15", "10", "1", "1"), none);
+    EXPECT_EQ(PollutionRankText("1", "0", "10", "0.1", "1"), none);
+    EXPECT_EQ(PollutionRankText("1", "15", "十", "0.1", "1"), none);
+}
+
+}  // namespace
+}  // namespace korrimet::water

@@ -1,0 +1,95 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/widgets/report_box.h"
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kFirst = "地面水现状评价方法1";
+const QString kSecond = "地面水评价现状评价方法21";
+}  // namespace
+
+class StatusAssessmentWindowTest : public QObject {
+    Q_OBJECT
+
+    static void clickTab(QWidget* w, int index) {
+        auto* tabs = test::child<QTabBar>(w, "TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+    static QString report(QWidget* w, const QString& name) { return reportText(test::child<QTextEdit>(w, name)); }
+    static QString result(QWidget* w, const QString& name) {
+        return test::child<QPlainTextEdit>(w, name)->toPlainText();
+    }
+
+private slots:
+    void cleanup() { test::closeAllTools(); }
+
+    void nemerowPageWithItsDefaults() {
+        QWidget* w = test::openTool(kFirst);
+        QCOMPARE(w->windowTitle(), "地面水现状评价方法一");
+        QVERIFY(report(w, "RichTextBox2").startsWith("    输入一个数据序列"));
+        QCOMPARE(report(w, "RichTextBox2").count('\n'), 2);
+        test::click(w, "Command1");
+        QCOMPARE(report(w, "RichTextBox1"), "你输入的数据个数为:7\n"
+                                            "    输入的数据为：|1.2|1.5|2.5|1.8|2.0|1.6|1.7|\n"
+                                            "    最大值为：2.50\n"
+                                            "    算术平均值为：1.76\n"
+                                            "    内梅罗平均值：2.16");
+        test::setText(w, "Text1", "9|10|");
+        test::click(w, "Command1");
+        QVERIFY(report(w, "RichTextBox1").endsWith("    内梅罗平均值：9.75"));
+    }
+
+    void theSecondTabShowsTheSingleFactorPageAndKeepsTheFirstPagesReport() {
+        QWidget* w = test::openTool(kFirst);
+        test::click(w, "Command1");
+        const QString nemerow = report(w, "RichTextBox1");
+        clickTab(w, 1);
+        QVERIFY(!test::child<QGroupBox>(w, "Frame1")->isVisible());
+        QVERIFY(test::child<QGroupBox>(w, "Frame2")->isVisible());
+        QVERIFY(report(w, "RichTextBox2").startsWith("    计算各测点对某一类物质的评价指数?\n"));
+        QCOMPARE(test::child<QComboBox>(w, "Combo1")->itemText(0), "一般参数");
+        test::click(w, "Command2");
+        QCOMPARE(report(w, "RichTextBox3"), "你输入的数据为：|0.5|0.8|0.6|0.7|0.2|0.9|0.5|\n计算结果如下：\n"
+                                            "单项评价指数为：| 1| 1.6| 1.2| 1.4| .4| 1.8| 1|");
+        test::setText(w, "Text2", "0");
+        test::click(w, "Command2");
+        QVERIFY(report(w, "RichTextBox3").endsWith("单项评价指数为：||||||||"));
+        clickTab(w, 0);
+        QVERIFY(test::child<QGroupBox>(w, "Frame1")->isVisible());
+        QVERIFY(report(w, "RichTextBox2").startsWith("    输入一个数据序列"));
+        QCOMPARE(report(w, "RichTextBox1"), nemerow);
+    }
+
+    void selfPurificationAndRankingIndices() {
+        QWidget* w = test::openTool(kSecond);
+        QCOMPARE(w->windowTitle(), "地面水评价现状评价方法二");
+        QVERIFY(report(w, "RichTextBox1").startsWith("    计算某一污染物的自净利用指数P。\n"));
+        test::click(w, "Command1");
+        QCOMPARE(result(w, "Text5"), "此物质的自净利用指数:0.25");
+        test::setText(w, "Text2", "0.4");
+        test::click(w, "Command1");
+        QCOMPARE(result(w, "Text5"), "此物质的自净利用指数:-0.25");
+        test::setText(w, "Text4", "0.5");  // Cs equal to Ch
+        test::click(w, "Command1");
+        QCOMPARE(result(w, "Text5"), "此物质的自净利用指数:无法计算,请检查输入");
+
+        clickTab(w, 1);
+        QVERIFY(test::child<QGroupBox>(w, "Frame2")->isVisible());
+        QVERIFY(report(w, "RichTextBox1").startsWith("    拟预测水质参数的筛选。\n"));
+        test::click(w, "Command2");
+        QCOMPARE(result(w, "Text11"), "该物质污染排序指数ISE=0.74");
+        test::setText(w, "Text7", "");
+        test::click(w, "Command2");
+        QCOMPARE(result(w, "Text11"), "该物质污染排序指数ISE=无法计算,请检查输入");
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(StatusAssessmentWindowTest)
+#include "status_assessment_window_uitest.moc"
