@@ -1,0 +1,160 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/ui_support.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kWindow = "锅炉煤灰渣产生量计算1";
+const QStringList kInputs = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text11"};
+const QStringList kResults = {"Text6", "Text8", "Text13"};  // slag, fly ash, both
+const QStringList kDefaultResults = {"72727", "19285", "92012"};
+}  // namespace
+
+class BoilerAshWindowTest : public QObject {
+    Q_OBJECT
+
+    QWidget* w_ = nullptr;
+
+    void retype(const QString& box, const QString& text) {
+        auto* edit = test::child<QLineEdit>(w_, box);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    void clickBox(const QString& box) { QTest::mouseClick(test::child<QLineEdit>(w_, box), Qt::LeftButton); }
+    void markResults() {
+        for (const QString& r : kResults) test::setText(w_, r, "x");
+    }
+    QStringList results() {
+        QStringList texts;
+        for (const QString& r : kResults) texts << test::text(w_, r);
+        return texts;
+    }
+
+private slots:
+    void init() { w_ = test::openTool(kWindow); }
+    void cleanup() { test::closeAllTools(); }
+
+    void opensWithDefaultsAndEmptyResults() {
+        QCOMPARE(w_->windowTitle(), "锅炉煤灰渣产生量计算");
+        QStringList defaults;
+        for (const QString& b : kInputs) defaults << test::text(w_, b);
+        QCOMPARE(defaults, QStringList({"300", "25", "20", "30", "90", "17.5"}));
+        QCOMPARE(results(), QStringList({"", "", ""}));
+        QCOMPARE(test::child<QLineEdit>(w_, "Text1")->palette().color(QPalette::Text), QColor(0, 128, 0));
+        QCOMPARE(test::child<QLineEdit>(w_, "Text13")->palette().color(QPalette::Text), QColor(255, 0, 0));
+        const QString note = test::child<QPlainTextEdit>(w_, "Text7")->toPlainText();
+        QVERIFY(note.startsWith("    \n《八五环境统计手册》P168燃煤煤渣、\n灰渣产生量的计算！ \n"));
+        QVERIFY(note.endsWith("来源于烟尘的中被除尘器处理后形成粉煤灰！\n    \n"));
+        for (const char* b : {"Command1", "Command2", "Command3"})
+            QCOMPARE(test::child<QPushButton>(w_, b)->text(), "......");
+    }
+
+    void everyInputRewritesAllThreeResults() {
+        for (const QString& b : kInputs) {
+            markResults();
+            retype(b, test::text(w_, b));
+            QVERIFY2(results() == kDefaultResults, qPrintable(b));
+        }
+        retype("Text1", "1,000");  // digit groups of the Chinese locale
+        QCOMPARE(results(), QStringList({"242424", "64285", "306709"}));
+    }
+
+    void clickingAResultRewritesOnlyThatResult() {
+        clickBox("Text8");
+        QCOMPARE(results(), QStringList({"", "19285", ""}));
+        clickBox("Text13");
+        QCOMPARE(results(), QStringList({"", "19285", "92012"}));
+        clickBox("Text6");
+        QCOMPARE(results(), kDefaultResults);
+    }
+
+    void typingIntoAResultTriggersNothingUntilTheNextRun() {
+        retype("Text1", "300");
+        retype("Text6", "5");
+        QCOMPARE(results(), QStringList({"5", "19285", "92012"}));
+        clickBox("Text6");
+        QCOMPARE(test::text(w_, "Text6"), "72727");
+        retype("Text13", "7");
+        retype("Text2", "25");
+        QCOMPARE(results(), kDefaultResults);
+    }
+
+    void aFailedAmountShowsZeroAndTheTotalTheOtherAlone() {
+        retype("Text11", "100");
+        QCOMPARE(results(), QStringList({"0", "19285", "19285"}));
+        retype("Text11", "17.5");
+        retype("Text4", "abc");
+        QCOMPARE(results(), QStringList({"72727", "0", "72727"}));
+        retype("Text4", "30");
+        retype("Text3", "");
+        QCOMPARE(results(), QStringList({"0", "0", "0"}));
+        retype("Text3", "20");
+        retype("Text1", "");
+        QCOMPARE(results(), QStringList({"0", "0", "0"}));
+    }
+
+    void negativeSlagIsCutDownAndHugeAmountsUseENotation() {
+        retype("Text11", "117.5");
+        QCOMPARE(results(), QStringList({"-342858", "19285", "-323572"}));
+        retype("Text11", "17.5");
+        retype("Text1", "30000000000000");
+        QCOMPARE(test::text(w_, "Text6"), "7.27272727272727E+15");
+    }
+
+    // An amount the kilograms cannot hold leaves its box as it was; the
+    // window carries on.
+    void anOverflowingAmountKeepsItsBox() {
+        retype("Text2", "1");
+        retype("Text3", "99");
+        retype("Text11", "99.9");
+        markResults();
+        // Slag of 1.7e307 t: its kilograms overflow; the fly ash's product
+        // overflows in its own statement.
+        test::setText(w_, "Text1", "1.7e308");
+        QCOMPARE(results(), QStringList({"x", "0", "x"}));
+        test::setText(w_, "Text1", "300");
+        QCOMPARE(results(), QStringList({"30000", "3818", "33818"}));
+    }
+
+    void theHelpButtonShowsTheSlagHint() {
+        MessageRecorder messages;
+        test::click(w_, "Command1");
+        QCOMPARE(messages.messages(),
+                 QStringList({"炉渣中的可燃物百分含量，在无热工测试资料的情况下，一般Ciz的取值范围为10-25%，"
+                              "煤粉炉可取0-5%！"}));
+        QCOMPARE(results(), QStringList({"", "", ""}));
+    }
+
+    void pageButtonsOpenTheirPages() {
+        auto& registry = ToolRegistry::instance();
+        test::click(w_, "Command2");
+        QWidget* share = registry.window("燃煤DTH");
+        QVERIFY(share && share->isVisible());
+        QCOMPARE(share->windowTitle(), "燃煤烟气中烟尘占灰分含量的百分数查询");
+        test::click(w_, "Command3");
+        QWidget* combustibles = registry.window("燃煤可燃物");
+        QVERIFY(combustibles && combustibles->isVisible());
+        test::click(w_, "Command2");
+        QCOMPARE(registry.window("燃煤DTH"), share);
+        QCOMPARE(registry.openWindows().size(), 3);
+    }
+
+    void reopeningShowsTheDefaultsAgain() {
+        retype("Text1", "12");
+        test::closeAllTools();
+        w_ = test::openTool(kWindow);
+        QCOMPARE(test::text(w_, "Text1"), "300");
+        QCOMPARE(results(), QStringList({"", "", ""}));
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(BoilerAshWindowTest)
+#include "boiler_ash_window_uitest.moc"

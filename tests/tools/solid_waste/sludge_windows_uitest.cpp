@@ -1,0 +1,136 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "support/page_support.h"
+#include "support/ui_support.h"
+#include "tools/solid_waste/sludge.h"
+
+using namespace korrimet;
+
+namespace {
+const QString kSewage = "污泥量计算";
+const QString kSettling = "沉淀池污泥量";
+}  // namespace
+
+class SludgeWindowsTest : public QObject {
+    Q_OBJECT
+
+    static void retype(QWidget* w, const QString& box, const QString& text) {
+        auto* edit = test::child<QLineEdit>(w, box);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    static QStringList sewageResults(QWidget* w) { return {test::text(w, "Text4"), test::text(w, "Text6")}; }
+
+private slots:
+    // The sewage window's variables outlive it: every case starts from a
+    // window opened for the first time.
+    void init() { ToolRegistry::instance().state<solid_waste::SewageSludge>(kSewage) = {}; }
+    void cleanup() { test::closeAllTools(); }
+
+    void sewageComputesOnlyWhenPressed() {
+        QWidget* w = test::openTool(kSewage);
+        QCOMPARE(w->windowTitle(), "污泥量计算");
+        QCOMPARE(test::text(w, "Text7"), "0.018");
+        QCOMPARE(sewageResults(w), QStringList({"", ""}));
+        test::setText(w, "Text1", "10000");
+        QCOMPARE(sewageResults(w), QStringList({"", ""}));
+        test::setText(w, "Text1", "20000");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.9399999", "0.9399999"}));
+        test::setText(w, "Text8", "80");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.9399999", "4.7"}));
+    }
+
+    void sewageKeepsEarlierCoefficientsAcrossAReopening() {
+        QWidget* w = test::openTool(kSewage);
+        test::setText(w, "Text2", "0.01");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.96", "0.96"}));
+        test::closeAllTools();
+
+        w = test::openTool(kSewage);
+        QCOMPARE(test::text(w, "Text2"), "0.009");
+        QCOMPARE(sewageResults(w), QStringList({"", ""}));
+        test::setText(w, "Text2", "abc");  // the grit of the earlier press stays
+        test::setText(w, "Text1", "10000");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.48", "0.48"}));
+        test::setText(w, "Text1", "");  // G stays, W follows the new water content
+        test::setText(w, "Text8", "50");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.48", "0.96"}));
+    }
+
+    void sewageAllWaterShowsAnInfiniteWetSludge() {
+        QWidget* w = test::openTool(kSewage);
+        test::setText(w, "Text8", "100");
+        test::click(w, "Command2");
+        QCOMPARE(sewageResults(w), QStringList({"0.9399999", "Infinity"}));
+        test::setText(w, "Text8", "150");
+        test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "-1.88");
+    }
+
+    void sewageSourcePageShowsItsSourceAboveTheMethod() {
+        QWidget* w = test::openTool(kSewage);
+        test::click(w, "Command1");
+        QWidget* page = ToolRegistry::instance().window("生活污水处理污泥计算来源");
+        QVERIFY(page && page->isVisible());
+        QCOMPARE(page->windowTitle(), "生活污水处理污泥计算来源");
+        auto* source = test::child<QLabel>(page, "Label2");
+        QCOMPARE(source->text(), "计算依据：《环境统计报表填报指南》P82");
+        auto* method = page->findChild<QTextBrowser*>();
+        QVERIFY(source->geometry().bottom() < method->geometry().top());
+        QVERIFY(method->toPlainText().contains("0.006～0.012 kg/(人·d)"));
+        QVERIFY(!method->toPlainText().contains("含水率"));  // the wet step is not on the page
+    }
+
+    void settlingRecomputesOnEveryChange() {
+        QWidget* w = test::openTool(kSettling);
+        QCOMPARE(w->windowTitle(), "沉淀池污泥量");
+        QCOMPARE(test::text(w, "Text6"), "");
+        retype(w, "Text5", "300");
+        QCOMPARE(test::text(w, "Text6"), "0.05555556");
+        retype(w, "Text4", "");
+        QCOMPARE(test::text(w, "Text6"), "0.05");
+        retype(w, "Text4", "120");
+        QCOMPARE(test::text(w, "Text6"), "-0.25");
+        retype(w, "Text4", "100");
+        QCOMPARE(test::text(w, "Text6"), "Infinity");
+        retype(w, "Text4", "10");
+        retype(w, "Text5", "");
+        QCOMPARE(test::text(w, "Text6"), "Infinity");
+        retype(w, "Text3", "30");
+        QCOMPARE(test::text(w, "Text6"), "NaN");
+    }
+
+    void settlingResultClickReplacesTypedText() {
+        QWidget* w = test::openTool(kSettling);
+        retype(w, "Text6", "12");
+        QCOMPARE(test::text(w, "Text6"), "12");
+        QTest::mouseClick(test::child<QLineEdit>(w, "Text6"), Qt::LeftButton);
+        QCOMPARE(test::text(w, "Text6"), "0.05555556");
+    }
+
+    void settlingShowsItsMethodInTheFrame() {
+        QWidget* w = test::openTool(kSettling);
+        auto* frame = test::child<QGroupBox>(w, "Frame1");
+        QCOMPARE(frame->title(), "计算依据：《环境统计报表填报指南》P82");
+        auto* picture = test::child<QTextBrowser>(frame, "Image1");
+        QVERIFY(picture->toPlainText().contains("沉淀池污泥计算公式："));
+        QVERIFY(test::fitsItsView(picture));
+        QVERIFY(frame->geometry().bottom() < w->height());
+    }
+};
+
+KORRIMET_UI_TEST_MAIN(SludgeWindowsTest)
+#include "sludge_windows_uitest.moc"
