@@ -14,13 +14,11 @@
 namespace korrimet::other {
 namespace {
 
+// Each numbered point of the note begins a line of its own.
 const char* const kUsageNote =
-    "    此处收录了大部分在环评过程中有可能用到的单位换算，使用方法如下："
-    "                                                 "
-    "一：常用单位查询中，查出各单位的转换系数；"
-    "             "
-    "二：常用单位转换中输入相应的数字进行转换！"
-    "             "
+    "    此处收录了大部分在环评过程中有可能用到的单位换算，使用方法如下：\n"
+    "一：常用单位查询中，查出各单位的转换系数；\n"
+    "二：常用单位转换中输入相应的数字进行转换！\n"
     "三：系数的转换目前只做到质量单位转换中吨与短吨的转换，后面的各类转换还未完成，如果有用到其它的转换，"
     "你可以在一中查出各单位位的转换系数，手工进行转换！";
 
@@ -49,7 +47,7 @@ public:
     static constexpr const char* kClassName = "万能单位换算";
     static constexpr const char* kCaption = "常用度量衡单位查询";
 
-    UnitConverterWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 6720) {
+    UnitConverterWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 5760) {
         FormBuilder f = form();
         f.label("Label1", "常用度量衡单位查询", 240, 120, 6960, 360)->setFont(songti(12));
         f.label("Label3", "常用度量衡单位查询", 240, 600, 4000, 300);
@@ -64,9 +62,9 @@ public:
         arrow->setPixmap(style()->standardIcon(QStyle::SP_ArrowDown).pixmap(twips(480), twips(480)));
         converted_ = f.textBox("Text2", 240, 3360, 3000, 345);
         to_ = f.label("Label5", "英里（mile）", 3360, 3405, 3840, 300);
-        QGroupBox* note = f.frame("Frame1", "说明", 240, 3960, 6960, 2520);
+        QGroupBox* note = f.frame("Frame1", "说明", 240, 3960, 6960, 1560);
         FormBuilder n(note);
-        n.label("Label6", kUsageNote, 120, 300, 6720, 2100);
+        n.label("Label6", kUsageNote, 120, 300, 6720, 1200);
 
         for (QWidget* w : {static_cast<QWidget*>(category_), static_cast<QWidget*>(line_),
                            static_cast<QWidget*>(amount_), static_cast<QWidget*>(converted_)})
