@@ -17,11 +17,18 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-
 case "${1:-run}" in
-  run) exec build/korrimet ;;
-  test) QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)" ;;
+  run)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)"
+    exec build/korrimet
+    ;;
+  test)
+    # One build for every test, under the address, leak and undefined-behaviour sanitizers.
+    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKORRIMET_SANITIZE=ON
+    cmake --build build-test -j"$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+      QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j"$(nproc)" --timeout 600
+    ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
