@@ -22,6 +22,7 @@ const QList<Kind>& kinds() {
         {"calc.exe", "计算器",
          {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "speedcrunch", "xcalc"}},
         {"mspaint.exe", "画图程序", {"kolourpaint", "pinta", "drawing", "mtpaint", "gpaint", "krita", "gimp"}},
+        {"msinfo32.exe", "系统信息程序", {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk", "cpu-x", "i-nex"}},
     };
     return list;
 }
@@ -47,18 +48,18 @@ QString FindDesktopProgram(const QString& name) {
     return {};
 }
 
-bool StartDesktopProgram(const QString& name, QWidget* parent) {
+bool StartDesktopProgram(const QString& name, QWidget* parent, const QString& failureMessage) {
     const Kind* k = kindOf(name);
     QString title = k ? QString::fromUtf8(k->title) : name;
     QString path = FindDesktopProgram(name);
     if (path.isEmpty()) {
         QString message = QStringLiteral("没有找到可用的%1，请先安装").arg(title);
         if (k) message += QStringLiteral("以下程序之一：") + k->programs.mid(0, 4).join(QStringLiteral("、"));
-        ShowMessage(message + QStringLiteral("。"), parent);
+        ShowMessage(failureMessage.isEmpty() ? message + QStringLiteral("。") : failureMessage, parent);
         return false;
     }
     if (!QProcess::startDetached(path, {})) {
-        ShowMessage(QStringLiteral("无法启动%1：%2").arg(title, path), parent);
+        ShowMessage(failureMessage.isEmpty() ? QStringLiteral("无法启动%1：%2").arg(title, path) : failureMessage, parent);
         return false;
     }
     return true;

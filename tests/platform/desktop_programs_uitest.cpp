@@ -57,6 +57,19 @@ private slots:
         QCOMPARE(messages.messages().size(), 1);
     }
 
+    void aCallerMayGiveItsOwnMessageForEveryFailure() {
+        MessageRecorder messages;
+        QVERIFY(!StartDesktopProgram("MSINFO32.EXE", nullptr, "不可用"));  // none installed
+        const QString name = DesktopProgramCandidates("msinfo32.exe").first();
+        install(name);
+        QFile f(bin_.filePath(name));  // found, but its interpreter is missing: it cannot start
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/no/such/interpreter\n");
+        f.close();
+        QVERIFY(!StartDesktopProgram("MSINFO32.EXE", nullptr, "不可用"));
+        QCOMPARE(messages.messages(), QStringList({"不可用", "不可用"}));
+    }
+
     void aFoundProgramStartsDetached() {
         const QString marker = bin_.filePath("ran");
         install(DesktopProgramCandidates("mspaint.exe").last(), ": > '" + marker + "'");

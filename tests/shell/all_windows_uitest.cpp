@@ -22,6 +22,7 @@ class AllWindowsTest : public QObject {
 
 private slots:
     void initTestCase() {
+        QApplication::setApplicationName("Korrimet");  // as the program names itself; the About caption shows it
         main_ = new MainWindow;  // registers every window the menu opens
         main_->show();
     }

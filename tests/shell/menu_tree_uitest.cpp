@@ -212,6 +212,7 @@ public slots:
 
 private slots:
     void initTestCase() {
+        QCoreApplication::setApplicationName("Korrimet");  // as the program names itself; the About caption shows it
         for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::setUrlHandler(scheme, this, "recordUrl");
         // No real desktop program may start from this test.
         savedPath_ = qgetenv("PATH");
