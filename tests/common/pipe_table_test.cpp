@@ -27,5 +27,13 @@ TEST(PipeTable, EmptyTextAndTrailingBarsKeepTheirEmptyFields) {
     EXPECT_EQ(records[0].fields, Fields({"a", ""}));
 }
 
+TEST(PipeTable, RecordsKeepTheirLineAsWrittenForMessages) {
+    const auto records = SplitPipeTable("#\n  甲 | 1 \r\n");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].text, "  甲 | 1 \r");
+    EXPECT_EQ(TrimPipeBlanks(" \t　甲　\r "), "　甲　");
+    EXPECT_EQ(TrimPipeBlanks(" \t\r"), "");
+}
+
 }  // namespace
 }  // namespace korrimet

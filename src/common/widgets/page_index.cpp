@@ -2,20 +2,17 @@
 
 #include <QDir>
 
+#include "common/pipe_table.h"
 #include "common/widgets/stored_page.h"
 
 namespace korrimet {
 
 QList<IndexLine> splitIndex(const QString& text, int fields) {
     QList<IndexLine> lines;
-    const QStringList raw = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < raw.size(); ++i) {
-        const QString line = raw[i].trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+    for (const PipeRecord& record : SplitPipeTable(text.toStdString())) {
         IndexLine entry;
-        entry.number = i + 1;
-        entry.fields = line.split(QLatin1Char('|'));
-        for (QString& field : entry.fields) field = field.trimmed();
+        entry.number = record.line;
+        for (const std::string& field : record.fields) entry.fields.append(QString::fromStdString(field));
         if (entry.fields.size() != fields)
             entry.problem = QStringLiteral("%1 fields, not %2").arg(entry.fields.size()).arg(fields);
         lines.append(entry);

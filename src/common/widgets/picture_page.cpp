@@ -77,28 +77,14 @@ std::optional<PicturePageRow> pageOf(const QStringList& f, QString* why) {
     return s;
 }
 
-QList<PicturePageRow> pagesOf(const QList<IndexLine>& lines, QStringList* errors) {
-    QList<PicturePageRow> rows;
-    for (const IndexLine& line : lines) {
-        QString why = line.problem;
-        std::optional<PicturePageRow> row;
-        if (why.isEmpty()) row = pageOf(line.fields, &why);
-        if (row)
-            rows.append(*row);
-        else if (errors)
-            errors->append(line.where() + QStringLiteral(": ") + why);
-    }
-    return rows;
-}
-
 }  // namespace
 
 QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors) {
-    return pagesOf(splitIndex(text, kFields), errors);
+    return indexPages(splitIndex(text, kFields), errors, pageOf);
 }
 
 QList<PicturePageRow> storedPicturePageRows(QStringList* errors) {
-    return pagesOf(readIndexFolder(kIndexFolder, kFields), errors);
+    return indexPages(readIndexFolder(kIndexFolder, kFields), errors, pageOf);
 }
 
 void registerPicturePages(const QList<PicturePageRow>& rows) {

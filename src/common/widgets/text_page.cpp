@@ -52,20 +52,6 @@ std::optional<TextPageRow> pageOf(const QStringList& f, QString* why) {
     return r;
 }
 
-QList<TextPageRow> pagesOf(const QList<IndexLine>& lines, QStringList* errors) {
-    QList<TextPageRow> rows;
-    for (const IndexLine& line : lines) {
-        QString why = line.problem;
-        std::optional<TextPageRow> row;
-        if (why.isEmpty()) row = pageOf(line.fields, &why);
-        if (row)
-            rows.append(*row);
-        else if (errors)
-            errors->append(line.where() + QStringLiteral(": ") + why);
-    }
-    return rows;
-}
-
 }  // namespace
 
 TextReferencePage::TextReferencePage(const TextPageRow& row)
@@ -105,11 +91,11 @@ TextReferencePage::TextReferencePage(const TextPageRow& row)
 }
 
 QList<TextPageRow> parseTextIndex(const QString& text, QStringList* errors) {
-    return pagesOf(splitIndex(text, kFields), errors);
+    return indexPages(splitIndex(text, kFields), errors, pageOf);
 }
 
 QList<TextPageRow> storedTextPageRows(QStringList* errors) {
-    return pagesOf(readIndexFolder(kIndexFolder, kFields), errors);
+    return indexPages(readIndexFolder(kIndexFolder, kFields), errors, pageOf);
 }
 
 void registerTextPages(const QList<TextPageRow>& rows) {

@@ -57,6 +57,12 @@ TEST(FactorTable, RefusesMalformedLinesNamingThem) {
     } catch (const std::invalid_argument& e) {
         EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
     }
+    try {
+        FactorTable::Parse("甲 | 1\n 乙 | x\r\n");
+        FAIL() << "no error";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "line 2: factor is no number:  乙 | x\r");
+    }
 }
 
 }  // namespace

@@ -78,6 +78,16 @@ TEST(FurnaceFactors, MalformedTablesAreRefusedWithTheirLine) {
     EXPECT_EQ(refusal("[t]\nitem | CO\n | 1\n"), "line 3: a row without its item");
     EXPECT_EQ(refusal("[t]\nitem | CO\n[t]\n"), "line 3: a second table of the same name");
     EXPECT_EQ(refusal("\n# only notes\n\n"), "accepted");
+    EXPECT_EQ(refusal("[t]\nitem | CO\n | [1\n"), "line 3: a row without its item");
+    EXPECT_EQ(refusal("[a | b\n"), "line 1: a table name needs its brackets");
+}
+
+TEST(FurnaceFactors, ATableNameIsTheWholeBracketedLine) {
+    const auto tables = ParseFactorTables("[a | b] \r\nitem | CO\n　x　 | 1\n");
+    ASSERT_EQ(tables.size(), 1u);
+    const FactorTable& t = tables.at("a | b");
+    ASSERT_NE(t.find("　x　"), nullptr);
+    EXPECT_EQ(t.find("　x　")->factors, std::vector<double>({1}));
 }
 
 TEST(FurnaceFactors, AnAmountBeyondTheSingleRangeFails) {
