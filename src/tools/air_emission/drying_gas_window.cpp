@@ -3,12 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/widgets/numeric_box.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
 #include "tools/air_emission/drying_evaporation.h"
+#include "tools/air_emission/input_column.h"
 
 namespace korrimet::air_emission {
 namespace {
@@ -29,14 +29,7 @@ public:
         FormBuilder f = form();
         f.label("Label1", "干燥废气的计算", 240, 120, 4800, 360)->setFont(songti(12));
         const char* captions[] = {"湿物料的初始重量（Kg）：", "物料干燥前的湿度（%）：", "物料干燥后的湿度（%）："};
-        for (int i = 0; i < 3; ++i) {
-            const int top = 840 + i * 600;
-            f.label(QString("Label%1").arg(5 + i), captions[i], 240, top + 45, 2880, 300);
-            inputs_[i] = f.textBox(QString("Text%1").arg(1 + i), 3120, top, 1800, 375);
-            inputs_[i]->setFont(songti(10.5, true));
-            setTextColor(inputs_[i], kRed);
-            attachNumericBox(inputs_[i]);
-        }
+        inputs_ = placeInputColumn(f, captions, {840, 600, 2880, 3120, 1800, kRed});
         f.label("Label3", "干燥工艺废气产生量（Kg）：", 240, 2925, 4200, 420)->setFont(heiti(14.25, true));
         result_ = f.textBox("Text6", 4440, 2880, 1920, 420, " ");
         result_->setFont(songti(9, true));
@@ -53,13 +46,12 @@ public:
 
 private:
     void compute() {
-        ComputeDrying(s_, {inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
-                           inputs_[2]->text().toStdString()});
+        ComputeDrying(s_, inputTexts<DryingTexts>(inputs_));
         result_->setText(qtext(NumberText(s_.G)));
     }
 
     State& s_;
-    QLineEdit* inputs_[3];
+    std::array<QLineEdit*, 3> inputs_;
     QLineEdit* result_;
     QPushButton* compute_;
     QPlainTextEdit* basis_;

@@ -3,12 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/widgets/numeric_box.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
 #include "tools/air_emission/drying_evaporation.h"
+#include "tools/air_emission/input_column.h"
 
 namespace korrimet::air_emission {
 namespace {
@@ -31,14 +31,7 @@ public:
         // "蒸后前" is how the form labels the concentration after evaporation.
         const char* captions[] = {"溶液的初始重量（Kg/h）：", "溶液蒸发前的重量百分比浓度：",
                                   "溶液蒸后前的重量百分比浓度："};
-        for (int i = 0; i < 3; ++i) {
-            const int top = 720 + i * 540;
-            f.label(QString("Label%1").arg(5 + i), captions[i], 240, top + 45, 3240, 300);
-            inputs_[i] = f.textBox(QString("Text%1").arg(1 + i), 3480, top, 1680, 375);
-            inputs_[i]->setFont(songti(10.5, true));
-            setTextColor(inputs_[i], kDarkGreen);
-            attachNumericBox(inputs_[i]);
-        }
+        inputs_ = placeInputColumn(f, captions, {720, 540, 3240, 3480, 1680, kDarkGreen});
         f.label("Label3", "溶液的蒸发量（Kg/h）：", 240, 2445, 3240, 300);
         result_ = f.textBox("Text6", 3480, 2400, 1680, 375, " ");
         result_->setFont(songti(9, true));
@@ -55,13 +48,12 @@ public:
 
 private:
     void compute() {
-        ComputeEvaporation(s_, {inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
-                                inputs_[2]->text().toStdString()});
+        ComputeEvaporation(s_, inputTexts<EvaporationTexts>(inputs_));
         result_->setText(qtext(NumberText(s_.E)));
     }
 
     State& s_;
-    QLineEdit* inputs_[3];
+    std::array<QLineEdit*, 3> inputs_;
     QLineEdit* result_;
     QPushButton* compute_;
     QPlainTextEdit* basis_;

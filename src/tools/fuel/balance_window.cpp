@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 #include "common/widgets/help_button.h"
+#include "common/widgets/live_recompute.h"
 #include "common/widgets/tool_registry.h"
 
 namespace korrimet::fuel {
@@ -54,6 +56,33 @@ BalanceWindow::BalanceWindow(const BalanceForm& form)
     setBackground(method, palette().color(QPalette::ToolTipBase));
 
     for (const char* name : form.largeBoxes) box(name)->setFont(songti(10.5, true));
+}
+
+void BalanceWindow::recomputeLive(std::span<const BalanceResult> results) {
+    auto* live = new LiveRecompute(this);
+    live->onChange({box("Text1")}, [this, results] {
+        for (const BalanceResult& r : results) recompute(r);
+    });
+    for (const BalanceResult& r : results) {
+        for (const char* name : r.watched) live->onChange({box(name)}, [this, &r] { recompute(r); });
+        live->onClick({box(r.box)}, [this, &r] { recompute(r); });
+    }
+}
+
+// The formula runs as one statement on the texts read before; a failure
+// leaves the value empty, which the mask shows as zero does, and the masked
+// text is written either way.
+void BalanceWindow::recompute(const BalanceResult& result) {
+    QStringList texts;
+    for (const char* name : result.inputs) texts << box(name)->text();
+    double value = 0;
+    Steps steps;
+    steps([&] {
+        std::vector<double> values;
+        for (const QString& text : texts) values.push_back(ParseNumber(text, Precision::Double));
+        value = result.formula(values.data());
+    });
+    box(result.box)->setText(qtext(MaskText(value, result.mask)));
 }
 
 void BalanceWindow::placeColumn(FormBuilder& f, const BalanceForm& form, const BalanceColumn& column,

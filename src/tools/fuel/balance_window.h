@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <span>
 
 #include "common/steps.h"
@@ -51,6 +52,17 @@ struct BalanceForm {
 // continues the first.
 QString balanceMethodText(std::span<const char* const> lines);
 
+// One result: the boxes its formula reads, in order, with the fuel amount
+// (`Text1`) first; the boxes besides `Text1` whose edit recomputes it; and
+// the formula on the numbers read.
+struct BalanceResult {
+    const char* box;
+    const char* mask;
+    std::initializer_list<const char*> inputs;
+    std::initializer_list<const char*> watched;
+    double (*formula)(const double* values);
+};
+
 class BalanceWindow : public ToolWindow {
 public:
     explicit BalanceWindow(const BalanceForm& form);
@@ -58,20 +70,13 @@ public:
 protected:
     QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
 
-    static double number(const QString& text) { return ParseNumber(text, Precision::Double); }
-
-    // One result: its formula runs as one statement on the texts read
-    // before; a failure leaves the value empty, which the mask shows as
-    // zero does, and the masked text is written either way.
-    template <class Formula>
-    void recompute(const char* result, const char* mask, Formula formula) {
-        double value = 0;
-        Steps steps;
-        steps([&] { value = formula(); });
-        box(result)->setText(qtext(MaskText(value, mask)));
-    }
+    // Live recomputation: an edit of the fuel amount recomputes every
+    // result in the given order, an edit of a watched box or a click into
+    // the result box recomputes that one.
+    void recomputeLive(std::span<const BalanceResult> results);
 
 private:
+    void recompute(const BalanceResult& result);
     void placeColumn(FormBuilder& f, const BalanceForm& form, const BalanceColumn& column, int& labelIndex);
 };
 

@@ -1,4 +1,3 @@
-#include "common/widgets/live_recompute.h"
 #include "common/widgets/tool_registry.h"
 #include "tools/fuel/balance_window.h"
 #include "tools/fuel/material_balance.h"
@@ -68,6 +67,19 @@ constexpr BalanceRow kRight[] = {
 
 const char* const kLargeBoxes[] = {"Text1", "Text2", "Text3"};
 
+// Soot, sulphur dioxide, carbon monoxide, nitrogen oxides: the order an
+// edit of the coal amount recomputes them in.
+const BalanceResult kResults[] = {
+    {"Text6", kSootMask, {"Text1", "Text2", "Text3", "Text4", "Text5"}, {"Text2", "Text3", "Text4", "Text5"},
+     [](const double* v) { return CoalSoot(v[0], v[1], v[2], v[3], v[4]); }},
+    {"Text10", kSulphurDioxideMask, {"Text1", "Text9", "Text8"}, {"Text9", "Text8"},
+     [](const double* v) { return CoalSulphurDioxide(v[0], v[1], v[2]); }},
+    {"Text14", kCarbonMonoxideMask, {"Text1", "Text12", "Text13"}, {"Text12", "Text13"},
+     [](const double* v) { return CarbonMonoxide(v[0], v[1], v[2]); }},
+    {"Text11", kNitrogenOxidesMask, {"Text1", "Text7"}, {"Text7"},
+     [](const double* v) { return CoalNitrogenOxides(v[0], v[1]); }},
+};
+
 class CoalFiringWindow : public BalanceWindow {
 public:
     static constexpr const char* kClassName = "燃煤烟尘量";
@@ -86,45 +98,7 @@ public:
                          .buttonWidth = 690,
                          .methodLines = kMethodLines,
                          .largeBoxes = kLargeBoxes}) {
-        auto* live = new LiveRecompute(this);
-        live->onChange({box("Text1")}, [this] {
-            soot();
-            sulphurDioxide();
-            carbonMonoxide();
-            nitrogenOxides();
-        });
-        live->onChange({box("Text2"), box("Text3"), box("Text4"), box("Text5")}, [this] { soot(); });
-        live->onClick({box("Text6")}, [this] { soot(); });
-        live->onChange({box("Text9"), box("Text8")}, [this] { sulphurDioxide(); });
-        live->onClick({box("Text10")}, [this] { sulphurDioxide(); });
-        live->onChange({box("Text12"), box("Text13")}, [this] { carbonMonoxide(); });
-        live->onClick({box("Text14")}, [this] { carbonMonoxide(); });
-        live->onChange({box("Text7")}, [this] { nitrogenOxides(); });
-        live->onClick({box("Text11")}, [this] { nitrogenOxides(); });
-    }
-
-private:
-    void soot() {
-        const QString b = box("Text1")->text(), a = box("Text2")->text(), dfh = box("Text3")->text(),
-                      cfh = box("Text4")->text(), eta1 = box("Text5")->text();
-        recompute("Text6", kSootMask,
-                  [&] { return CoalSoot(number(b), number(a), number(dfh), number(cfh), number(eta1)); });
-    }
-
-    void sulphurDioxide() {
-        const QString b = box("Text1")->text(), s = box("Text9")->text(), eta2 = box("Text8")->text();
-        recompute("Text10", kSulphurDioxideMask,
-                  [&] { return CoalSulphurDioxide(number(b), number(s), number(eta2)); });
-    }
-
-    void carbonMonoxide() {
-        const QString b = box("Text1")->text(), c = box("Text12")->text(), q = box("Text13")->text();
-        recompute("Text14", kCarbonMonoxideMask, [&] { return CarbonMonoxide(number(b), number(c), number(q)); });
-    }
-
-    void nitrogenOxides() {
-        const QString b = box("Text1")->text(), eta3 = box("Text7")->text();
-        recompute("Text11", kNitrogenOxidesMask, [&] { return CoalNitrogenOxides(number(b), number(eta3)); });
+        recomputeLive(kResults);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "common/widgets/live_recompute.h"
 #include "common/widgets/tool_registry.h"
 #include "tools/fuel/balance_window.h"
 #include "tools/fuel/material_balance.h"
@@ -46,6 +45,12 @@ constexpr BalanceRow kRight[] = {
 
 const char* const kLargeBoxes[] = {"Text1", "Text2"};
 
+const BalanceResult kResults[] = {
+    {"Text6", kGasMask, {"Text1", "Text2"}, {"Text2"}, [](const double* v) { return GasSulphurDioxide(v[0], v[1]); }},
+    {"Text3", kGasMask, {"Text1", "Text9", "Text8", "Text4", "Text5"}, {"Text9", "Text8", "Text4", "Text5"},
+     [](const double* v) { return GasCarbonMonoxide(v[0], v[1], v[2], v[3], v[4]); }},
+};
+
 class GasFiringWindow : public BalanceWindow {
 public:
     static constexpr const char* kClassName = "燃气污染物排放量的计算1";
@@ -64,29 +69,7 @@ public:
                          .buttonWidth = 570,
                          .methodLines = kMethodLines,
                          .largeBoxes = kLargeBoxes}) {
-        auto* live = new LiveRecompute(this);
-        live->onChange({box("Text1")}, [this] {
-            sulphurDioxide();
-            carbonMonoxide();
-        });
-        live->onChange({box("Text2")}, [this] { sulphurDioxide(); });
-        live->onClick({box("Text6")}, [this] { sulphurDioxide(); });
-        live->onChange({box("Text9"), box("Text8"), box("Text4"), box("Text5")}, [this] { carbonMonoxide(); });
-        live->onClick({box("Text3")}, [this] { carbonMonoxide(); });
-    }
-
-private:
-    void sulphurDioxide() {
-        const QString v = box("Text1")->text(), h2s = box("Text2")->text();
-        recompute("Text6", kGasMask, [&] { return GasSulphurDioxide(number(v), number(h2s)); });
-    }
-
-    void carbonMonoxide() {
-        const QString v = box("Text1")->text(), q = box("Text9")->text(), co = box("Text8")->text(),
-                      ch4 = box("Text4")->text(), cmhn = box("Text5")->text();
-        recompute("Text3", kGasMask, [&] {
-            return GasCarbonMonoxide(number(v), number(q), number(co), number(ch4), number(cmhn));
-        });
+        recomputeLive(kResults);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "common/widgets/live_recompute.h"
 #include "common/widgets/tool_registry.h"
 #include "tools/fuel/balance_window.h"
 #include "tools/fuel/material_balance.h"
@@ -57,6 +56,17 @@ constexpr BalanceRow kRight[] = {
 
 const char* const kLargeBoxes[] = {"Text1"};
 
+// The conversion, carbon and incomplete-combustion boxes hold fixed data and
+// recompute nothing; their texts enter the next run.
+const BalanceResult kResults[] = {
+    {"Text10", kOilMask, {"Text1", "Text9", "Text8"}, {"Text9", "Text8"},
+     [](const double* v) { return OilSulphurDioxide(v[0], v[1], v[2]); }},
+    {"Text14", kOilMask, {"Text1", "Text12", "Text13"}, {},
+     [](const double* v) { return CarbonMonoxide(v[0], v[1], v[2]); }},
+    {"Text11", kOilMask, {"Text1", "Text2", "Text7"}, {"Text2"},
+     [](const double* v) { return OilNitrogenOxides(v[0], v[1], v[2]); }},
+};
+
 class OilFiringWindow : public BalanceWindow {
 public:
     static constexpr const char* kClassName = "燃油排放污染物";
@@ -75,35 +85,7 @@ public:
                          .buttonWidth = 690,
                          .methodLines = kMethodLines,
                          .largeBoxes = kLargeBoxes}) {
-        // The conversion, carbon and incomplete-combustion boxes hold fixed
-        // data and recompute nothing; their texts enter the next run.
-        auto* live = new LiveRecompute(this);
-        live->onChange({box("Text1")}, [this] {
-            sulphurDioxide();
-            carbonMonoxide();
-            nitrogenOxides();
-        });
-        live->onChange({box("Text9"), box("Text8")}, [this] { sulphurDioxide(); });
-        live->onClick({box("Text10")}, [this] { sulphurDioxide(); });
-        live->onChange({box("Text2")}, [this] { nitrogenOxides(); });
-        live->onClick({box("Text11")}, [this] { nitrogenOxides(); });
-        live->onClick({box("Text14")}, [this] { carbonMonoxide(); });
-    }
-
-private:
-    void sulphurDioxide() {
-        const QString b = box("Text1")->text(), s = box("Text9")->text(), eta1 = box("Text8")->text();
-        recompute("Text10", kOilMask, [&] { return OilSulphurDioxide(number(b), number(s), number(eta1)); });
-    }
-
-    void carbonMonoxide() {
-        const QString b = box("Text1")->text(), c = box("Text12")->text(), q = box("Text13")->text();
-        recompute("Text14", kOilMask, [&] { return CarbonMonoxide(number(b), number(c), number(q)); });
-    }
-
-    void nitrogenOxides() {
-        const QString b = box("Text1")->text(), n = box("Text2")->text(), eta2 = box("Text7")->text();
-        recompute("Text11", kOilMask, [&] { return OilNitrogenOxides(number(b), number(n), number(eta2)); });
+        recomputeLive(kResults);
     }
 };
 
