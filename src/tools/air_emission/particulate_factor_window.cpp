@@ -43,25 +43,25 @@ struct ParticulateForm {
 class ParticulateFactorWindow : public ToolWindow {
 protected:
     ParticulateFactorWindow(const char* className, const char* caption, ParticulateResult& state,
-                            ParticulateForm spec)
+                            ParticulateForm shape)
         : ToolWindow(QString::fromUtf8(className), QString::fromUtf8(caption), 8415, 4200),
           s_(state),
-          compute_(std::move(spec.compute)) {
+          compute_(std::move(shape.compute)) {
         FormBuilder f = form();
-        f.label("Label1", spec.heading, 240, 120, 7900, 360)->setFont(songti(12));
+        f.label("Label1", shape.heading, 240, 120, 7900, 360)->setFont(songti(12));
         int top = 840;
         auto style = [](QWidget* w) {
             w->setFont(songti(9, true));
             setTextColor(w, kDarkGreen);
         };
         int labels = 2;
-        if (spec.choiceLabel) {
-            f.label(QString("Label%1").arg(labels++), spec.choiceLabel, 240, top + 45, 2640, 300);
-            choice_ = f.combo("Combo1", 2880, top, 2040, 345, qitems(spec.choices), false);
+        if (shape.choiceLabel) {
+            f.label(QString("Label%1").arg(labels++), shape.choiceLabel, 240, top + 45, 2640, 300);
+            choice_ = f.combo("Combo1", 2880, top, 2040, 345, qitems(shape.choices), false);
             style(choice_);
             top += 480;
         }
-        for (const auto& box : spec.boxes) {
+        for (const auto& box : shape.boxes) {
             f.label(QString("Label%1").arg(labels++), box.label, 240, top + 45, 2640, 300);
             QLineEdit* edit = f.textBox(box.name, 2880, top, 2040, 345, box.text);
             style(edit);
@@ -69,13 +69,13 @@ protected:
             top += 480;
         }
         auto* compute = f.button("Command2", "计算", 2880, top + 120, 1335, 435);
-        f.label("Label3", spec.resultLabel, 240, top + 825, 2640, 300);
+        f.label("Label3", shape.resultLabel, 240, top + 825, 2640, 300);
         result_ = f.textBox("Text6", 2880, top + 780, 2040, 345, " ");
         style(result_);
 
-        QPlainTextEdit* basis = basisBox(f, "Text7", 4980, 840, 3315, 3120, resourceText(spec.basis));
+        QPlainTextEdit* basis = basisBox(f, "Text7", 4980, 840, 3315, 3120, resourceText(shape.basis));
         basis->setFont(tableFont(9));
-        if (spec.blueBasis) {
+        if (shape.blueBasis) {
             setTextColor(basis, kBlue);
             basis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         } else {
@@ -112,10 +112,10 @@ public:
     static constexpr const char* kCaption = "饲料及粮食加工颗粒物排放量的计算";
     using State = ParticulateResult;
 
-    explicit FeedMillingWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, spec()) {}
+    explicit FeedMillingWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, shape()) {}
 
 private:
-    static ParticulateForm spec() {
+    static ParticulateForm shape() {
         const FactorTable& factors = storedFactorTable(":/air_emission/feed_milling_factors.txt");
         ParticulateForm form;
         form.heading = "饲料及粮食加工颗粒物排放量的计算";
@@ -138,10 +138,10 @@ public:
     static constexpr const char* kCaption = "棉花轧花机粉尘排放量";
     using State = ParticulateResult;
 
-    explicit CottonGinWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, spec()) {}
+    explicit CottonGinWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, shape()) {}
 
 private:
-    static ParticulateForm spec() {
+    static ParticulateForm shape() {
         ParticulateForm form;
         form.heading = "棉花轧花机的粉尘排放量的计算";
         form.boxes = {{"Text2", kAmountLabel, "100"}};
@@ -158,10 +158,10 @@ public:
     static constexpr const char* kCaption = "玻璃原料制造设备颗粒物排放量";
     using State = ParticulateResult;
 
-    explicit GlassRawMaterialWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, spec()) {}
+    explicit GlassRawMaterialWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, shape()) {}
 
 private:
-    static ParticulateForm spec() {
+    static ParticulateForm shape() {
         ParticulateForm form;
         form.heading = "玻璃原料制造设备颗粒物排放量的计算";
         form.boxes = {{"Text2", "请输入装入料的用量（T）：", "100"}};
@@ -178,10 +178,10 @@ public:
     static constexpr const char* kCaption = "玻璃制造颗粒物排放量";
     using State = ParticulateResult;
 
-    explicit GlassMeltingWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, spec()) {}
+    explicit GlassMeltingWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, shape()) {}
 
 private:
-    static ParticulateForm spec() {
+    static ParticulateForm shape() {
         ParticulateForm form;
         form.heading = "玻璃制造设备颗粒物排放量的计算";
         form.boxes = {{"Text2", "请输入玻璃产量（T）：", "100"}};
@@ -198,10 +198,10 @@ public:
     static constexpr const char* kCaption = "石灰窑粉尘量计算";
     using State = ParticulateResult;
 
-    explicit LimeKilnDustWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, spec()) {}
+    explicit LimeKilnDustWindow(State& s) : ParticulateFactorWindow(kClassName, kCaption, s, shape()) {}
 
 private:
-    static ParticulateForm spec() {
+    static ParticulateForm shape() {
         ParticulateForm form;
         form.heading = "石灰窑粉尘排放量的计算";
         form.choiceLabel = "请选择石灰窑的类型：";
