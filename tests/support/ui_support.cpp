@@ -25,6 +25,30 @@ QWidget* openTool(const QString& className) {
     return w;
 }
 
+void retype(QWidget* window, const QString& box, const QString& text) {
+    auto* edit = child<QLineEdit>(window, box);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void clickBox(QWidget* window, const QString& box) {
+    QTest::mouseClick(child<QLineEdit>(window, box), Qt::LeftButton);
+}
+
+void markTexts(QWidget* window, const QStringList& boxes, const QString& mark) {
+    for (const QString& b : boxes) setText(window, b, mark);
+}
+
+QStringList texts(QWidget* window, const QStringList& boxes) {
+    QStringList out;
+    for (const QString& b : boxes) out << text(window, b);
+    return out;
+}
+
 void closeAllTools() {
     for (QWidget* w : ToolRegistry::instance().openWindows()) w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -33,6 +33,14 @@ inline void setText(QWidget* window, const QString& name, const QString& value) 
 inline void click(QWidget* window, const QString& name) {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
+// Types over the whole text of a box, one key at a time, as the user does.
+void retype(QWidget* window, const QString& box, const QString& text);
+// A mouse click into a box.
+void clickBox(QWidget* window, const QString& box);
+// Marks the boxes, so a recomputation shows where it happened.
+void markTexts(QWidget* window, const QStringList& boxes, const QString& mark = QStringLiteral("x"));
+QStringList texts(QWidget* window, const QStringList& boxes);
+
 inline void setComboText(QWidget* window, const QString& name, const QString& value) {
     child<QComboBox>(window, name)->setCurrentText(value);
 }

@@ -12,7 +12,6 @@ namespace {
 const QString kLeak = "不严密处散发量计算";
 const QString kVehicle = "机动车污染物排放";
 
-void clickBox(QWidget* w, const QString& name) { QTest::mouseClick(test::child<QLineEdit>(w, name), Qt::LeftButton); }
 }  // namespace
 
 class LiveWindowsTest : public QObject {
@@ -26,7 +25,7 @@ private slots:
         QCOMPARE(test::text(w, "Text1"), "20");
         QCOMPARE(test::text(w, "Text5"), "100");
         QCOMPARE(test::text(w, "Text6"), "");
-        clickBox(w, "Text6");
+        test::clickBox(w, "Text6");
         QCOMPARE(test::text(w, "Text6"), "1.53071");
     }
 
@@ -68,7 +67,7 @@ private slots:
         test::setText(w, "Text2", "1");
         QCOMPARE(result->text(), "1.020473");
         result->setText("备注");
-        clickBox(w, "Text6");
+        test::clickBox(w, "Text6");
         QCOMPARE(result->text(), "1.020473");
     }
 
@@ -85,7 +84,7 @@ private slots:
     void vehicleMultipliesFactorAndFuel() {
         QWidget* w = test::openTool(kVehicle);
         QCOMPARE(test::text(w, "Text6"), "");
-        clickBox(w, "Text6");
+        test::clickBox(w, "Text6");
         QCOMPARE(test::text(w, "Text6"), "43264");
         test::setText(w, "Text5", "");
         QCOMPARE(test::text(w, "Text6"), "0");

@@ -27,26 +27,10 @@ class BalanceWindowsTest : public QObject {
         w_ = test::openTool(cls);
         results_ = results;
     }
-    // Types over the whole text of a box, one key at a time, as the user does.
-    void retype(const QString& box, const QString& text) {
-        auto* edit = test::child<QLineEdit>(w_, box);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
-    void clickBox(const QString& box) { QTest::mouseClick(test::child<QLineEdit>(w_, box), Qt::LeftButton); }
-    // Marks every result box, so a recomputation shows where it happened.
-    void markResults() {
-        for (const QString& r : results_) test::setText(w_, r, "x");
-    }
-    QStringList results() {
-        QStringList texts;
-        for (const QString& r : results_) texts << test::text(w_, r);
-        return texts;
-    }
+    void retype(const QString& box, const QString& text) { test::retype(w_, box, text); }
+    void clickBox(const QString& box) { test::clickBox(w_, box); }
+    void markResults() { test::markTexts(w_, results_); }
+    QStringList results() { return test::texts(w_, results_); }
     QString method() { return test::child<QPlainTextEdit>(w_, "Text15")->toPlainText(); }
 
 private slots:

@@ -17,26 +17,10 @@ class CoalFiringWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
 
-    // Types over the whole text of a box, one key at a time, as the user does.
-    void retype(const QString& box, const QString& text) {
-        auto* edit = test::child<QLineEdit>(w_, box);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
-    void clickBox(const QString& box) { QTest::mouseClick(test::child<QLineEdit>(w_, box), Qt::LeftButton); }
-    // Marks every result box, so a recomputation shows where it happened.
-    void markResults() {
-        for (const QString& r : kResults) test::setText(w_, r, "x");
-    }
-    QStringList results() {
-        QStringList texts;
-        for (const QString& r : kResults) texts << test::text(w_, r);
-        return texts;
-    }
+    void retype(const QString& box, const QString& text) { test::retype(w_, box, text); }
+    void clickBox(const QString& box) { test::clickBox(w_, box); }
+    void markResults() { test::markTexts(w_, kResults); }
+    QStringList results() { return test::texts(w_, kResults); }
 
 private slots:
     void init() { w_ = test::openTool(kWindow); }

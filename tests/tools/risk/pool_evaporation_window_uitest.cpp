@@ -26,10 +26,7 @@ class PoolEvaporationWindowTest : public QObject {
         c->setCurrentIndex(i);
         emit c->activated(i);
     }
-    void clickBox(const char* name) {
-        auto* box = test::child<QLineEdit>(w_, name);
-        QTest::mouseClick(box, Qt::LeftButton);
-    }
+    void clickBox(const char* name) { test::clickBox(w_, name); }
 
 private slots:
     void init() { w_ = test::openTool(kWindow); }

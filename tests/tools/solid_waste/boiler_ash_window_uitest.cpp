@@ -19,24 +19,10 @@ class BoilerAshWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
 
-    void retype(const QString& box, const QString& text) {
-        auto* edit = test::child<QLineEdit>(w_, box);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
-    void clickBox(const QString& box) { QTest::mouseClick(test::child<QLineEdit>(w_, box), Qt::LeftButton); }
-    void markResults() {
-        for (const QString& r : kResults) test::setText(w_, r, "x");
-    }
-    QStringList results() {
-        QStringList texts;
-        for (const QString& r : kResults) texts << test::text(w_, r);
-        return texts;
-    }
+    void retype(const QString& box, const QString& text) { test::retype(w_, box, text); }
+    void clickBox(const QString& box) { test::clickBox(w_, box); }
+    void markResults() { test::markTexts(w_, kResults); }
+    QStringList results() { return test::texts(w_, kResults); }
 
 private slots:
     void init() { w_ = test::openTool(kWindow); }

@@ -18,15 +18,6 @@ const QString kSettling = "沉淀池污泥量";
 class SludgeWindowsTest : public QObject {
     Q_OBJECT
 
-    static void retype(QWidget* w, const QString& box, const QString& text) {
-        auto* edit = test::child<QLineEdit>(w, box);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
     static QStringList sewageResults(QWidget* w) { return {test::text(w, "Text4"), test::text(w, "Text6")}; }
 
 private slots:
@@ -98,24 +89,24 @@ private slots:
         QWidget* w = test::openTool(kSettling);
         QCOMPARE(w->windowTitle(), "沉淀池污泥量");
         QCOMPARE(test::text(w, "Text6"), "");
-        retype(w, "Text5", "300");
+        test::retype(w, "Text5", "300");
         QCOMPARE(test::text(w, "Text6"), "0.05555556");
-        retype(w, "Text4", "");
+        test::retype(w, "Text4", "");
         QCOMPARE(test::text(w, "Text6"), "0.05");
-        retype(w, "Text4", "120");
+        test::retype(w, "Text4", "120");
         QCOMPARE(test::text(w, "Text6"), "-0.25");
-        retype(w, "Text4", "100");
+        test::retype(w, "Text4", "100");
         QCOMPARE(test::text(w, "Text6"), "Infinity");
-        retype(w, "Text4", "10");
-        retype(w, "Text5", "");
+        test::retype(w, "Text4", "10");
+        test::retype(w, "Text5", "");
         QCOMPARE(test::text(w, "Text6"), "Infinity");
-        retype(w, "Text3", "30");
+        test::retype(w, "Text3", "30");
         QCOMPARE(test::text(w, "Text6"), "NaN");
     }
 
     void settlingResultClickReplacesTypedText() {
         QWidget* w = test::openTool(kSettling);
-        retype(w, "Text6", "12");
+        test::retype(w, "Text6", "12");
         QCOMPARE(test::text(w, "Text6"), "12");
         QTest::mouseClick(test::child<QLineEdit>(w, "Text6"), Qt::LeftButton);
         QCOMPARE(test::text(w, "Text6"), "0.05555556");

@@ -18,7 +18,6 @@ void type(QWidget* w, const QString& name, const QString& value) {
     b->clear();
     QTest::keyClicks(b, value);
 }
-void clickBox(QWidget* w, const QString& name) { QTest::mouseClick(test::child<QLineEdit>(w, name), Qt::LeftButton); }
 
 const QString kWharfCoalPile = "秦皇岛码头煤堆起尘量计算";
 const QString kFormulaPage = "秦皇岛码头煤堆起尘量计算公式1";
@@ -54,7 +53,7 @@ private slots:
             QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
             for (int k = 0; k < e.results.size(); k += 2)
                 QVERIFY2(test::text(w, e.results[k]).isEmpty(), e.cls);
-            clickBox(w, e.click);
+            test::clickBox(w, e.click);
             for (int k = 0; k < e.results.size(); k += 2)
                 QCOMPARE(test::text(w, e.results[k]), e.results[k + 1]);
         }
@@ -95,7 +94,7 @@ private slots:
         type(w, "Text8", "2.48");
         QCOMPARE(test::text(w, "Text6"), "58238.768");
         QCOMPARE(test::text(w, "Text9"), "1.444");
-        clickBox(w, "Text6");
+        test::clickBox(w, "Text6");
         QCOMPARE(test::text(w, "Text6"), "58238.77");
 
         type(w, "Text8", "");
