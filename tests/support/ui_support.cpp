@@ -1,6 +1,7 @@
 #include "support/ui_support.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace korrimet::test {
 namespace {
@@ -23,6 +24,11 @@ QWidget* openTool(const QString& className) {
     QWidget* w = ToolRegistry::instance().open(className);
     if (!w) qFatal("no tool window %s", qPrintable(className));
     return w;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void retype(QWidget* window, const QString& box, const QString& text) {

@@ -33,6 +33,9 @@ inline void setText(QWidget* window, const QString& name, const QString& value) 
 inline void click(QWidget* window, const QString& name) {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
+// A file's whole content; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // Types over the whole text of a box, one key at a time, as the user does.
 void retype(QWidget* window, const QString& box, const QString& text);
 // A mouse click into a box.

@@ -22,10 +22,6 @@ const QString kGrid = "风险评价烟团之网格计算结果";
 const QString kPoints = "风险评价烟团模式之临界点坐标";
 const QString kCriticalNotNumber = "临界浓度必须是大于0的数值，请检查输入！";
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 QString shown(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).replace("\r\n", "\n").replace('\r', '\n');
 }
@@ -125,7 +121,7 @@ private slots:
 
     void gridRunWritesTheTableAndItsWindowDeletesIt() {
         test::click(w_, "Command2");
-        const QByteArray bytes = fileBytes(gridPath());
+        const QByteArray bytes = test::fileBytes(gridPath());
         const QList<QByteArray> lines = bytes.split('\r');
         QCOMPARE(lines.size(), 14);  // header, 11 rows, the empty rest before the final line end
         QCOMPARE(lines[0], "X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;");
@@ -150,7 +146,7 @@ private slots:
         const QString first = boxText(kGrid);
         test::setText(w_, "Text12", "-500");
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(gridPath()),
+        QCOMPARE(test::fileBytes(gridPath()),
                  QByteArray("X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;\r\r\n"));
         QCOMPARE(boxText(kGrid), first);
     }
@@ -174,7 +170,7 @@ private slots:
         test::setText(w_, "Text14", "100");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(gridPath()), QByteArray("X=\\c/Y=;y=0;y=100;\rx=0;1E-08;1E-08;\r\r\n"));
+        QCOMPARE(test::fileBytes(gridPath()), QByteArray("X=\\c/Y=;y=0;y=100;\rx=0;1E-08;1E-08;\r\r\n"));
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages()[0].contains("x=0，y=0"));
     }
@@ -237,7 +233,7 @@ private slots:
 
     void contourPointsAreWrittenShownAndKept() {
         test::click(w_, "Command5");
-        const QByteArray bytes = fileBytes(pointsPath());
+        const QByteArray bytes = test::fileBytes(pointsPath());
         QVERIFY(bytes.startsWith(" 0; 5; 10;"));
         QVERIFY(bytes.contains(" 450; 450.5; 445.5;"));
         QVERIFY(bytes.contains(" 20.5; 0;-66.7;"));
@@ -251,7 +247,7 @@ private slots:
         // A new run while the window is open changes the file, not the window.
         test::setText(w_, "Text15", "0.1");
         test::click(w_, "Command5");
-        QVERIFY(fileBytes(pointsPath()) != bytes);
+        QVERIFY(test::fileBytes(pointsPath()) != bytes);
         QCOMPARE(boxText(kPoints), shown(bytes));
         viewer->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

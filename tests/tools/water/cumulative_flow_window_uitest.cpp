@@ -15,10 +15,7 @@ namespace {
 const QString kRiver4 = "稳态累积流量模式_河4";
 const QString kRiver8 = "稳态混合衰减累积流量模式_河8";
 
-QByteArray fileBytes(const QString& name) {
-    QFile f(resultFilePath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray fileBytes(const QString& name) { return test::fileBytes(resultFilePath(name)); }
 }  // namespace
 
 class CumulativeFlowWindowTest : public QObject {

@@ -21,10 +21,6 @@ const QString kWindow = "二维稳态混合模式_河2";
 const QString kResults = "河二模式计算结果";
 const QString kFile = "河二模式计算结果.txt";
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 }  // namespace
 
 class River2WindowTest : public QObject {
@@ -80,9 +76,9 @@ private slots:
     void gridRunWritesTheFileShowsItAndDeletesItOnClose() {
         setGrid("210", "20", "100", "10");
         test::click(w_, "Command2");
-        const QByteArray expected = fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt");
+        const QByteArray expected = test::fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt");
         QVERIFY(!expected.isEmpty());
-        QCOMPARE(fileBytes(path()), expected);
+        QCOMPARE(test::fileBytes(path()), expected);
         QWidget* viewer = results();
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), "河二模式计算结果");
@@ -100,7 +96,7 @@ private slots:
         const QString first = test::child<QPlainTextEdit>(results(), "RichTextBox1")->toPlainText();
         setGrid("110", "0", "100", "10");
         test::click(w_, "Command2");
-        QVERIFY(fileBytes(path()).contains("x=110;"));
+        QVERIFY(test::fileBytes(path()).contains("x=110;"));
         QCOMPARE(test::child<QPlainTextEdit>(results(), "RichTextBox1")->toPlainText(), first);
         results()->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -112,7 +108,7 @@ private slots:
     void aRangeBelowTheFirstRowGivesTheHeaderOnly() {
         setGrid("5", "10", "100", "10");
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(path()), QByteArray("X=\\c/Y=;y=0;y=10;\r\r\n"));
+        QCOMPARE(test::fileBytes(path()), QByteArray("X=\\c/Y=;y=0;y=10;\r\r\n"));
         QCOMPARE(bar()->loopValue(), 5.0f);  // the bar took only the final value
         setGrid("-5", "10", "100", "10");
         test::click(w_, "Command2");
@@ -143,7 +139,7 @@ private slots:
         setGrid("-10", "0", "-10", "10");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(path()), QByteArray("X=\\c/Y=;y=0;\rx=10;35.7825;\rx=0;0.1000;\rx=-10;0.1000;\r\r\n"));
+        QCOMPARE(test::fileBytes(path()), QByteArray("X=\\c/Y=;y=0;\rx=10;35.7825;\rx=0;0.1000;\rx=-10;0.1000;\r\r\n"));
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages()[0].contains("x=0，y=0"));
     }

@@ -17,10 +17,6 @@ const QString kWindow = "二维稳态混合衰减模式_河6";
 const QString kResults = "河6模式计算结果";
 const QString kFile = "河六模式计算结果.txt";
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 }  // namespace
 
 class River6WindowTest : public QObject {
@@ -74,7 +70,7 @@ private slots:
     void gridRunWritesItsOwnFileAndViewer() {
         setGrid("10", "10", "100", "10");
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(path()), QByteArray("X=\\c/Y=;y=0;y=10;\rx=10;35.7618;32.3681;\r\r\n"));
+        QCOMPARE(test::fileBytes(path()), QByteArray("X=\\c/Y=;y=0;y=10;\rx=10;35.7618;32.3681;\r\r\n"));
         QWidget* viewer = results();
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), "河6模式计算结果");
@@ -88,7 +84,7 @@ private slots:
         test::setText(w_, "Text16", "abc");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(fileBytes(path()), QByteArray("X=\\c/Y=;y=0;\rx=10;0.0000;\r\r\n"));
+        QCOMPARE(test::fileBytes(path()), QByteArray("X=\\c/Y=;y=0;\rx=10;0.0000;\r\r\n"));
         QCOMPARE(messages.messages().size(), 1);
         QVERIFY(messages.messages()[0].startsWith("有1个网格点无法完整计算"));
     }
