@@ -52,4 +52,11 @@ LiveRecompute& LiveRecompute::onPick(QComboBox* combo, std::function<void()> han
     return *this;
 }
 
+void setTextAndNotify(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+    else
+        emit box->textChanged(text);
+}
+
 }  // namespace korrimet

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <initializer_list>
 
@@ -25,5 +26,9 @@ public:
 private:
     std::function<void()> guarded(std::function<void()> handler);
 };
+
+// Writes a box's text and reports the change also when the text stays the
+// same, as the tools' chained boxes expect; QLineEdit::setText is silent then.
+void setTextAndNotify(QLineEdit* box, const QString& text);
 
 }  // namespace korrimet

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "common/number_text.h"
+#include "common/widgets/live_recompute.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_table.h"
 #include "common/widgets/tool_registry.h"
@@ -126,10 +127,7 @@ private:
         const QScopedValueRollback<bool> guard(scrolling_, true);
         bars_[i]->setValue(position);
         const QString text = qtext(ScrollText(position, *scales_[i]));
-        if (boxes_[i]->text() == text)
-            boxChanged(i);  // an unchanged text fires no change, yet the bar must follow it
-        else
-            boxes_[i]->setText(text);
+        setTextAndNotify(boxes_[i], text);  // the bar must follow even an unchanged text
         setTextColor(boxes_[i], QColor(ScrollTint(bars_[i]->value()), 0, 0));
     }
 

@@ -265,10 +265,7 @@ private:
     void wire() {
         auto* live = new LiveRecompute(this);
         auto on = [&](std::initializer_list<int> boxes, std::function<void()> handler) {
-            for (int n : boxes) {
-                change_[t_[n]] = handler;
-                live->onChange({t_[n]}, handler);
-            }
+            for (int n : boxes) live->onChange({t_[n]}, handler);
         };
         on({7}, [this] { turnovers(); });
         on({6}, [this] { turnoverFactor(); });
@@ -294,14 +291,7 @@ private:
     bool is(TankType t) const { return type() == t; }
 
     // Writing a box runs its change handler, also when the text stays the same.
-    void assign(int n, const QString& text) {
-        QLineEdit* box = t_[n];
-        if (box->text() != text) {
-            box->setText(text);
-        } else if (auto it = change_.find(box); it != change_.end()) {
-            it.value()();
-        }
-    }
+    void assign(int n, const QString& text) { setTextAndNotify(t_[n], text); }
     double number(int n) const { return ParseNumber(t_[n]->text(), Precision::Double); }
     double leading(int n) const { return LeadingNumber(t_[n]->text()); }
 
@@ -516,7 +506,6 @@ private:
     QComboBox* combo_ = nullptr;
     QPushButton *compute_ = nullptr, *computeBreathing_ = nullptr, *protection_ = nullptr;
     QPlainTextEdit* note_ = nullptr;
-    QHash<QLineEdit*, std::function<void()>> change_;
     QHash<QLineEdit*, const BoxHelp*> helpOf_;
     int shown_ = kDome;  // the layout on screen; it starts as 拱顶罐
 };

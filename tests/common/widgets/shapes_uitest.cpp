@@ -62,6 +62,18 @@ private slots:
         QCOMPARE(total->text(), "1nt");
     }
 
+    void writingTheSameTextStillRecomputes() {
+        ToolWindow w("形状", "形状", 3000, 3000);
+        QLineEdit* a = w.form().textBox("Text1", 0, 0, 900, 300, "5");
+        int runs = 0;
+        (new LiveRecompute(&w))->onChange({a}, [&] { ++runs; });
+        setTextAndNotify(a, "5");
+        QCOMPARE(runs, 1);
+        setTextAndNotify(a, "6");
+        QCOMPARE(runs, 2);
+        QCOMPARE(a->text(), "6");
+    }
+
     void aReportReplacesTheWholeText() {
         QTextEdit box;
         setReport(&box, joinReport({"a", "b"}));
