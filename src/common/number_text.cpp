@@ -73,15 +73,24 @@ std::optional<Scanned> scanLocaleNumber(std::string_view text) {
     int wholeDigits = 0, fracDigits = 0;
     long long firstNonZero = 0;  // exponent of the first non-zero digit before the point
     bool seenNonZero = false;
+    // Digit groups only in their real form: "1,000", "12,345,678.5"; "1,5" is no number.
+    int groupDigits = 0;
+    bool grouped = false;
     while (i < t.size() && (isDigit(t[i]) || (t[i] == ',' && wholeDigits > 0))) {
         if (t[i] != ',') {
             s.clean += t[i];
             ++wholeDigits;
+            ++groupDigits;
             if (t[i] != '0' && !seenNonZero) seenNonZero = true;
             if (seenNonZero) ++firstNonZero;
+        } else {
+            if (grouped ? groupDigits != 3 : groupDigits > 3) return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
         }
         ++i;
     }
+    if (grouped && groupDigits != 3) return std::nullopt;
     if (i < t.size() && t[i] == '.') {
         s.clean += '.';
         ++i;
@@ -217,16 +226,19 @@ std::string signFirst(std::string text) {
 
 double ParseNumber(std::string_view text, Precision precision) {
     auto s = scanLocaleNumber(text);
-    if (!s) throw StatementFailure("type mismatch");
+    if (!s) {
+        bool blank = text.find_first_not_of(" \t") == std::string_view::npos;
+        throw StatementFailure("type mismatch", blank ? FailureKind::Empty : FailureKind::NotNumber);
+    }
     bool overflow = false;
     double d = fromClean(*s, overflow);
-    if (overflow) throw StatementFailure("overflow");
+    if (overflow) throw StatementFailure("overflow", FailureKind::Overflow);
     if (precision == Precision::Double) return d;
     float f = 0;
     auto [p, ec] = std::from_chars(s->clean.data(), s->clean.data() + s->clean.size(), f);
     (void)p;
     if (ec == std::errc::result_out_of_range) {
-        if (std::fabs(d) >= 1) throw StatementFailure("overflow");
+        if (std::fabs(d) >= 1) throw StatementFailure("overflow", FailureKind::Overflow);
         f = static_cast<float>(d);
     }
     return f;

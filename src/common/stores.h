@@ -12,7 +12,7 @@ namespace korrimet {
 inline float single(double v) {
     if (!std::isfinite(v)) throw StatementFailure("invalid result");
     float f = static_cast<float>(v);
-    if (!std::isfinite(f)) throw StatementFailure("overflow");
+    if (!std::isfinite(f)) throw StatementFailure("overflow", FailureKind::Overflow);
     return f;
 }
 
@@ -24,7 +24,7 @@ inline double dbl(double v) {
 // Division whose zero divisor must fail even where the rest of the
 // expression would turn the infinity back into a finite value.
 inline double divide(double a, double b) {
-    if (b == 0) throw StatementFailure("division by zero");
+    if (b == 0) throw StatementFailure("division by zero", FailureKind::DivisionByZero);
     return a / b;
 }
 
@@ -33,14 +33,14 @@ inline std::int32_t toLong(double v) {
     if (!std::isfinite(v)) throw StatementFailure("invalid result");
     double r = std::nearbyint(v);  // default rounding mode is to-nearest-even
     if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max())
-        throw StatementFailure("overflow");
+        throw StatementFailure("overflow", FailureKind::Overflow);
     return static_cast<std::int32_t>(r);
 }
 
 inline std::int16_t toInteger(double v) {
     std::int32_t l = toLong(v);
     if (l < std::numeric_limits<std::int16_t>::min() || l > std::numeric_limits<std::int16_t>::max())
-        throw StatementFailure("overflow");
+        throw StatementFailure("overflow", FailureKind::Overflow);
     return static_cast<std::int16_t>(l);
 }
 

@@ -41,7 +41,7 @@ double TableNumber(const TableRow& row, std::size_t index) {
         if (slash == std::string::npos) return ParseNumber(field, Precision::Double);
         const double p = ParseNumber(std::string_view(field).substr(0, slash), Precision::Double);
         const double q = ParseNumber(std::string_view(field).substr(slash + 1), Precision::Double);
-        if (q == 0) throw StatementFailure("division by zero");
+        if (q == 0) throw StatementFailure("division by zero", FailureKind::DivisionByZero);
         return p / q;
     } catch (const StatementFailure&) {
         throw TableFormatError(row.line, "not a number: " + field);

@@ -24,8 +24,24 @@ TEST(ParseNumber, AcceptsTheLocaleForms) {
 }
 
 TEST(ParseNumber, FailsOnWhatIsNoNumber) {
-    for (const char* bad : {"", "   ", "-", ".", "1.2.3", "12a", "e5", "1e", "1e+", ",5", "1.5,0", "１２", "5-"})
+    for (const char* bad : {"", "   ", "-", ".", "1.2.3", "12a", "e5", "1e", "1e+", ",5", "1.5,0", "１２", "5-",
+                            "1,5", "12,34", "1,0000", "1234,567", "1,234,56"})
         EXPECT_THROW(ParseNumber(bad, Precision::Double), StatementFailure) << '"' << bad << '"';
+}
+
+TEST(ParseNumber, TellsAnEmptyEntryFromOneThatIsNoNumber) {
+    auto kindOf = [](const char* text) {
+        try {
+            ParseNumber(text, Precision::Single);
+        } catch (const StatementFailure& f) {
+            return f.kind();
+        }
+        return FailureKind::Domain;
+    };
+    EXPECT_EQ(kindOf("  "), FailureKind::Empty);
+    EXPECT_EQ(kindOf("25O"), FailureKind::NotNumber);
+    EXPECT_EQ(kindOf("1e999"), FailureKind::Overflow);
+    EXPECT_EQ(kindOf("1e39"), FailureKind::Overflow);  // beyond a Single
 }
 
 TEST(ParseNumber, RoundsToTheRequestedPrecision) {

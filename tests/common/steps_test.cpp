@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/stores.h"
+#include "common/value_range.h"
 
 namespace korrimet {
 namespace {
@@ -44,6 +45,30 @@ TEST(Steps, AFailingConditionRunsItsBranch) {
     Steps steps;
     EXPECT_TRUE(steps.test([] { return ParseNumber("abc", Precision::Double) > 5; }));
     EXPECT_FALSE(steps.test([] { return ParseNumber("3", Precision::Double) > 5; }));
+}
+
+TEST(Steps, ItsMessageNamesEachFailedEntryAndConditionOnce) {
+    float q = 0, eta = 0;
+    Steps steps;
+    EXPECT_TRUE(steps.message().empty());
+    steps.as("热值", [&] { q = single(ParseNumber("", Precision::Single)); });
+    steps.as("热值", [&] { q = single(ParseNumber("", Precision::Single)); });
+    steps.as("除尘效率", [&] {
+        eta = single(ParseNumber("300", Precision::Single));
+        RequireRange(eta, Range::Percent);
+    });
+    steps([&] { q = single(divide(1, 0)); });
+    EXPECT_EQ(steps.failures(), 4);
+    EXPECT_EQ(steps.message(),
+              "无法计算，请检查：\n“热值”：未输入数值\n“除尘效率”：须在0～100之间\n出现除数为零");
+}
+
+TEST(ValueRange, BoundsAreInclusive) {
+    EXPECT_TRUE(InRange(0, Range::Percent) && InRange(100, Range::Percent));
+    EXPECT_FALSE(InRange(100.01, Range::Percent) || InRange(-0.01, Range::Percent));
+    EXPECT_FALSE(InRange(0, Range::Positive));
+    EXPECT_TRUE(InRange(0, Range::NonNegative) && InRange(1, Range::Fraction));
+    EXPECT_FALSE(InRange(1.5, Range::Fraction));
 }
 
 TEST(Stores, WholeNumbersRoundHalfToEven) {

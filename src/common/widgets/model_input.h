@@ -14,9 +14,10 @@ class FormBuilder;
 QLineEdit* modelField(FormBuilder& frame, int index, int column, int row, const QString& label,
                       const QString& text);
 
-// How messages name a model input: the text of the label whose buddy the box
-// is, without its closing colons; the box's name when it has no label.
-QString inputName(const QLineEdit* box);
+// How messages name an input: its "inputName" property; else the text of the
+// label whose buddy it is, or of the label in front of it on its row (or just
+// above it), without closing colons; the box's name when it has no label.
+QString inputName(const QWidget* box);
 
 QString notNumberMessage(const QString& inputName);
 

@@ -6,6 +6,8 @@
 
 #include "common/widgets/help_button.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
+#include "common/stores.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_window.h"
@@ -92,6 +94,73 @@ private slots:
         test::click(&w, "Command1");
         QCOMPARE(messages.messages(), QStringList({"取值范围：0～1！ 见  手册", "取值范围：0～1！ 见  手册"}));
         QCOMPARE(input->text(), "abc");
+    }
+
+    // A press after a good one: the bad entry is named once, and no result
+    // keeps the good press's value or is computed from the old entry.
+    void aFailedPressClearsItsResultsAndNamesTheEntry() {
+        MessageRecorder messages;
+        ToolWindow w("形状", "形状", 6000, 3000);
+        FormBuilder f = w.form();
+        f.label("Label1", "耗煤量(t)：", 0, 0, 1500, 300);
+        QLineEdit* b = f.textBox("Text1", 1500, 0, 900, 300, "100");
+        QLineEdit* eta = f.textBox("Text2", 1500, 400, 900, 300, "50");
+        f.label("Label2", "除尘效率%", 1500, 700, 1500, 300);  // a label below names nothing
+        QLineEdit* r1 = f.textBox("Text3", 3000, 0, 900, 300);
+        QLineEdit* r2 = f.textBox("Text4", 3000, 400, 900, 300);
+        r2->setToolTip("own tip");
+        float sb = 0, se = 0;
+        auto press = [&] {
+            Press p(&w);
+            p.read(sb, b, Range::NonNegative);
+            p.put(r1, [&] { return NumberText(sb); });  // written before the second entry is read
+            p.read(se, eta, Range::Percent);
+            p.put(r2, [&] { return NumberText(single(sb * (1 - se / 100))); });
+        };
+        press();
+        QCOMPARE(r1->text(), "100");
+        QCOMPARE(r2->text(), "50");
+        QVERIFY(messages.messages().isEmpty());
+
+        eta->setText("300");
+        b->setText("25O");
+        press();
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(messages.messages().first(),
+                 QString("无法计算，请检查：\n“耗煤量(t)”：不是有效的数值\n“Text2”：须在0～100之间"));
+        QVERIFY(r1->text().isEmpty() && r2->text().isEmpty());
+        QCOMPARE(r2->placeholderText(), "无法计算");
+
+        messages.clear();
+        b->setText("10");
+        eta->setText("");
+        press();  // the first group is sound again, the second is not
+        QCOMPARE(r1->text(), "10");
+        QVERIFY(r2->text().isEmpty());
+        QVERIFY(messages.messages().first().contains("“Text2”：未输入数值"));
+
+        eta->setText("50");
+        press();
+        QCOMPARE(r2->text(), "5");
+        QCOMPARE(r2->toolTip(), "own tip");
+        QVERIFY(r2->placeholderText().isEmpty());
+    }
+
+    void aLivePressNeverPopsABoxAndShowsNoInfinity() {
+        MessageRecorder messages;
+        ToolWindow w("形状", "形状", 6000, 3000);
+        FormBuilder f = w.form();
+        QLineEdit* r = f.textBox("Text1", 0, 0, 900, 300, "7");
+        QLabel* status = f.label("Label1", "", 0, 400, 3000, 300);
+        {
+            Press p(&w, PressMode::Live);
+            p.setStatus(status);
+            p.put(r, [] { return std::string("Infinity"); });
+        }
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(r->text().isEmpty());
+        QVERIFY(status->text().contains("结果不是有效的数值"));
+        QVERIFY(r->toolTip().contains("结果不是有效的数值"));
     }
 
     void aMissingResourceGivesAnEmptyPage() {
