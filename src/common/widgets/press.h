@@ -86,6 +86,8 @@ public:
         bool good = okSince(since) && steps_([&] { text = toQString(make()); requireShowable(text); });
         if (good) {
             box->setText(text);
+            // A long number must show its start: its end alone reads as another number.
+            if constexpr (std::is_base_of_v<QLineEdit, Box>) box->setCursorPosition(0);
             unmark(box);
         } else {
             box->clear();
