@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -63,7 +64,22 @@ private:
         in.degrees = degrees_->text().toStdString();
         in.minutes = minutes_->text().toStdString();
         in.region = region_->currentText().toStdString();
-        setReport(report_, joinReportLines(MixingLayerReport(in, mixingTables())));
+
+        Press press(this);
+        std::optional<double> u10, latitude;
+        double v = 0, degrees = 0, minutes = 0;
+        if (press.read(v, u10_, Range::NonNegative)) u10 = v;
+        const bool read = press.read(degrees, degrees_) & press.read(minutes, minutes_, Range::NonNegative);
+        if (read) {
+            const double phi = LatitudeOf(degrees, minutes);
+            // f vanishes at the equator: the formulas have no value there.
+            if (press.check(phi <= 90, QStringLiteral("地理纬度须在-90～90度之间")) &&
+                press.check(phi != 0, QStringLiteral("纬度为0时地转参数f为0，无法计算混合层高度")))
+                latitude = phi;
+        }
+        const MixingLayerOutcome out = MixingLayerReport(in, u10, latitude, mixingTables());
+        if (press.ok() && !out.failure.empty()) press.fail(QStringLiteral("混合层高度无法计算：") + qtext(out.failure));
+        setReport(report_, joinReportLines(out.lines));
     }
 
     QLineEdit *u10_, *degrees_, *minutes_;
