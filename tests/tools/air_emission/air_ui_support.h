@@ -2,6 +2,9 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include "support/ui_support.h"
 
@@ -34,6 +37,34 @@ inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
         if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
     }
     return {};
+}
+
+// The first table drawn in a document, or null: a table typed with blanks and "|" has none.
+inline const QTextTable* firstTable(const QTextDocument* doc) {
+    for (QTextFrame* frame : doc->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame)) return table;
+    return nullptr;
+}
+inline QString cellText(const QTextTable* table, int row, int column) {
+    const QTextTableCell cell = table->cellAt(row, column);
+    QTextCursor c = cell.firstCursorPosition();
+    c.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return c.selectedText();
+}
+
+// Clicks `button` on entries the press must refuse. Returns its one message,
+// or what went otherwise: a result box in `results` that kept a text or was
+// left unmarked, or not exactly one message.
+inline QString refusal(QWidget* window, const QString& button, const QStringList& results) {
+    MessageRecorder messages;
+    click(window, button);
+    for (const QString& name : results) {
+        auto* box = child<QLineEdit>(window, name);
+        if (!box->text().isEmpty()) return name + " kept " + box->text();
+        if (box->placeholderText() != QStringLiteral("无法计算")) return name + " is not marked";
+    }
+    if (messages.messages().size() != 1) return QStringLiteral("%1 messages").arg(messages.messages().size());
+    return messages.messages().first();
 }
 
 }  // namespace korrimet::test
