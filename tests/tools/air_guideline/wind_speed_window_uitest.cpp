@@ -85,17 +85,29 @@ private slots:
 
     void noClassChosenReplacesTheReportWithTheLookUpText() {
         test::click(w_, "Option2");
+        MessageRecorder messages;
         test::click(w_, "Command1");
         QCOMPARE(report(w_), "无对应的参数,请检查输入!");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n未选择大气稳定度等级"}));
     }
 
-    void anEntryThatIsNoNumberIsNamedInTheBoxNotAMessage() {
+    void aBadEntryAfterAGoodPressIsNamedAndReplacesTheReport() {
+        test::click(w_, "Command1");
+        QVERIFY(report(w_).contains("2.861938"));
+        MessageRecorder messages;
         test::setText(w_, "Text2", "");
         test::click(w_, "Command1");
-        QCOMPARE(report(w_), "烟囱几何高度 H 不是数值,请检查输入!");
-        test::setText(w_, "Text2", "-60");
+        const QString said = "无法计算，请检查：\n“烟囱几何高度       H [ m ]”：未输入数值";
+        QCOMPARE(messages.messages(), QStringList({said}));
+        QCOMPARE(report(w_), said);
+        messages.clear();
+        test::setText(w_, "Text2", "60");
+        test::setText(w_, "Text1", "1e308");
+        test::setText(w_, "Text3", "5");  // (60 / 10)^5 × 1e308 leaves the double range
         test::click(w_, "Command1");
-        QCOMPARE(report(w_), "无法计算出口风速,请检查输入!");
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(report(w_).contains("“烟囱出口处平均风速 U”"));
+        QVERIFY(!report(w_).contains("烟囱出口处平均风速 U ="));
     }
 
     void reopeningRestoresTheLoadState() {
