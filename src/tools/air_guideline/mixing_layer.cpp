@@ -67,8 +67,13 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
     const std::optional<double> coefficient = MixingCoefficient(tables, in.stability, in.region);
     MixingLayerOutcome out;
     std::optional<double> hf;
+    auto knownClass = [&] {
+        for (const MixingCoefficientRow& row : tables.coefficients)
+            if (row.stability == in.stability) return true;
+        return false;
+    };
     if (!coefficient)
-        out.failure = "未选择大气稳定度等级或本地所属行政区域";
+        out.failure = knownClass() ? "未选择有效的行政区域" : "未选择有效的大气稳定度等级";
     else if (!u10)
         out.failure = "地面10米高处风速 U10不是有效的数值";
     else if (!latitude)

@@ -60,9 +60,9 @@ private slots:
         MessageRecorder messages;
         combo(w_, "Combo1")->setEditText("a");  // once hf "." with no reason
         test::click(w_, "Command1");
-        QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = 无法计算（未选择大气稳定度等级或本地所属行政区域）"));
+        QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = 无法计算（未选择有效的大气稳定度等级）"));
         QCOMPARE(messages.messages(),
-                 QStringList({"无法计算，请检查：\n混合层高度无法计算：未选择大气稳定度等级或本地所属行政区域"}));
+                 QStringList({"无法计算，请检查：\n混合层高度无法计算：未选择有效的大气稳定度等级"}));
     }
 
     void aLatitudeWithoutAHeightIsNamed() {
