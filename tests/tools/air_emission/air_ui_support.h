@@ -2,10 +2,8 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 
+#include "support/page_support.h"
 #include "support/ui_support.h"
 
 namespace korrimet::test {
@@ -37,19 +35,6 @@ inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
         if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
     }
     return {};
-}
-
-// The first table drawn in a document, or null: a table typed with blanks and "|" has none.
-inline const QTextTable* firstTable(const QTextDocument* doc) {
-    for (QTextFrame* frame : doc->rootFrame()->childFrames())
-        if (auto* table = qobject_cast<QTextTable*>(frame)) return table;
-    return nullptr;
-}
-inline QString cellText(const QTextTable* table, int row, int column) {
-    const QTextTableCell cell = table->cellAt(row, column);
-    QTextCursor c = cell.firstCursorPosition();
-    c.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return c.selectedText();
 }
 
 // Clicks `button` on entries the press must refuse. Returns its one message,

@@ -83,13 +83,9 @@ private slots:
     void leakHelpShowsThePressureTableWithinItsBox() {
         QWidget* w = test::openTool(kLeak);
         auto* help = test::child<QTextBrowser>(w, "Text7");
-        const QTextTable* table = test::firstTable(help->document());
-        QVERIFY(table);
-        QCOMPARE(table->rows(), 2);
-        QCOMPARE(table->columns(), 9);
-        QCOMPARE(test::cellText(table, 0, 1), "<2");
-        QCOMPARE(test::cellText(table, 1, 2), "0.166");
-        QCOMPARE(test::cellText(table, 1, 8), "0.37");
+        QCOMPARE(test::tableRows(help->document()),
+                 QList<QStringList>({{"压力", "<2", "2", "7", "17", "41", "101", "401", "1001"},
+                                     {"系数 C", "0.24", "0.166", "0.182", "0.189", "0.25", "0.29", "0.31", "0.37"}}));
         QVERIFY(help->toPlainText().contains("C值,后进行计算!"));
         QCOMPARE(help->horizontalScrollBar()->maximum(), 0);  // no wider than its box
     }
