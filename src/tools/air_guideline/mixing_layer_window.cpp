@@ -47,6 +47,10 @@ public:
         report_ = f.richText("RichTextBox1", 195, 2460, 5655, 1815);
         setStoredNote(report_, resourceText(":/air_guideline/data/mixing_layer_note.html"));
 
+        // The minutes box stands after the label "度": messages name both by the latitude.
+        degrees_->setProperty("inputName", QStringLiteral("本地区的地理纬度（度）"));
+        minutes_->setProperty("inputName", QStringLiteral("本地区的地理纬度（分）"));
+
         for (const MixingCoefficientRow& row : mixingTables().coefficients) stability_->addItem(qtext(row.stability));
         for (const MixingRegion& r : mixingTables().regions) region_->addItem(qtext(r.name));
         for (QComboBox* c : {stability_, region_}) {
@@ -69,8 +73,9 @@ private:
         std::optional<double> u10, latitude;
         double v = 0, degrees = 0, minutes = 0;
         if (press.read(v, u10_, Range::NonNegative)) u10 = v;
-        const bool read = press.read(degrees, degrees_) & press.read(minutes, minutes_, Range::NonNegative);
-        if (read) {
+        const bool degreesRead = press.read(degrees, degrees_);
+        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative);
+        if (degreesRead && minutesRead) {
             const double phi = LatitudeOf(degrees, minutes);
             // f vanishes at the equator: the formulas have no value there.
             if (press.check(phi <= 90, QStringLiteral("地理纬度须在-90～90度之间")) &&
