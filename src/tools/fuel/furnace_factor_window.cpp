@@ -165,7 +165,7 @@ private:
         press.check(row != nullptr, QStringLiteral("“%1”：请从列表中选择").arg(comboLabel_));
         for (int i = 0; i < results_.size(); ++i) {
             const int column = results_[i].column;
-            if (row) press([&] { s_.values[i] = PollutantMass(coal, column < 0 ? 0.0 : row->factors[column]); });
+            if (press.ok()) press([&] { s_.values[i] = PollutantMass(coal, column < 0 ? 0.0 : row->factors[column]); });
             press.put(results_[i].box, [&] { return NumberText(s_.values[i]); });
         }
     }
