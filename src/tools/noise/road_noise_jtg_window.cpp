@@ -183,7 +183,11 @@ private:
         for (QLineEdit* flow : flows_) entries(flow, Range::Positive);
         if (typedSpeeds_->isChecked()) {
             bool moving = true;
-            for (QLineEdit* speed : speeds_) moving = entries(speed) > 0 && moving;
+            for (QLineEdit* speed : speeds_) {
+                const int before = press.mark();
+                const double v = entries(speed);
+                if (press.okSince(before)) moving = moving && v > 0;  // no number is named by itself
+            }
             entries.check(moving, QString::fromUtf8(kSpeedWarning), speeds_[kLarge]);
         } else {
             entries(designSpeed_, Range::Positive);

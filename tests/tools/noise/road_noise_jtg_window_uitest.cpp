@@ -91,7 +91,8 @@ private slots:
                                      {"Text11", "0", "“预测点向公路两端视线间的夹角”：须大于0"},
                                      {"Text5", "abc", "“车道宽度”：不是有效的数值"},
                                      {"Text2", "30", "“大型车车型比”：须在0～1之间"},
-                                     {"Text7", "-5", "“小型车车流量”：须大于0"}};
+                                     {"Text7", "-5", "“小型车车流量”：须大于0"},
+                                     {"Text15", "abc", "“大型车车速”：不是有效的数值"}};
         for (const QStringList& c : cases) {
             const QString before = test::text(w_, c[0]);
             test::setText(w_, c[0], c[1]);
