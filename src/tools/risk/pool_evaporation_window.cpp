@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "common/value_range.h"
 #include "common/widgets/live_recompute.h"
@@ -18,6 +21,7 @@ namespace korrimet::risk {
 namespace {
 
 const QStringList kTabs{"闪蒸蒸发", "热量蒸发", "质量蒸发", "总蒸发量"};
+constexpr Range kAmount = Range::NonNegative, kPositive = Range::Positive;
 
 
 class PoolEvaporationWindow : public ToolWindow {
@@ -66,8 +70,7 @@ public:
         };
 
         FormBuilder flash = page("Frame1");
-        mass_ = row(flash, 0, "Text1", "液体泄漏总量，Kg：", "10");
-        flash_ = {row(flash, 1, "Text2", "闪蒸蒸发时间，S：", "30"),
+        flash_ = {row(flash, 0, "Text1", "液体泄漏总量，Kg：", "10"), row(flash, 1, "Text2", "闪蒸蒸发时间，S：", "30"),
                   row(flash, 2, "Text3", "液体的定压比热，J/(kg·K)：", "1000"),
                   row(flash, 3, "Text4", "泄漏前液体的温度，K：", "300"),
                   row(flash, 4, "Text5", "液体在常压下的沸点，K：", "80"),
@@ -121,7 +124,7 @@ public:
         });
 
         auto* live = new LiveRecompute(this);
-        live->onChange({mass_, flash_[0], flash_[1], flash_[2], flash_[3], flash_[4]}, [this] { computeFlash(); })
+        live->onChange({flash_[0], flash_[1], flash_[2], flash_[3], flash_[4], flash_[5]}, [this] { computeFlash(); })
             .onClick({q1_}, [this] { computeFlash(); });
         live->onChange({t0, tb, area, h, t}, [this] { computeHeat(); }).onPick(ground_, [this] { computeHeat(); });
         live->onChange({massInputs_[0], massInputs_[1], massInputs_[2], massInputs_[3], massInputs_[4]},
@@ -138,16 +141,20 @@ private:
         for (int i = 0; i < static_cast<int>(frames_.size()); ++i) frames_[i]->setVisible(i == page);
     }
 
+    // Reads a page's boxes in order into their targets, each within its range.
+    static void readEntries(Press& press, const std::vector<QLineEdit*>& boxes,
+                            std::initializer_list<std::pair<double*, Range>> targets) {
+        int k = 0;
+        for (auto [target, range] : targets) press.read(*target, boxes[k++], range);
+    }
+
     void computeFlash() {
         Press press(this, PressMode::Live);
         press.setStatus(status_[0]);
         FlashInputs in;
-        press.read(in.mass, mass_, Range::NonNegative);
-        press.read(in.time, flash_[0], Range::Positive);
-        press.read(in.heatCapacity, flash_[1], Range::Positive);
-        press.read(in.temperature, flash_[2], Range::Positive);
-        press.read(in.boilingPoint, flash_[3], Range::Positive);
-        press.read(in.vaporisationHeat, flash_[4], Range::Positive);
+        readEntries(press, flash_,
+                    {{&in.mass, kAmount}, {&in.time, kPositive}, {&in.heatCapacity, kPositive},
+                     {&in.temperature, kPositive}, {&in.boilingPoint, kPositive}, {&in.vaporisationHeat, kPositive}});
         FlashEvaporationResult r;
         if (press.ok()) r = FlashEvaporation(in, press.steps());
         press.put(q1_, [&] { return NumberText(r.rate); });
@@ -157,11 +164,9 @@ private:
         Press press(this, PressMode::Live);
         press.setStatus(status_[1]);
         HeatInputs in;
-        press.read(in.ambient, heat_[0], Range::Positive);
-        press.read(in.boilingPoint, heat_[1], Range::Positive);
-        press.read(in.area, heat_[2], Range::NonNegative);
-        press.read(in.vaporisationHeat, heat_[3], Range::Positive);
-        press.read(in.time, heat_[4], Range::Positive);
+        readEntries(press, heat_,
+                    {{&in.ambient, kPositive}, {&in.boilingPoint, kPositive}, {&in.area, kAmount},
+                     {&in.vaporisationHeat, kPositive}, {&in.time, kPositive}});
         float q2 = 0;
         if (press.ok()) q2 = HeatEvaporation(in, ground_->currentText().toStdString(), press.steps());
         press.put(q2_, [&] { return NumberText(q2); });
@@ -171,11 +176,9 @@ private:
         Press press(this, PressMode::Live);
         press.setStatus(status_[2]);
         MassInputs in;
-        press.read(in.vapourPressure, massInputs_[0], Range::NonNegative);
-        press.read(in.molarMass, massInputs_[1], Range::Positive);
-        press.read(in.windSpeed, massInputs_[2], Range::NonNegative);
-        press.read(in.radius, massInputs_[3], Range::NonNegative);
-        press.read(in.ambient, massInputs_[4], Range::Positive);
+        readEntries(press, massInputs_,
+                    {{&in.vapourPressure, kAmount}, {&in.molarMass, kPositive}, {&in.windSpeed, kAmount},
+                     {&in.radius, kAmount}, {&in.ambient, kPositive}});
         float q3 = 0;
         if (press.ok()) q3 = MassEvaporation(in, stability_->currentText().toStdString(), press.steps());
         press.put(q3_, [&] { return NumberText(q3); });
@@ -193,12 +196,10 @@ private:
             if (shown[k]->text().trimmed().isEmpty())
                 missing << names[k];
             else
-                press.read(*rates[k], shown[k], Range::NonNegative);
+                press.read(*rates[k], shown[k], kAmount);
         }
         if (!missing.isEmpty()) press.fail("请先在前三页算出" + missing.join("、"));
-        press.read(in.flashTime, times_[0], Range::NonNegative);
-        press.read(in.heatTime, times_[1], Range::NonNegative);
-        press.read(in.massTime, times_[2], Range::NonNegative);
+        readEntries(press, times_, {{&in.flashTime, kAmount}, {&in.heatTime, kAmount}, {&in.massTime, kAmount}});
         double wp = 0;
         if (press.ok()) wp = TotalEvaporation(in, press.steps());
         press.put(total_, [&] { return NumberText(wp); });
@@ -206,7 +207,6 @@ private:
 
     QTabBar* tabs_;
     std::vector<QGroupBox*> frames_;
-    QLineEdit* mass_;
     std::vector<QLineEdit*> flash_, heat_, massInputs_, times_;
     QLineEdit *q1_, *q2_, *q3_, *total_;
     QComboBox *ground_, *stability_;
