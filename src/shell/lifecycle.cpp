@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "common/widgets/tool_window.h"
-
 #include "platform/message_service.h"
 #include "platform/single_instance.h"
 

@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QInputMethodEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
