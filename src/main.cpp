@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("2011.11.0.4"));
     QApplication::setDesktopFileName(QStringLiteral("korrimet"));
     QApplication::setWindowIcon(korrimet::KorrimetIcon());
+    korrimet::SetUpApplication();
 
     korrimet::SingleInstance lock;
     if (!korrimet::ClaimSingleInstance(lock)) return 0;

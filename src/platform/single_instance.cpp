@@ -1,13 +1,15 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <unistd.h>
 
 namespace korrimet {
 
-SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
+SingleInstance::SingleInstance(const QString& lockPath)
+    : lock_(lockPath), folder_(QDir::toNativeSeparators(QFileInfo(lockPath).absolutePath())) {
     // Only a dead owner makes the lock stale: a copy that runs for weeks keeps it.
     lock_.setStaleLockTime(0);
 }

@@ -16,6 +16,11 @@ public:
     // True when this copy now holds the lock (or already did).
     bool acquire();
     bool held() const { return lock_.isLocked(); }
+    // After a failed acquire: whether a running copy holds the lock, rather
+    // than the lock file not being creatable at all (missing or read-only
+    // folder, full disk).
+    bool heldElsewhere() const { return lock_.error() == QLockFile::LockFailedError; }
+    QString folder() const { return folder_; }
     void release() { lock_.unlock(); }
 
     // In the user's runtime folder ($XDG_RUNTIME_DIR), else the temporary folder.
@@ -23,6 +28,7 @@ public:
 
 private:
     QLockFile lock_;
+    QString folder_;
 };
 
 }  // namespace korrimet

@@ -25,7 +25,7 @@ QFrame* rule(FormBuilder& f, const QString& name, const QColor& color, int left,
 
 }  // namespace
 
-AboutWindow::AboutWindow() : ToolWindow(kClassName, kCaption, 5760, 3150) {
+AboutWindow::AboutWindow() : ToolWindow(kClassName, kCaption, 5760, 3390) {
     setWindowIcon(KorrimetIcon());
     FormBuilder f = form();
 
@@ -59,7 +59,7 @@ AboutWindow::AboutWindow() : ToolWindow(kClassName, kCaption, 5760, 3150) {
     QLabel* disclaimer = f.label(QStringLiteral("lblDisclaimer"),
             QStringLiteral("本程序引用《八五环境统计手册》、《环境保护计算手册》、《工业污染物产生和排放系数手册》、"
                            "《环境影响评价培训教材》《环境风险评价实用技术与方法》等书中的资料和公式，表示感谢！"),
-            120, 2520, 5580, 630);  // to the bottom edge, so the third line is not cut
+            120, 2520, 5520, 750);
     disclaimer->setFont(songti(9));
 
     Form_Load();

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -27,6 +28,14 @@ HelpWindow::HelpWindow() : ToolWindow(kClassName, kCaption, 7590, 6165) {
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->viewport()->installEventFilter(this);
+    // Long titles widen the column and bring a horizontal scroll bar instead of being cut.
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The arrow keys move the selection; the text follows it as it follows a click.
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current && current->isSelected()) showTopic(current);
+    });
 
     f.frame(QStringLiteral("Frame2"), QStringLiteral("帮助内容"), 3840, 120, 3615, 5895);
     textBox_ = f.richText(QStringLiteral("RichTextBox1"), 3960, 360, 3375, 5535);
@@ -67,7 +76,11 @@ QTreeWidgetItem* HelpWindow::node(const QString& key) const {
 void HelpWindow::TreeView1_Click() {
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
     if (selected.isEmpty()) return;  // nothing chosen yet: the text stays
-    title_ = selected.first()->text(0);
+    showTopic(selected.first());
+}
+
+void HelpWindow::showTopic(const QTreeWidgetItem* item) {
+    title_ = item->text(0);
     bool found = false;
     const QString topic = ComposeTopic(HelpTopics(), title_, &found);
     if (found) text_ = topic;

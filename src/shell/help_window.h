@@ -8,7 +8,7 @@ class QTreeWidgetItem;
 namespace korrimet {
 
 // The program's help: a tree of topics, the release history among them, and
-// the text of the topic last clicked.
+// the text of the topic last clicked or moved to with the keys.
 class HelpWindow : public ToolWindow {
     Q_OBJECT
 public:
@@ -31,6 +31,7 @@ protected:
 
 private:
     void Form_Load();
+    void showTopic(const QTreeWidgetItem* item);
 
     QTreeWidget* tree_;
     QTextEdit* textBox_;

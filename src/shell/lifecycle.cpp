@@ -1,16 +1,40 @@
 #include "shell/lifecycle.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
+#include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 #include "platform/single_instance.h"
 
 namespace korrimet {
 
+bool SetUpApplication() {
+    QApplication::setFont(songti(9));
+    auto* qtTexts = new QTranslator(qApp);
+    if (!qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qtTexts;
+        return false;
+    }
+    QCoreApplication::installTranslator(qtTexts);
+    return true;
+}
+
+QString lockUnavailableMessage(const QString& folder) {
+    return QStringLiteral("无法在文件夹“%1”中建立运行标记文件（文件夹不存在、不可写或磁盘已满）。"
+                          "程序照常运行，但不能防止再次装载。")
+        .arg(folder);
+}
+
 bool ClaimSingleInstance(SingleInstance& lock) {
     if (lock.acquire()) return true;
+    if (!lock.heldElsewhere()) {
+        ShowMessage(lockUnavailableMessage(lock.folder()));
+        return true;
+    }
     ShowMessage(QStringLiteral("程序已经运行,不能再次装载，请注意托盘区图标！"));
     return false;
 }

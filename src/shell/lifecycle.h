@@ -6,9 +6,18 @@ namespace korrimet {
 
 class SingleInstance;
 
+// What every start sets before the first window: the program's font and Qt's
+// own texts in Simplified Chinese (message box buttons, context menus).
+// Returns whether Qt's Chinese translations were found and loaded.
+bool SetUpApplication();
+
 // The single-copy test of start-up: when another copy runs, says so and
-// returns false; the caller then ends without showing anything.
+// returns false; the caller then ends without showing anything. A lock that
+// cannot be made at all is reported with its folder, and the program runs
+// without the guard.
 bool ClaimSingleInstance(SingleInstance& lock);
+
+QString lockUnavailableMessage(const QString& folder);
 
 // The program ends when its last visible window closes: tool windows keep it
 // alive after the main window has closed, and a main window that is only

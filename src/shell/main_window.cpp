@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -194,7 +195,8 @@ bool MainWindow::runOperation(const QString& name) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const Contacts& c = ContactAddresses();
         if (watched == webLabel_) OpenAddress(WebAddress(QStringLiteral("main-site")));
         else if (watched == mailLabel_) OpenAddress(QUrl(QStringLiteral("mailto:") + c.mail));

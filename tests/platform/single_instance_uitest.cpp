@@ -25,6 +25,7 @@ private slots:
         SingleInstance second(path());
         QVERIFY(!second.acquire());
         QVERIFY(!second.held());
+        QVERIFY(second.heldElsewhere());
         first.reset();
         QVERIFY(second.acquire());
         QVERIFY(second.held());

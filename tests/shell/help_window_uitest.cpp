@@ -129,7 +129,7 @@ private slots:
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());
         const QRect last = tree()->visualItemRect(w_->node("R8"));
-        QVERIFY(!last.isEmpty() && tree()->viewport()->rect().contains(last));
+        QVERIFY(!last.isEmpty() && last.top() >= 0 && last.bottom() <= tree()->viewport()->height());
     }
 
     void eachNodeShowsItsTitleAndParagraphsLineByLine() {
@@ -163,6 +163,26 @@ private slots:
         QVERIFY(contact[2].startsWith("    1、") && contact[2].contains(WebAddress("main-site").host()));
         QVERIFY(contact[3].startsWith("    2、") && contact[3].contains(WebAddress("forum").host()));
         QVERIFY(contact[4].startsWith("    3、") && contact[4].contains(ContactAddresses().mail));
+    }
+
+    void theTextFollowsTheArrowKeys() {
+        clickNode("R12");
+        QTest::keyClick(tree(), Qt::Key_Down);
+        QVERIFY(shown().startsWith("联系方式\n"));
+        QCOMPARE(w_->workingTitle(), "联系方式");
+        QTest::keyClick(tree(), Qt::Key_Up);
+        QVERIFY(shown().startsWith("制作人员\n"));
+    }
+
+    void longTitlesScrollSidewaysInsteadOfBeingCut() {
+        w_->node("R3")->setExpanded(true);
+        QApplication::processEvents();
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
+            if ((*it)->parent() && !(*it)->parent()->isExpanded()) continue;
+            const int text = tree()->fontMetrics().horizontalAdvance((*it)->text(0));
+            QVERIFY2(tree()->visualItemRect(*it).width() > text, qPrintable((*it)->text(0)));
+        }
+        QVERIFY(tree()->horizontalScrollBar()->maximum() > 0);
     }
 
     void creditsHaveOneEmptyLineBeforeTheThanks() {

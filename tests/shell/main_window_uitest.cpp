@@ -116,6 +116,12 @@ private slots:
             QVERIFY2(l->text().contains(mail.path()), name);
         }
         QVERIFY(w.findChild<QLabel*>("Label4")->text().startsWith("请与我们联系："));
+
+        urls_.clear();
+        for (const char* name : {"Label7", "Label4", "Label2"})
+            for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+                QTest::mouseClick(w.findChild<QLabel*>(name), other);
+        QVERIFY(urls_.isEmpty());
     }
 
     void trayItemsFollowTheWindowState() {

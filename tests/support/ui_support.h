@@ -8,6 +8,7 @@
 
 #include "common/widgets/tool_registry.h"
 #include "platform/message_service.h"
+#include "shell/lifecycle.h"
 
 namespace korrimet::test {
 
@@ -50,12 +51,14 @@ inline void setComboText(QWidget* window, const QString& name, const QString& va
 
 }  // namespace korrimet::test
 
-// QTEST_MAIN on the offscreen platform, with the message trap in place.
+// QTEST_MAIN on the offscreen platform, with the program's fonts and texts
+// and the message trap in place.
 #define KORRIMET_UI_TEST_MAIN(TestClass)                               \
     int main(int argc, char** argv) {                                  \
         qputenv("QT_QPA_PLATFORM", "offscreen");                       \
         QApplication app(argc, argv);                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                       \
+        ::korrimet::SetUpApplication();                                \
         ::korrimet::test::installUnexpectedMessageTrap();              \
         TestClass tc;                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                     \

@@ -122,7 +122,8 @@ void EmbeddedDocumentForm::activate() {
 
 void EmbeddedDocumentForm::closeDocument() {
     if (!active_) return;  // nothing is being edited
-    document_->restore();
+    // The edits stay in view until the window closes; only a new window shows the stored copy.
+    document_->setEditable(false);
     active_ = false;
 }
 

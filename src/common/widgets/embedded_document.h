@@ -16,8 +16,8 @@ inline const QString kNoSpreadsheetMessage = QStringLiteral("你的电脑上未�
 inline const QString kNoWordProcessorMessage = QStringLiteral("你的电脑上未装WORD，请装入以后，才能使用！");
 
 // What a document window holds: shown as stored, opened for editing by
-// activation and brought back to the stored content by closing. Nothing the
-// user changes is ever saved.
+// activation and made read-only again by closing, the edits still in view.
+// Nothing the user changes is ever saved: a new window shows the stored copy.
 class StoredDocument {
 public:
     virtual ~StoredDocument() = default;
@@ -56,7 +56,7 @@ public:
     // Opens the document for editing and brings it to the front; when there
     // is no document to open, shows the kind's message and changes nothing.
     void activate();
-    // Ends editing: the document shows its stored content again.
+    // Ends editing; the edits stay until the window closes.
     void closeDocument();
 
     static QString failureMessage(DocumentKind kind);

@@ -4,11 +4,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 
@@ -57,13 +59,31 @@ protected:
         case QEvent::ContextMenu: return contextMenu(static_cast<QContextMenuEvent*>(event));
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            const QString text = drop->mimeData()->text();
+            const QString raw = drop->mimeData()->text();
+            const QString text = pastedText(raw);
             // A drop inserts at the drop point; judge it as a paste replacing nothing there.
             int at = box_->cursorPositionAt(drop->position().toPoint());
             QString why = numericInsertRefusal(box_->text(), at, 0, text);
-            if (why.isEmpty()) return false;
+            if (why.isEmpty() && text == raw) return false;
+            if (why.isEmpty()) {
+                box_->deselect();
+                box_->setCursorPosition(at);
+                box_->insert(text);
+                drop->acceptProposedAction();
+                return true;
+            }
             drop->ignore();
             refuse(why);
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            // The middle button pastes the selection of X11; the press has put the caret where it lands.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::MiddleButton || box_->isReadOnly() ||
+                !QGuiApplication::clipboard()->supportsSelection())
+                return false;
+            box_->deselect();
+            pasteFiltered(QClipboard::Selection);
             return true;
         }
         default: return false;
@@ -98,8 +118,11 @@ private:
         return true;
     }
 
-    void pasteFiltered() {
-        const QString text = QGuiApplication::clipboard()->text();
+    // A cell copied from a spreadsheet comes with blanks or a line break around the number.
+    static QString pastedText(const QString& text) { return text.trimmed(); }
+
+    void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard) {
+        const QString text = pastedText(QGuiApplication::clipboard()->text(mode));
         QString why = numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), text);
         if (!why.isEmpty()) {
             refuse(why);
@@ -115,13 +138,20 @@ private:
     QLineEdit* box_;
 };
 
+bool arrivesByTheUser(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
 class SelectAllOnFocus : public QObject {
 public:
     explicit SelectAllOnFocus(QLineEdit* box) : QObject(box), box_(box) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
+        // Only the user's own move into the box: not the window becoming active
+        // again after a message box, nor a closing popup, which would let the
+        // next key replace the whole value.
+        if (event->type() == QEvent::FocusIn && arrivesByTheUser(static_cast<QFocusEvent*>(event)->reason())) {
             // After the box's own focus handling, which may move the caret.
             QTimer::singleShot(0, box_, [box = box_] {
                 if (box->hasFocus()) box->selectAll();

@@ -9,10 +9,11 @@ inline const QString kSecondPointMessage = QStringLiteral("数据输入错误,�
 inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
 
 // Lets through only the characters of an unsigned or leading-minus decimal
-// number; typed, pasted and dropped text alike. Editing and navigation keys
-// pass without a word.
+// number; typed, pasted (also with the middle button) and dropped text alike,
+// a pasted or dropped text without the blanks and line breaks around it.
+// Editing and navigation keys pass without a word.
 void attachNumericKeyFilter(QLineEdit* box);
-// Selects the whole text when the box receives the focus.
+// Selects the whole text when the user clicks or tabs into the box.
 void attachSelectAllOnFocus(QLineEdit* box);
 inline void attachNumericBox(QLineEdit* box) {
     attachNumericKeyFilter(box);

@@ -54,6 +54,7 @@ TableModelForm::TableModelForm(const TableModelLayout& layout)
     report_ = f2.richText("RichTextBox1", 4680, 300, 4560, kRangeHeight - 420);
     report_->setToolTip(QStringLiteral("本数据可以采用复制和粘帖的方式进行处理！"));
     report_->setLineWrapMode(QTextEdit::NoWrap);
+    report_->setFont(fixedPitchFont(9));
 
     bar_ = f.place(new LoopProgress, "ProgressBar1", 120, top2 + kRangeHeight + 120, 9360, 195);
 

@@ -13,12 +13,29 @@
 
 namespace korrimet {
 
-QFont songti(double points, bool bold) {
-    QFont f(QStringLiteral("宋体"));
-    f.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                   QStringLiteral("WenQuanYi Micro Hei")});
+namespace {
+
+QFont fontOf(const QStringList& families, double points, bool bold = false) {
+    QFont f(families.first());
+    f.setFamilies(families);
     f.setPointSizeF(points);
     f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+QFont songti(double points, bool bold) {
+    return fontOf({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
+                   QStringLiteral("Noto Serif CJK SC"), QStringLiteral("WenQuanYi Micro Hei")},
+                  points, bold);
+}
+
+QFont fixedPitchFont(double points) {
+    QFont f = fontOf({QStringLiteral("新宋体"), QStringLiteral("NSimSun"), QStringLiteral("AR PL UMing CN"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Micro Hei Mono")},
+                     points);
+    f.setStyleHint(QFont::Monospace);
     return f;
 }
 

@@ -27,7 +27,15 @@ inline const QColor kDarkGreen(0, 128, 0);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kBlue(0, 0, 255);
 
+// The program's fonts (9-point 宋体 is also the font of every control without
+// one of its own). Each list names the Windows face the windows were drawn
+// for, then faces that draw every symbol the tools show (℃, ³, ≤, α) with
+// lines as close as 宋体's: AR PL UMing, then Noto CJK, whose lines are
+// taller. WenQuanYi Micro Hei, last, claims ℃ but draws nothing.
 QFont songti(double points, bool bold = false);
+// Column reports and tables typed as text: a Chinese character takes exactly
+// two columns of a Latin one.
+QFont fixedPitchFont(double points);
 void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
 

@@ -25,15 +25,7 @@ inline QPlainTextEdit* basisBox(FormBuilder& f, const QString& name, int l, int 
     return box;
 }
 
-// Tables typed as text line up their columns in a fixed-pitch 宋体, where a
-// Chinese character takes two columns.
-inline QFont tableFont(double points) {
-    QFont f = songti(points);
-    f.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                   QStringLiteral("WenQuanYi Micro Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")});
-    f.setStyleHint(QFont::Monospace);
-    return f;
-}
+inline QFont tableFont(double points) { return fixedPitchFont(points); }
 
 inline QFont heiti(double points, bool bold = false) {
     QFont f(QStringLiteral("黑体"));

@@ -38,7 +38,7 @@ public:
     static constexpr const char* kClassName = "烟气抬升高度计算1";
     static constexpr const char* kCaption = "烟气抬升高度计算";
 
-    PlumeRiseWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 10500, 7560) {
+    PlumeRiseWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 10500, 8760) {
         FormBuilder f = form();
         QGroupBox* stack = f.frame("Frame1", "污染源参数", 120, 60, 4800, 3480);
         FormBuilder s(stack);
@@ -73,7 +73,7 @@ public:
         a.option("Option2", "城市或城市近郊", 3480, 2985, 1800, 330);
 
         compute_ = f.button("Command2", "刷新结果", 120, 3660, 1575, 375);
-        report_ = f.richText("RichTextBox1", 120, 4155, 10260, 3300);
+        report_ = f.richText("RichTextBox1", 120, 4155, 10260, 4500);
         setStoredNote(report_, resourceText(":/air_guideline/data/plume_rise_note.html"));
 
         rural_->setChecked(true);

@@ -42,7 +42,7 @@ public:
     static constexpr const char* kClassName = "公路交通噪声预测1";
     static constexpr const char* kCaption = "公路交通噪声预测 《公路建设项目环境影响评价规范》JTG B03-2006";
 
-    RoadNoiseWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 10440, 9060) {
+    RoadNoiseWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 10440, 9900) {
         FormBuilder top = form();
         QGroupBox* inputs = top.frame("Frame1", "交通部公路模型交通噪声预测 ", 120, 120, 10200, 5100);
         FormBuilder f(inputs);
@@ -128,9 +128,10 @@ public:
 
         auto* refreshButton = top.button("Command2", "刷新结果", 6600, 5340, 1560, 420);
         auto* quit = top.button("Command3", "退   出", 8520, 5340, 1560, 420);
-        QGroupBox* results = top.frame("Frame6", "预测结果", 120, 5880, 10200, 3060);
-        report_ = FormBuilder(results).richText("RichTextBox1", 120, 300, 9960, 2640);
+        QGroupBox* results = top.frame("Frame6", "预测结果", 120, 5880, 10200, 3900);
+        report_ = FormBuilder(results).richText("RichTextBox1", 120, 300, 9960, 3480);
         report_->setReadOnly(true);
+        report_->setFont(fixedPitchFont(9));
 
         sixLanes_->setChecked(true);
         asphalt->setChecked(true);

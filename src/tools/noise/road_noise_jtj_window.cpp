@@ -97,7 +97,7 @@ public:
         report_ = FormBuilder(results).richText("RichTextBox1", 120, 300, 11520, 3120);
         report_->setReadOnly(true);
         report_->setLineWrapMode(QTextEdit::NoWrap);
-        report_->setFont(songti(9));
+        report_->setFont(fixedPitchFont(9));
 
         connect(hard_, &QRadioButton::clicked, this, [this] { s_.k1 = kHardGround; });
         connect(soil_, &QRadioButton::clicked, this, [this] { option2Click(); });

@@ -65,7 +65,7 @@ private slots:
         QVERIFY(w->height() > twips(4230));
     }
 
-    void activatingOpensTheCopyForEditingAndClosingBringsBackTheStoredContent() {
+    void closingEndsEditingButKeepsTheEditsUntilTheWindowCloses() {
         std::unique_ptr<EmbeddedDocumentForm> w(make());
         MessageRecorder messages;
         test::click(w.get(), "Command5");
@@ -79,10 +79,17 @@ private slots:
         test::click(w.get(), "关闭EXCEL");
         QVERIFY(!w->isActive());
         QVERIFY(doc(w.get())->isReadOnly());
+        QVERIFY(doc(w.get())->toPlainText().contains("改动"));
+        test::click(w.get(), "关闭EXCEL");  // nothing open: ignored
+        test::click(w.get(), "Command5");
+        QVERIFY(!doc(w.get())->isReadOnly());
+        QVERIFY(doc(w.get())->toPlainText().contains("改动"));
+        QVERIFY(messages.messages().isEmpty());
+
+        // Nothing was saved: a new window shows the stored copy.
+        w.reset(make());
         QVERIFY(!doc(w.get())->toPlainText().contains("改动"));
         QVERIFY(doc(w.get())->toPlainText().contains("涂料系数"));
-        test::click(w.get(), "关闭EXCEL");  // nothing open: ignored
-        QVERIFY(messages.messages().isEmpty());
     }
 
     void aDoubleClickOnTheShownDocumentActivatesIt() {

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 
 #include "common/widgets/numeric_box.h"
@@ -120,6 +122,56 @@ private slots:
         QGuiApplication::clipboard()->setText("25");
         QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box_->text(), "1.525");
+    }
+
+    void aCellPastedFromASpreadsheetLosesItsBlanksAndLineBreaks() {
+        MessageRecorder messages;
+        QGuiApplication::clipboard()->setText("12.5\r\n");
+        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box_->text(), "12.5");
+        QGuiApplication::clipboard()->setText(" 3 ");
+        QTest::keyClick(box_, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box_->text(), "12.53");
+        QGuiApplication::clipboard()->setText("1 2");  // a blank inside is still no number
+        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box_->text(), "12.53");
+        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
+
+        // A dropped cell is trimmed the same way and lands where it is dropped.
+        QMimeData cell;
+        cell.setText("\t7\n");
+        const QPoint at(1, box_->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box_, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box_, &drop);
+        QCOMPARE(box_->text(), "712.53");
+        QCOMPARE(messages.messages().size(), 1);
+    }
+
+    // After a refusal the message box closes and the window becomes active
+    // again; that must not select the value, or the next key wipes it.
+    void onlyAClickOrTabSelectsTheValue() {
+        MessageRecorder messages;
+        type("12.5");
+        type(".");
+        QCOMPARE(messages.messages(), QStringList{kSecondPointMessage});
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QVERIFY(box_->hasFocus());
+        type("3");
+        QCOMPARE(box_->text(), "12.53");
+
+        other_->setFocus();
+        QTest::mouseClick(box_, Qt::LeftButton);
+        QTRY_COMPARE(box_->selectedText(), "12.53");
+        other_->setFocus();
+        box_->setFocus(Qt::BacktabFocusReason);
+        QTRY_COMPARE(box_->selectedText(), "12.53");
     }
 
     void eachBoxFiltersOnlyItself() {

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -71,6 +72,10 @@ private slots:
         QCOMPARE(lines[14], "    烟气热释放率   Qh = 807.8303(KJ/s)");  // 0.35 × 1013.25 × 10 × 85 / 373.15
         QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 18.1179(m)");
         QCOMPARE(lines[20], "    烟囱有效高度 He = 78.1179(m)");
+        // The box holds the whole report: its first line and the results at its end show without scrolling.
+        auto* box = test::child<QTextEdit>(w_, "RichTextBox1");
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QVERIFY(box->viewport()->rect().contains(box->cursorRect(box->document()->find("烟囱有效高度 He"))));
         test::click(w_, "Command2");
         QCOMPARE(report(w_), text);
     }

@@ -67,19 +67,23 @@ private slots:
         QCOMPARE(cell(t, 8, 6), "1.7");  // vapour-space seal, primary only, small gap: n
     }
 
-    void anActivatedTableIsBackAsStoredAfterClosingWord() {
+    void editsToATableLastUntilTheWindowCloses() {
         QWidget* w = test::openTool("tlxs");
         auto* view = test::child<QTextBrowser>(w, "OLE1");
         const QString stored = view->toPlainText();
+        QVERIFY(stored.contains("注:(1)有金属光泽 (2)无金属光泽"));
         test::click(w, "Command5");
         QVERIFY(!view->isReadOnly());
         view->moveCursor(QTextCursor::End);
         view->insertPlainText("1.99");
-        QVERIFY(view->toPlainText() != stored);
+        const QString edited = view->toPlainText();
+        QVERIFY(edited != stored);
         test::click(w, "关闭EXCEL");
-        QCOMPARE(view->toPlainText(), stored);
+        QCOMPARE(view->toPlainText(), edited);
         QVERIFY(view->isReadOnly());
-        QVERIFY(stored.contains("注:(1)有金属光泽 (2)无金属光泽"));
+        test::closeAllTools();
+        w = test::openTool("tlxs");
+        QCOMPARE(test::child<QTextBrowser>(w, "OLE1")->toPlainText(), stored);
     }
 };
 
