@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
 #include "platform/message_service.h"
 
@@ -32,6 +33,12 @@ inline void setText(QWidget* window, const QString& name, const QString& value) 
 }
 inline void click(QWidget* window, const QString& name) {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+// The text a result window shows, every line end as a line feed.
+inline QString viewerText(QWidget* viewer) {
+    auto* v = qobject_cast<ResultFileViewer*>(viewer);
+    if (!v) qFatal("%s is no result window", viewer ? qPrintable(viewer->objectName()) : "nothing");
+    return v->text();
 }
 // A file's whole content; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "common/steps.h"
+#include "common/widgets/press.h"
 #include "common/widgets/grid_model_form.h"
 #include "tools/water/river2.h"
 
@@ -21,11 +21,15 @@ inline std::vector<GridModelInput> River2Fields() {
     };
 }
 
-// Ch, Cp, H, My, u, Qp, B and a from Text1 to Text8, a statement each.
-inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Steps& steps) {
+// Ch, Cp, H, My, u, Qp, B and a from Text1 to Text8. H, My and u divide:
+// they must be above 0; the others cannot be negative.
+inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Press& press) {
     River2Inputs in;
-    float* targets[] = {&in.ch, &in.cp, &in.h, &in.my, &in.u, &in.qp, &in.b, &in.a};
-    for (int i = 0; i < 8; ++i) form.readSingle(steps, i + 1, *targets[i]);
+    const std::pair<float*, Range> targets[] = {
+        {&in.ch, Range::NonNegative}, {&in.cp, Range::NonNegative}, {&in.h, Range::Positive},
+        {&in.my, Range::Positive},    {&in.u, Range::Positive},     {&in.qp, Range::NonNegative},
+        {&in.b, Range::NonNegative},  {&in.a, Range::NonNegative}};
+    for (int i = 0; i < 8; ++i) press.read(*targets[i].first, form.box(i + 1), targets[i].second);
     return in;
 }
 
