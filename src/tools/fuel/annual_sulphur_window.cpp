@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/steps.h"
 #include "common/widgets/numeric_box.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -68,13 +68,16 @@ public:
     }
 
 private:
-    static double number(const QLineEdit* box) { return ParseNumber(box->text(), Precision::Double); }
-
     void compute() {
-        Steps steps;
-        steps([&] { s_.produced = SulphurDioxideProduced(number(coal_), number(sulphur_)); });
-        steps([&] { s_.emitted = SulphurDioxideEmitted(number(efficiency_), s_.produced); });
-        steps([&] { result_->setText(qtext(NumberText(Tonnes(s_.emitted)))); });
+        Press press(this);
+        double coal = 0, sulphur = 0, efficiency = 0;
+        press.read(coal, coal_, Range::NonNegative);
+        press.read(sulphur, sulphur_, Range::Percent);
+        press.read(efficiency, efficiency_, Range::Percent);
+        // A formula runs only on entries that stand, so it fails only for itself.
+        if (press.ok() && press([&] { s_.produced = SulphurDioxideProduced(coal, sulphur); }))
+            press([&] { s_.emitted = SulphurDioxideEmitted(efficiency, s_.produced); });
+        press.put(result_, [&] { return NumberText(Tonnes(s_.emitted)); });
     }
 
     State& s_;

@@ -5,10 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "common/widgets/help_button.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 
 namespace korrimet::fuel {
@@ -69,20 +71,20 @@ void BalanceWindow::recomputeLive(std::span<const BalanceResult> results) {
     }
 }
 
-// The formula runs as one statement on the texts read before; a failure
-// leaves the value empty, which the mask shows as zero does, and the masked
-// text is written either way.
+// The fuel amount cannot be negative; every other entry is a percentage.
+// A failed entry or formula clears the result and marks it with the reason,
+// without a message box while the user types.
 void BalanceWindow::recompute(const BalanceResult& result) {
-    QStringList texts;
-    for (const char* name : result.inputs) texts << box(name)->text();
+    Press press(this, PressMode::Live);
+    std::vector<double> values;
+    for (const char* name : result.inputs) {
+        double v = 0;
+        press.read(v, box(name), std::string_view(name) == "Text1" ? Range::NonNegative : Range::Percent);
+        values.push_back(v);
+    }
     double value = 0;
-    Steps steps;
-    steps([&] {
-        std::vector<double> values;
-        for (const QString& text : texts) values.push_back(ParseNumber(text, Precision::Double));
-        value = result.formula(values.data());
-    });
-    box(result.box)->setText(qtext(MaskText(value, result.mask)));
+    if (press.ok()) press([&] { value = result.formula(values.data()); });
+    press.put(box(result.box), [&] { return MaskText(value, result.mask); });
 }
 
 void BalanceWindow::placeColumn(FormBuilder& f, const BalanceForm& form, const BalanceColumn& column,

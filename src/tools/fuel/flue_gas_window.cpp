@@ -4,13 +4,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/steps.h"
 #include "common/stores.h"
 #include "common/widgets/numeric_box.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 #include "tools/fuel/flue_gas.h"
 
 namespace korrimet::fuel {
@@ -93,25 +92,25 @@ public:
     }
 
 private:
+    // Natural gas needs no leakage entry: its box is set to 0 and not read.
     void compute() {
-        Steps steps;
-        steps([&] { s_.q = single(ParseNumber(q_->text(), Precision::Single)); });
-        steps([&] { s_.excessAir = single(ParseNumber(excessAir_->text(), Precision::Single)); });
-        steps([&] { s_.leakage = single(ParseNumber(leakage_->text(), Precision::Single)); });
-        if (auto fuel = FuelClassOf(combo_->currentText().toStdString())) {
-            if (*fuel == FuelClass::NaturalGas) {
-                leakage_->setText("0");
-                steps([&] { s_.v0 = single(TheoreticalAir(*fuel, s_.q)); });
-                s_.leakage = 0;
-            } else {
-                steps([&] { s_.v0 = single(TheoreticalAir(*fuel, s_.q)); });
-            }
-            steps([&] { s_.vy = single(FlueGasVolume(*fuel, s_.q, s_.excessAir, s_.leakage, s_.v0)); });
+        Press press(this);
+        const auto fuel = FuelClassOf(combo_->currentText().toStdString());
+        press.check(fuel.has_value(), QStringLiteral("请选择燃料类型!"));
+        press.read(s_.q, q_, Range::Positive);
+        press.read(s_.excessAir, excessAir_, Range::Positive);
+        if (fuel == FuelClass::NaturalGas) {
+            leakage_->setText("0");
+            s_.leakage = 0;
         } else {
-            ShowMessage("请选择燃料类型!", this);
+            press.read(s_.leakage, leakage_, Range::NonNegative);
         }
-        perKg_->setText(qtext(NumberText(s_.vy)));
-        steps([&] { perTonne_->setText(qtext(NumberText(single(s_.vy * 1000.0)))); });
+        if (press.ok()) {
+            press([&] { s_.v0 = single(TheoreticalAir(*fuel, s_.q)); });
+            press([&] { s_.vy = single(FlueGasVolume(*fuel, s_.q, s_.excessAir, s_.leakage, s_.v0)); });
+        }
+        press.put(perKg_, [&] { return NumberText(s_.vy); });
+        press.put(perTonne_, [&] { return NumberText(single(s_.vy * 1000.0)); });
     }
 
     State& s_;

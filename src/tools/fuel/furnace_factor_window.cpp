@@ -7,7 +7,7 @@
 #include <span>
 #include <stdexcept>
 
-#include "common/steps.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -106,6 +106,7 @@ public:
         QStringList items;
         for (const FactorRow& row : table_.rows) items << QString::fromStdString(row.item);
         f.label("Label2", form.comboLabel, 240, kRowTop + 30, 2640, 300);
+        comboLabel_ = QString::fromUtf8(form.comboLabel).remove(QStringLiteral("："));
         combo_ = f.combo("Combo1", 240, kRowTop + 360, 2640, 345, items);
 
         const int rows = static_cast<int>(form.results.size()) + (form.coalBoxBesideResults ? 1 : 0);
@@ -157,20 +158,16 @@ private:
     }
 
     void compute() {
-        Steps steps;
-        const std::string item = combo_->currentText().toStdString();
-        if (const FactorRow* row = table_.find(item)) {
-            for (int i = 0; i < results_.size(); ++i) {
-                const int column = results_[i].column;
-                steps([&] {
-                    const double coal = ParseNumber(coal_->text(), Precision::Double);
-                    s_.values[i] = PollutantMass(coal, column < 0 ? 0.0 : row->factors[column]);
-                });
-            }
-        } else {
-            for (float& v : s_.values) v = 0;
+        Press press(this);
+        double coal = 0;
+        press.read(coal, coal_, Range::NonNegative);
+        const FactorRow* row = table_.find(combo_->currentText().toStdString());
+        press.check(row != nullptr, QStringLiteral("“%1”：请从列表中选择").arg(comboLabel_));
+        for (int i = 0; i < results_.size(); ++i) {
+            const int column = results_[i].column;
+            if (press.ok()) press([&] { s_.values[i] = PollutantMass(coal, column < 0 ? 0.0 : row->factors[column]); });
+            press.put(results_[i].box, [&] { return NumberText(s_.values[i]); });
         }
-        for (int i = 0; i < results_.size(); ++i) results_[i].box->setText(qtext(NumberText(s_.values[i])));
     }
 
     FactorTable table_;
@@ -179,6 +176,7 @@ private:
     QLineEdit* coal_;
     QPushButton* compute_;
     QList<Result> results_;
+    QString comboLabel_;
 };
 
 const FactorForm kBoiler{

@@ -3,30 +3,26 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "common/steps.h"
+#include "common/stores.h"
 
 namespace korrimet::solid_waste {
 
-AshAmounts BoilerAsh(const AshInputs& in) {
-    const Variant b = Variant::text(in.coal), a = Variant::text(in.ash), dfh = Variant::text(in.flueShare),
-                  cfh = Variant::text(in.dustCombustibles), eta = Variant::text(in.efficiency),
-                  ciz = Variant::text(in.slagCombustibles);
-    const Variant hundred = Variant::integer(100);
-
-    Steps steps;
-    Variant r;  // the share of the ash that stays in the furnace
-    steps([&] { r = hundred - dfh; });
-    AshAmounts out;
-    // The brackets fix the order of the products, as the handbook writes them.
-    steps([&] { out.slag = ((b * a) * r) / ((hundred - ciz) * hundred); });
-    steps([&] { out.flyAsh = (((b * a) * dfh) * eta) / (((hundred - cfh) * hundred) * hundred); });
-    return out;
+// The brackets fix the order of the products, as the handbook writes them.
+double Slag(const AshInputs& in) {
+    return dbl(divide((in.coal * in.ash) * (100 - in.flueShare), (100 - in.slagCombustibles) * 100));
 }
 
-std::string WholeKilogramText(const Variant& tonnes) {
-    const Variant kg = tonnes * Variant::integer(1000);
-    if (kg.kind() != Variant::Kind::Double) return NumberText(static_cast<long long>(std::floor(kg.toNumber())));
-    return NumberText(std::floor(kg.toNumber()));
+double FlyAsh(const AshInputs& in) {
+    return dbl(divide(((in.coal * in.ash) * in.flueShare) * in.efficiency,
+                      ((100 - in.dustCombustibles) * 100) * 100));
+}
+
+std::string WholeKilogramText(double tonnes) {
+    const double kg = dbl(tonnes * 1000);
+    // Below 1e9 kg a millionth is well above the rounding noise of a double;
+    // above it the noise is a whole kilogram anyway.
+    const double nearest = std::fabs(kg) < 1e9 ? std::round(kg * 1e6) / 1e6 : kg;
+    return NumberText(std::floor(nearest) + 0.0);
 }
 
 }  // namespace korrimet::solid_waste

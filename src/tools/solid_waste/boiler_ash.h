@@ -1,32 +1,27 @@
 #pragma once
 #include <string>
 
-#include "common/variant.h"
-
 namespace korrimet::solid_waste {
 
-// The boiler ash calculator's input texts; percentages as typed (25 for 25 %).
+// The boiler ash calculator's entries; percentages as typed (25 for 25 %).
 struct AshInputs {
-    std::string coal;              // B, t
-    std::string ash;               // A
-    std::string flueShare;         // dfh, share of the ash leaving with the flue gas
-    std::string dustCombustibles;  // Cfh
-    std::string efficiency;        // eta, of the dust collector
-    std::string slagCombustibles;  // Ciz
+    double coal = 0;              // B, t
+    double ash = 0;               // A
+    double flueShare = 0;         // dfh, share of the ash leaving with the flue gas
+    double dustCombustibles = 0;  // Cfh
+    double efficiency = 0;        // eta, of the dust collector
+    double slagCombustibles = 0;  // Ciz
 };
 
-// Slag and collected fly ash, t. The texts enter the arithmetic as numbers
-// at each use; each amount is one statement, left empty when a text in it is
-// no number or its divisor is zero. An empty flue share counts as 0 in the
-// slag, whose share of the ash is then the whole.
-struct AshAmounts {
-    Variant slag;
-    Variant flyAsh;
-};
-AshAmounts BoilerAsh(const AshInputs& in);
+// Slag and collected fly ash, t, in the order of the handbook's products.
+// Each throws StatementFailure when its divisor is zero or it overflows.
+double Slag(const AshInputs& in);
+double FlyAsh(const AshInputs& in);
 
 // An amount in tonnes as whole kilograms, cut down to the next lower whole
-// number; an empty amount gives "0". Throws StatementFailure on overflow.
-std::string WholeKilogramText(const Variant& tonnes);
+// number. The cut is taken of the value rounded to a millionth of a kilogram,
+// so that 32.37 t gives 32370 and not the 32369 of its binary neighbour.
+// Throws StatementFailure on overflow.
+std::string WholeKilogramText(double tonnes);
 
 }  // namespace korrimet::solid_waste

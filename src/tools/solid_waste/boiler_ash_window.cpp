@@ -3,10 +3,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <initializer_list>
+#include <string_view>
 
-#include "common/steps.h"
 #include "common/widgets/help_button.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -95,23 +97,10 @@ public:
 
         auto* live = new LiveRecompute(this);
         live->onChange({box("Text1"), box("Text2"), box("Text3"), box("Text4"), box("Text5"), box("Text11")}, [this] {
-            const AshAmounts a = amounts();
-            write("Text13", [&] { return a.slag + a.flyAsh; });
-            write("Text6", [&] { return a.slag; });
-            write("Text8", [&] { return a.flyAsh; });
+            compute({"Text13", "Text6", "Text8"});
         });
-        live->onClick({box("Text13")}, [this] {
-            const AshAmounts a = amounts();
-            write("Text13", [&] { return a.slag + a.flyAsh; });
-        });
-        live->onClick({box("Text6")}, [this] {
-            const AshAmounts a = amounts();
-            write("Text6", [&] { return a.slag; });
-        });
-        live->onClick({box("Text8")}, [this] {
-            const AshAmounts a = amounts();
-            write("Text8", [&] { return a.flyAsh; });
-        });
+        for (const char* result : {"Text13", "Text6", "Text8"})
+            live->onClick({box(result)}, [this, result] { compute({result}); });
     }
 
 private:
@@ -136,19 +125,32 @@ private:
 
     QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
 
-    // Every run reads all six boxes afresh.
-    AshAmounts amounts() const {
-        return BoilerAsh({box("Text1")->text().toStdString(), box("Text2")->text().toStdString(),
-                          box("Text3")->text().toStdString(), box("Text4")->text().toStdString(),
-                          box("Text5")->text().toStdString(), box("Text11")->text().toStdString()});
-    }
-
-    // One writing statement: a sum or an amount beyond the range of numbers
-    // leaves the box as it was.
-    template <class Tonnes>
-    void write(const char* result, Tonnes tonnes) {
-        Steps steps;
-        steps([&] { box(result)->setText(qtext(WholeKilogramText(tonnes()))); });
+    // Every run reads all six boxes afresh; a result whose entries fail is
+    // cleared and marked, without a message box while the user types.
+    void compute(std::initializer_list<const char*> results) {
+        Press press(this, PressMode::Live);
+        AshInputs in;
+        press.read(in.coal, box("Text1"), Range::NonNegative);
+        press.read(in.ash, box("Text2"), Range::Percent);
+        press.read(in.flueShare, box("Text3"), Range::Percent);
+        press.read(in.dustCombustibles, box("Text4"), Range::Percent);
+        press.read(in.efficiency, box("Text5"), Range::Percent);
+        press.read(in.slagCombustibles, box("Text11"), Range::Percent);
+        const bool entries = press.ok();
+        double slag = 0, flyAsh = 0;
+        const bool slagOk = entries && press([&] { slag = Slag(in); });
+        const bool flyAshOk = entries && press([&] { flyAsh = FlyAsh(in); });
+        // A result stands when everything it uses stands, whatever else failed.
+        auto since = [&](bool ok) { return ok ? press.mark() : 0; };
+        for (const std::string_view result : results) {
+            QLineEdit* out = box(result.data());
+            if (result == "Text6")
+                press.put(out, [&] { return WholeKilogramText(slag); }, since(slagOk));
+            else if (result == "Text8")
+                press.put(out, [&] { return WholeKilogramText(flyAsh); }, since(flyAshOk));
+            else
+                press.put(out, [&] { return WholeKilogramText(slag + flyAsh); }, since(slagOk && flyAshOk));
+        }
     }
 };
 

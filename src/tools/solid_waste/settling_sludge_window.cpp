@@ -4,6 +4,8 @@
 
 #include "common/widgets/live_recompute.h"
 #include "common/widgets/picture_page.h"
+#include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -57,11 +59,22 @@ private:
         return b;
     }
 
-    std::string text(const char* box) const { return control<QLineEdit>(QString::fromUtf8(box))->text().toStdString(); }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
 
+    // Live: a failed entry clears and marks the volume, with no message box.
     void compute() {
-        const float v = SettlingSludgeVolume({text("Text1"), text("Text2"), text("Text3"), text("Text4"), text("Text5")});
-        control<QLineEdit>("Text6")->setText(qtext(NumberText(v)));
+        Press press(this, PressMode::Live);
+        SettlingInputs in;
+        press.read(in.flow, box("Text1"), Range::NonNegative);
+        const bool inflow = press.read(in.inflowSolids, box("Text2"), Range::NonNegative);
+        if (press.read(in.outflowSolids, box("Text3"), Range::NonNegative) && inflow)
+            press.check(in.outflowSolids <= in.inflowSolids, QStringLiteral("出水SS浓度不能大于进水SS浓度"));
+        if (press.read(in.water, box("Text4"), Range::Percent))
+            press.check(in.water < 100, QStringLiteral("“%1”须小于100").arg(inputName(box("Text4"))));
+        press.read(in.density, box("Text5"), Range::Positive);
+        float v = 0;
+        if (press.ok()) press([&] { v = SettlingSludgeVolume(in); });
+        press.put(box("Text6"), [&] { return NumberText(v); });
     }
 };
 

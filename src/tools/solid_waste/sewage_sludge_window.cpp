@@ -2,6 +2,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -52,13 +54,26 @@ private:
         setTextColor(b, kDarkGreen);
     }
 
-    QString text(const char* box) const { return control<QLineEdit>(QString::fromUtf8(box))->text(); }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(QString::fromUtf8(name)); }
 
+    // Every press reads every box afresh: a coefficient kept from an earlier
+    // press or opening never enters a result.
     void Command2_Click() {
-        ComputeSewageSludge(s_, {text("Text1").toStdString(), text("Text2").toStdString(), text("Text3").toStdString(),
-                                 text("Text7").toStdString(), text("Text8").toStdString()});
-        control<QLineEdit>("Text4")->setText(qtext(NumberText(s_.dry)));
-        control<QLineEdit>("Text6")->setText(qtext(NumberText(s_.wet)));
+        Press press(this);
+        double persons = 0, water = 0;
+        press.read(persons, box("Text1"), Range::NonNegative);
+        press.read(s_.grit, box("Text2"), Range::NonNegative);
+        press.read(s_.primary, box("Text3"), Range::NonNegative);
+        press.read(s_.biological, box("Text7"), Range::NonNegative);
+        const bool dryEntries = press.ok();
+        if (press.read(water, box("Text8"), Range::Percent))
+            press.check(water < 100, QStringLiteral("“%1”须小于100").arg(inputName(box("Text8"))));
+        const int waterEntry = press.mark();
+        const bool dryOk = dryEntries && press([&] { SumCoefficients(s_); }) && press([&] { DrySludge(s_, persons); });
+        // The dry sludge does not use the water content.
+        press.put(box("Text4"), [&] { return NumberText(s_.dry); }, dryEntries ? waterEntry : 0);
+        if (dryOk && press.ok()) press([&] { WetSludge(s_, water); });
+        press.put(box("Text6"), [&] { return NumberText(s_.wet); });
     }
 
     State& s_;

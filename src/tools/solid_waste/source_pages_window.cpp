@@ -26,7 +26,7 @@ struct PageParts {
 const PageParts kParts[] = {
     {"生活污水处理污泥计算来源", nullptr, true, nullptr, nullptr},
     {"化铝铜锌渣产生量的计算1", "Picture1", false, "       η——为除尘效率", nullptr},
-    {"高炉渣钢渣铁合金渣产生量计算1", "Picture1", false, nullptr, ":/solid_waste/smelting_slag_factors.txt"},
+    {"高炉渣钢渣铁合金渣产生量计算1", "Picture1", false, nullptr, ":/solid_waste/smelting_slag_factors.html"},
     {"电石渣产生量", "Picture1", false, nullptr, nullptr},
     {"冲天炉渣产生量", "Picture1", false, nullptr, nullptr},
 };
@@ -66,7 +66,7 @@ public:
         top += kLine + kGap;
         if (parts.richText) {
             QTextEdit* box = f.richText("RichTextBox1", 120, top, width, qMax(kLine, row.clientHeight - top - 120));
-            box->setPlainText(resourceText(QString::fromUtf8(parts.richText)));
+            box->setHtml(resourceText(QString::fromUtf8(parts.richText)));
             box->setReadOnly(true);
         }
     }

@@ -18,6 +18,7 @@ double ConstructionSiteDust(double p, double silt, double speed, double wetDays,
 }
 
 double WharfCoalPileDust(double k, double windSpeed, double thresholdSpeed, double moisture, double coal) {
+    if (windSpeed <= thresholdSpeed) return 0;  // the wind lifts no dust below the start-up speed
     const double a = dbl(std::exp(-1.023 * moisture / 100));
     return dbl(2.1 * k * power(windSpeed - thresholdSpeed, 3) * a * coal);
 }
@@ -35,7 +36,7 @@ double WharfLoadingDust(double dropHeight, double windSpeed, double moisture) {
     return dbl(1133.33 * power(windSpeed, 1.6) * power(dropHeight, 1.23) * a);
 }
 
-double YearlyLoadingDust(double q) { return dbl(q * 60 * 60 * 24 * 300 / 10000000000.0); }
+double YearlyLoadingDust(double q) { return dbl(q * 60 * 60 * 24 * 300 / 1e9); }
 
 double RoadDust(double speed, double tyres, double windSpeed) {
     return dbl(0.000501 * speed * 0.823 * tyres * 0.139 * (windSpeed / 4));

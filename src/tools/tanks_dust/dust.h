@@ -11,7 +11,8 @@ namespace korrimet::dust {
 // E = P × 0.81 × s/100 × V/30 × (365 − w)/365 × T/4, s in percent.
 double ConstructionSiteDust(double p, double silt, double speed, double wetDays, double tyres);
 
-// Wharf coal pile, kg/a: Qp = 2.1 K (U − U0)³ e^(−1.023 W/100) P, W in percent.
+// Wharf coal pile, kg/a: Qp = 2.1 K (U − U0)³ e^(−1.023 W/100) P, W in percent;
+// 0 up to the start-up speed U0, where the wind raises no dust.
 double WharfCoalPileDust(double k, double windSpeed, double thresholdSpeed, double moisture, double coal);
 // The part of Qp (kg/a) under a wind direction of frequency f (percent), t/a.
 double WindDirectionDust(double qp, double frequency);
@@ -22,7 +23,7 @@ double CoalPileDust(double windSpeed, double surface, double humidity, double mo
 
 // Wharf loading, mg/s: Q = 1133.33 U^1.6 H^1.23 e^(−0.28 W/100), W in percent.
 double WharfLoadingDust(double dropHeight, double windSpeed, double moisture);
-// Q (mg/s) over 300 days of 24 hours, divided by 10¹⁰.
+// Q (mg/s) over 300 days of 24 hours, in t/a (10⁹ mg a tonne).
 double YearlyLoadingDust(double q);
 
 // Road dust of one vehicle, kg/km: E = 0.000501 V 0.823 T 0.139 U/4.

@@ -6,9 +6,10 @@
 #include <functional>
 #include <string_view>
 
-#include "common/steps.h"
 #include "common/widgets/help_button.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -91,18 +92,6 @@ protected:
         l->onClick(results, std::move(compute));
     }
 
-    static double number(const QLineEdit* b) { return ParseNumber(b->text(), Precision::Double); }
-
-    // One statement of a computation: its value, or, when it fails, the unset
-    // value, which the mask writes as it writes 0.
-    static double value(const std::function<double()>& statement) {
-        Steps steps;
-        double v = 0;
-        steps([&] { v = statement(); });
-        return v;
-    }
-    static QString masked(double v, std::string_view mask) { return qtext(MaskText(v, mask)); }
-
 private:
     Geometry g_;
 };
@@ -130,11 +119,15 @@ public:
                        indented(6, "S-表面粉矿成分百分比，12%；"), indented(6, "V-车辆驶过工地的平均车速，km/h；"),
                        indented(6, "W-一年中降水量大于0.254mm的天数；"), indented(6, "T-每辆车的平均轮胎数，一般取6。")}));
         live({p_, s_, v_, w_, t_}, {e_}, [this] {
-            e_->setText(masked(value([&] {
-                                   return ConstructionSiteDust(number(p_), number(s_), number(v_), number(w_),
-                                                               number(t_));
-                               }),
-                               "####.#####"));
+            Press press(this, PressMode::Live);
+            double p = 0, s = 0, v = 0, w = 0, t = 0;
+            press.read(p, p_, Range::Fraction);
+            press.read(s, s_, Range::Percent);
+            press.read(v, v_, Range::NonNegative);
+            if (press.read(w, w_, Range::NonNegative))
+                press.check(w <= 365, QStringLiteral("“%1”须在0～365之间").arg(inputName(w_)));
+            press.read(t, t_, Range::NonNegative);
+            press.put(e_, [&] { return MaskText(ConstructionSiteDust(p, s, v, w, t), "####.#####"); });
         });
     }
 
@@ -152,7 +145,7 @@ public:
     static constexpr const char* kCaption = "秦皇岛码头煤堆起尘量计算";
 
     WharfCoalPileDustWindow()
-        : DustCalculator(kClassName, kCaption, {7440, 4800, 4560, 1500}, "秦皇岛码头煤堆起尘量计算") {
+        : DustCalculator(kClassName, kCaption, {7440, 5220, 4560, 1500}, "秦皇岛码头煤堆起尘量计算") {
         k_ = box("Text1", "Label2", "K-经验系数，是煤含水量的函数：", 0, "0.96");
         help("Command1", 0, " K-经验系数，是煤含水量的函数，取K=0.96；");
         u_ = box("Text2", "Label3", "U-煤场平均风速，m/s：", 1, "4");
@@ -171,7 +164,9 @@ public:
         // follows from Qp and the wind frequency, in its worked example.
         const QRect r = besideBox(7);
         QPushButton* why = f.button("Command4", "......?", r.left(), r.top(), r.width(), r.height());
-        QPushButton* page = f.button("Command6", "查看帮助文档", 120, rowTop(8) + 120, 7200, 405);
+        calm_ = f.label("Label10", "", 120, rowTop(8) + 60, 7200, 300);
+        setTextColor(calm_, kRed);
+        QPushButton* page = f.button("Command6", "查看帮助文档", 120, rowTop(9) + 60, 7200, 405);
         for (QPushButton* b : {why, page}) connect(b, &QPushButton::clicked, this, [] { OpenTool(kWharfCoalPileFormula); });
 
         auto* l = new LiveRecompute(this);
@@ -182,18 +177,26 @@ public:
 private:
     // The actual dust is computed from Qp as its box shows it.
     void compute(std::string_view qpMask) {
-        const QString qp = masked(value([&] {
-                                      return WharfCoalPileDust(number(k_), number(u_), number(u0_), number(w_),
-                                                               number(p_));
-                                  }),
-                                  qpMask);
-        qp_->setText(qp);
-        actual_->setText(masked(value([&] {
-                                    return WindDirectionDust(ParseNumber(qp, Precision::Double), number(f_));
-                                }),
-                                "####.###"));
+        Press press(this, PressMode::Live);
+        double k = 0, u = 0, u0 = 0, w = 0, p = 0, f = 0;
+        press.read(k, k_, Range::NonNegative);
+        press.read(u, u_, Range::NonNegative);
+        press.read(u0, u0_, Range::NonNegative);
+        press.read(w, w_, Range::Percent);
+        press.read(p, p_, Range::NonNegative);
+        const bool calm = press.ok() && u <= u0;
+        calm_->setText(calm ? QStringLiteral("煤场风速不大于煤尘的启动风速U0，风吹不起煤尘，起尘量为0。") : QString());
+        std::string qp;
+        if (press.ok()) press([&] { qp = calm ? std::string("0") : MaskText(WharfCoalPileDust(k, u, u0, w, p), qpMask); });
+        press.put(qp_, [&] { return qp; });
+        press.read(f, f_, Range::Percent);
+        press.put(actual_, [&] {
+            const std::string t = MaskText(WindDirectionDust(LeadingNumber(qp), f), "####.###");
+            return calm ? std::string("0") : t;
+        });
     }
 
+    QLabel* calm_;
     QLineEdit *k_, *u_, *u0_, *w_, *p_, *qp_, *f_, *actual_;
 };
 
@@ -216,9 +219,13 @@ public:
                        indented(10, "S-煤堆表面积，m2；"), indented(10, "ω-空气相对湿度，取60%；"),
                        indented(10, "W-煤物料湿度，原煤6%。")}));
         live({u_, s_, humidity_, w_}, {q_}, [this] {
-            q_->setText(masked(
-                value([&] { return CoalPileDust(number(u_), number(s_), number(humidity_), number(w_)); }),
-                "####.###"));
+            Press press(this, PressMode::Live);
+            double u = 0, s = 0, humidity = 0, w = 0;
+            press.read(u, u_, Range::NonNegative);
+            press.read(s, s_, Range::NonNegative);
+            press.read(humidity, humidity_, Range::Percent);
+            press.read(w, w_, Range::Percent);
+            press.put(q_, [&] { return MaskText(CoalPileDust(u, s, humidity, w), "####.###"); });
         });
     }
 
@@ -244,9 +251,14 @@ public:
         f.label("Label6", "公式：Q=1133.33*U^1.6*H^1.23*e^(-0.28W)", 120, rowTop(5) + 120, 6360, 300)
             ->setAlignment(Qt::AlignCenter);
         live({h_, u_, w_}, {q_, yearly_}, [this] {
-            const double q = value([&] { return WharfLoadingDust(number(h_), number(u_), number(w_)); });
-            q_->setText(masked(q, "#####.##"));
-            yearly_->setText(masked(value([&] { return YearlyLoadingDust(q); }), "#####.##"));
+            Press press(this, PressMode::Live);
+            double h = 0, u = 0, w = 0, q = 0;
+            press.read(h, h_, Range::NonNegative);
+            press.read(u, u_, Range::NonNegative);
+            press.read(w, w_, Range::Percent);
+            if (press.ok()) press([&] { q = WharfLoadingDust(h, u, w); });
+            press.put(q_, [&] { return MaskText(q, "#####.##"); });
+            press.put(yearly_, [&] { return MaskText(YearlyLoadingDust(q), "#####.##"); });
         });
     }
 
@@ -279,8 +291,10 @@ protected:
         formula("计算公式：", "Text7", rowTop(4) + 240, t.formula);
         const std::string mask = t.mask;
         live({in_[0], in_[1], in_[2]}, {result_}, [this, compute, mask] {
-            result_->setText(
-                masked(value([&] { return compute(number(in_[0]), number(in_[1]), number(in_[2])); }), mask));
+            Press press(this, PressMode::Live);
+            double v[3] = {};
+            for (int k = 0; k < 3; ++k) press.read(v[k], in_[k], Range::NonNegative);
+            press.put(result_, [&] { return MaskText(compute(v[0], v[1], v[2]), mask); });
         });
     }
 

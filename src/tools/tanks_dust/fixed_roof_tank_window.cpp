@@ -4,9 +4,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 
 #include "common/widgets/help_button.h"
+#include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -89,10 +90,8 @@ public:
 
         connect(crude_, &QRadioButton::clicked, this, [this] { productFactor(kCrudeOilProductFactor); });
         connect(other_, &QRadioButton::clicked, this, [this] { productFactor(kOtherLiquidProductFactor); });
-        connect(box(3), &QLineEdit::textChanged, this,
-                [this] { box(7)->setText(qtext(SmallDiameterFactorText(box(3)->text().toStdString()))); });
-        connect(box(10), &QLineEdit::textChanged, this,
-                [this] { box(9)->setText(qtext(TurnoverFactorText(box(10)->text().toStdString()))); });
+        connect(box(3), &QLineEdit::textChanged, this, [this] { derive(3, 7, SmallDiameterFactorText); });
+        connect(box(10), &QLineEdit::textChanged, this, [this] { derive(10, 9, TurnoverFactorText); });
         connect(compute, &QPushButton::clicked, this, [this] { losses(); });
         connect(method, &QPushButton::clicked, this, [] { OpenTool(kMethodPage); });
 
@@ -114,27 +113,43 @@ private:
     }
 
     QLineEdit* box(int n) const { return findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n)); }
-    std::string text(int n) const { return box(n)->text().toStdString(); }
 
     void productFactor(const char* kc) { box(8)->setText(QString::fromUtf8(kc)); }
 
-    // 刷新结果: a box that holds no number is named, a zero is pointed out;
-    // both results are computed all the same, and one that cannot be shows ".".
-    void losses() {
-        const LossTexts in{text(1), text(2), text(3), text(4), text(5), text(6), text(7), text(8), text(9)};
-        const LossCheck check = CheckLossInputs(in);
-        if (!check.notNumbers.empty()) {
-            QStringList symbols;
-            for (const std::string& s : check.notNumbers) symbols << qtext(s);
-            ShowMessage(QStringLiteral("请检查你的各项参数的输入，以下参数为空或不是数值：%1!请重新输入")
-                            .arg(symbols.join(QStringLiteral("、"))),
-                        this);
-        } else if (check.anyZero) {
-            ShowMessage(QString::fromUtf8(kZeroMessage), this);
+    // C from D, KN from K while the user types: empty while the entry is,
+    // cleared and marked while it is no number or negative.
+    void derive(int entry, int target, std::string (*factor)(double)) {
+        if (box(entry)->text().trimmed().isEmpty()) {
+            Press::unmark(box(target));
+            box(target)->clear();
+            return;
         }
-        const LossResult r = LossesText(in);
-        breathing_->setText(qtext(r.breathing));
-        working_->setText(qtext(r.working));
+        Press press(this, PressMode::Live);
+        double v = 0;
+        press.read(v, box(entry), Range::NonNegative);
+        press.put(box(target), [&] { return factor(v); });
+    }
+
+    // 刷新结果: one message names every entry that is empty, no number or out
+    // of range; a zero among them is pointed out and computed as it stands.
+    // The working loss uses neither D, H, ΔT, FP nor C.
+    void losses() {
+        Press press(this);
+        double m = 0, p = 0, d = 0, h = 0, dt = 0, fp = 0, c = 0, kc = 0, kn = 0;
+        press.read(m, box(1), Range::NonNegative);
+        if (press.read(p, box(2), Range::NonNegative))
+            press.check(p < kVapourPressureLimit, QStringLiteral("“%1”须小于100910").arg(inputName(box(2))));
+        press.read(kc, box(8), Range::NonNegative);
+        press.read(kn, box(9), Range::NonNegative);
+        press.put(working_, [&] { return MaskText(WorkingLoss(m, p, kn, kc), "#########.######"); });
+        press.read(d, box(3), Range::NonNegative);
+        press.read(h, box(4), Range::NonNegative);
+        press.read(dt, box(5), Range::NonNegative);
+        press.read(fp, box(6), Range::NonNegative);
+        press.read(c, box(7), Range::NonNegative);
+        press.put(breathing_, [&] { return MaskText(BreathingLoss(m, p, d, h, dt, fp, c, kc), "#########.######"); });
+        if (press.ok() && (m == 0 || p == 0 || d == 0 || h == 0 || dt == 0 || fp == 0 || c == 0 || kc == 0 || kn == 0))
+            ShowMessage(QString::fromUtf8(kZeroMessage), this);
     }
 
     QRadioButton *crude_, *other_;

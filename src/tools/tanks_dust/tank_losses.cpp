@@ -44,6 +44,7 @@ double VapourPressureFunction(double py, double pa) {
 }
 
 double DomeRoofWorkingLoss(double kt, double k1, double py, double pumpedVolume, double molarMass, double k) {
+    if (molarMass > kMolarMassLimit) return 0;
     return dbl(divide(kt * k1 * py * pumpedVolume, (690 - 4 * molarMass) * k));
 }
 
@@ -68,8 +69,8 @@ double FloatingRoofBreathingLoss(double ff, double ft, double diameter, double p
 }
 
 double InternalFloatingRoofBreathingLoss(double k8, double kc, double diameter, double fm, double fd, double kd,
-                                         double pStar, double mv) {
-    return dbl(k8 * (kc * diameter + fm + fd * kd * power(diameter, 2)) * pStar * mv);
+                                         double pStar, double mv, double productFactor) {
+    return dbl(k8 * (kc * diameter + fm + fd * kd * power(diameter, 2)) * pStar * mv * productFactor);
 }
 
 }  // namespace korrimet::tanks

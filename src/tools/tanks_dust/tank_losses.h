@@ -26,6 +26,8 @@ double RimSealLossFactor(double kt, double windSpeed, double n);   // Ft
 double VapourPressureFunction(double py, double pa);               // P*
 
 // Working (filling) losses. Dome roof in m³/a, floating roofs in kg/a.
+// Above this molar mass the dome roof's formula turns negative: no loss.
+constexpr double kMolarMassLimit = 172.5;
 double DomeRoofWorkingLoss(double kt, double k1, double py, double pumpedVolume, double molarMass, double k);
 double FloatingRoofWorkingLoss(double throughput, double wallFactor, double density, double diameter);
 double InternalFloatingRoofWorkingLoss(double throughput, double wallFactor, double density, double diameter,
@@ -37,9 +39,10 @@ struct DomeRoofBreathing {
 };
 double DomeRoofBreathingLoss(const DomeRoofBreathing& in);
 double FloatingRoofBreathingLoss(double ff, double ft, double diameter, double pStar, double mv, double kc);
-// Ls = K8 × (Kc × D + Fm + Fd × Kd × D²) × P* × Mv: Fm is the fittings term
-// the user works out by hand; the product factor is 1.
+// Ls = K8 × (Kc × D + Fm + Fd × Kd × D²) × P* × Mv × Kp: Kc the rim-seal
+// factor, Fm the fittings term the user works out by hand, Kp the product
+// factor (crude oil 0.4, gasoline 0.1), as the external floating roof has it.
 double InternalFloatingRoofBreathingLoss(double k8, double kc, double diameter, double fm, double fd, double kd,
-                                         double pStar, double mv);
+                                         double pStar, double mv, double productFactor);
 
 }  // namespace korrimet::tanks

@@ -6,12 +6,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <array>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
 
-#include "common/steps.h"
 #include "common/stores.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -78,7 +83,7 @@ const std::array<Row, 11> kBreathingRows{{
     {23, 20, "油品系数 K3                   ：",
      {"油品系数 K3                   ：", "油罐直径                 D [m]：", "油罐直径                 D [m]："}},
     {24, 21, "小直径油罐修正系数          C1：",
-     {"小直径油罐修正系数          C1：", "油品系数                    Kc：", "支柱有效直径             Fc[m]："}},
+     {"小直径油罐修正系数          C1：", "油品系数                    Kc：", "油品系数                    Kc："}},
     {25, 22, "油罐直径                  D[m]：",
      {"油罐直径                  D[m]：", "浮盘附件总损耗系数          Ff：", "浮盘附件总损耗系数          Fm："}},
     {26, 23, "泵送液体入罐量 V1        [m^3]：",
@@ -105,7 +110,7 @@ const std::array<Meaning, 9> kBreathingMeanings{{
     {22, {"D", "Ff", "Ff"}},
     {3, {"P", "Ft", "Fd"}},
     {18, {"Fp", "P*", "P*"}},
-    {21, {"C1", "Kc", "Fc"}},
+    {21, {"C1", "Kc", "Kc"}},
 }};
 
 const char* const kWorkingResult[3] = {"大呼吸量计算结果       [m^3/a]：", "大呼吸量计算结果       [Kg/a]：",
@@ -133,9 +138,7 @@ const char* const kFittingsHelp =
     "Ff浮盘附件总耗损系数因各罐所用的附件不一样，无法给出，请对照《石油库节能设计导则》手工计算输入！";
 const char* const kMeanPressureHelp =
     "油品液面的平均蒸汽压，为油罐液面表面蒸汽压年记录的最高温度液面蒸汽压和最低温度的液面蒸汽压平均值！需手工计算输入！";
-// Under 内浮顶油罐 this box has no part in the breathing loss; say how it is computed.
-const char* const kInternalBreathingHelp =
-    "内浮顶油罐小呼吸量按 Ls=K8×(Kc×D+Fm+Fd×Kd×D^2)×P*×Mv 计算：浮盘附件损耗项取Fm，油品系数取1，本框不参与小呼吸量计算！";
+const char* const kProductFactorHelp = "油品系数，原油Kc=0.4，汽油Kc=0.1";
 
 const std::array<BoxHelp, 12> kHelp{{
     {10, {Help{"汽油K1=1,原油K1=0.75;导则规定!"}, Help{}, Help{}}},
@@ -150,8 +153,8 @@ const std::array<BoxHelp, 12> kHelp{{
     {19, {Help{"单位换算系数,K2=3.05"}, Help{}, Help{}}},
     {20, {Help{"汽油K3=1,原油K3=0.58;导则规定!"}, Help{}, Help{}}},
     {21,
-     {Help{"小直径油罐修正系数C1由油罐直径求得,要求输入油罐直径!"}, Help{"油品系数，原油Kc=0.4，汽油Kc=0.1"},
-      Help{kInternalBreathingHelp}}},
+     {Help{"小直径油罐修正系数C1由油罐直径求得,要求输入油罐直径!"}, Help{kProductFactorHelp},
+      Help{kProductFactorHelp}}},
     {22, {Help{}, Help{kFittingsHelp}, Help{kFittingsHelp}}},
     {23, {Help{}, Help{kMeanPressureHelp}, Help{kMeanPressureHelp}}},
 }};
@@ -160,6 +163,25 @@ const char* const kNote =
     "本工具依据《石油库设计节能导则》编制！由于各种系数和参数较多,当系数或参数未提供或有疑问时,可双\n"
     "击该系数输入框，或许能够帮助你!若结果未知,请检查系数输入！在此感谢Orlenfeld社区中部分会员参加\n"
     "测试！若有任何问题，联系到：";
+
+// A caption of the stored form pads its name with blanks so that the symbol
+// and unit stand against the box; the glyphs are not of one width, so the
+// window shows the two as the cells of a table row instead.
+struct Caption {
+    QString name, symbol;  // symbol and unit, may be empty
+};
+
+Caption splitCaption(const char* padded) {
+    QString s = QString::fromUtf8(padded).trimmed();
+    if (s.endsWith(QStringLiteral("："))) s.chop(1);
+    int end = 0;  // the name ends with its last Chinese character
+    for (int i = 0; i < s.size(); ++i)
+        if (s[i].unicode() >= 0x2E80) end = i + 1;
+    QString symbol = s.mid(end).simplified().replace(QStringLiteral(" ["), QStringLiteral("["));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z\\[]"));
+    if (!symbol.contains(letter)) return {s.simplified(), {}};
+    return {s.left(end).trimmed(), symbol};
+}
 
 const QString kProtectionDistanceTool = QStringLiteral("卫生防护距离计算工具");
 
@@ -198,24 +220,30 @@ private:
         QGroupBox* working = f.frame("Frame2", "大呼吸量计算", 60, 645, 4500, 4410);
         FormBuilder w(working);
         for (size_t i = 0; i < kWorkingRows.size(); ++i) row(w, kWorkingRows[i], int(i));
-        l_[2] = rowLabel(w, 2, "确认以上参数输入无误吗?    ：", 10);
+        rowLabel(w, 2, "确认以上参数输入无误吗?    ：", 10);
         compute_ = w.button("Command2", "确认计算", 3420, rowTop(10) - 15, 990, 315);
-        l_[16] = rowLabel(w, 16, kWorkingResult[kDome], 11);
         t_[15] = rowBox(w, 15, 11);
+        boxOfLabel_[16] = 15;
+        rowLabel(w, 16, kWorkingResult[kDome], 11);
+        workingNote_ = w.label("Label30", "", 90, rowTop(12) + 30, 4320, 255);
+        setTextColor(workingNote_, kRed);
 
         QGroupBox* breathing = f.frame("Frame3", "小呼吸量计算", 4620, 645, 4455, 4410);
         FormBuilder b(breathing);
         for (size_t i = 0; i < kBreathingRows.size(); ++i) row(b, kBreathingRows[i], int(i));
-        l_[28] = rowLabel(b, 28, "确认以上参数输入无误吗?    ：", 11);
+        rowLabel(b, 28, "确认以上参数输入无误吗?    ：", 11);
         computeBreathing_ = b.button("Command3", "确认计算", 3420, rowTop(11) - 15, 990, 315);
-        l_[29] = rowLabel(b, 29, kBreathingResult[kDome], 12);
         t_[25] = rowBox(b, 25, 12);
+        boxOfLabel_[29] = 25;
+        rowLabel(b, 29, kBreathingResult[kDome], 12);
 
         QGroupBox* total = f.frame("Frame4", "", 60, 5085, 4500, 525);
         FormBuilder t(total);
-        l_[1] = t.label("Label1", kTotal[kDome], 90, 225, 3330, 255);
-        l_[1]->setWordWrap(false);
         t_[1] = t.textBox("Text1", 3420, 195, 990, 285);
+        boxOfLabel_[1] = 1;
+        l_[1] = t.label("Label1", QString(), 90, 225, 3330, 255);
+        l_[1]->setWordWrap(false);
+        setCaption(1, kTotal[kDome]);
 
         protection_ = f.button("Command1", "计算卫生防护距离请点击此处!", 4620, 5145, 4455, 435);
         note_ = f.memo("Text26", 60, 5655, 9015, 810, QString::fromUtf8(kNote) + ContactAddresses().mail);
@@ -229,16 +257,32 @@ private:
     static int rowTop(int i) { return 240 + i * 315; }
 
     QLabel* rowLabel(FormBuilder& f, int n, const char* text, int i) {
-        QLabel* label = f.label(QStringLiteral("Label%1").arg(n), QString::fromUtf8(text), 90, rowTop(i) + 30, 3330, 255);
-        label->setWordWrap(false);
-        return label;
+        l_[n] = f.label(QStringLiteral("Label%1").arg(n), QString(), 90, rowTop(i) + 30, 3330, 255);
+        l_[n]->setWordWrap(false);
+        setCaption(n, text);
+        return l_[n];
+    }
+
+    // The caption as a row of two cells; the box it names is named so in messages.
+    void setCaption(int label, const char* padded) {
+        const Caption c = splitCaption(padded);
+        const QString colon = QStringLiteral("：");
+        l_[label]->setTextFormat(Qt::RichText);
+        l_[label]->setText(QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td>%1%2</td>"
+                                          "<td align=\"right\">%3</td></tr></table>")
+                               .arg(c.name.toHtmlEscaped(), c.symbol.isEmpty() ? colon : QString(),
+                                    c.symbol.isEmpty() ? QString() : (c.symbol + colon).toHtmlEscaped()));
+        const QString plain = c.symbol.isEmpty() ? c.name : c.name + QLatin1Char(' ') + c.symbol;
+        l_[label]->setAccessibleName(plain + colon);
+        if (const int box = boxOfLabel_.value(label); box > 0) t_[box]->setProperty("inputName", plain);
     }
     QLineEdit* rowBox(FormBuilder& f, int n, int i) {
         return f.textBox(QStringLiteral("Text%1").arg(n), 3420, rowTop(i), 990, 285);
     }
     void row(FormBuilder& f, const Row& r, int i) {
-        l_[r.label] = rowLabel(f, r.label, r.atLoad, i);
         t_[r.box] = rowBox(f, r.box, i);
+        boxOfLabel_[r.label] = r.box;
+        rowLabel(f, r.label, r.atLoad, i);
     }
 
     // Form_Load: the stored 拱顶罐 layout, without running the switch.
@@ -292,8 +336,23 @@ private:
 
     // Writing a box runs its change handler, also when the text stays the same.
     void assign(int n, const QString& text) { setTextAndNotify(t_[n], text); }
-    double number(int n) const { return ParseNumber(t_[n]->text(), Precision::Double); }
-    double leading(int n) const { return LeadingNumber(t_[n]->text()); }
+
+    // A derived box is empty, not marked, while none of the entries it
+    // starts from is typed; otherwise it follows them through a live press.
+    bool untouched(int target, std::initializer_list<int> entries) {
+        for (int n : entries)
+            if (!t_[n]->text().trimmed().isEmpty()) return false;
+        Press::unmark(t_[target]);
+        assign(target, "");
+        return true;
+    }
+
+    // A result as its box shows it: the mask, but a true zero as "0", so
+    // that it still reads as a number and never looks like an empty value.
+    static std::string resultText(double v, std::string_view mask) {
+        const std::string text = MaskText(v, mask);
+        return text.find_first_of("0123456789") == std::string::npos ? std::string("0") : text;
+    }
 
     // --- Combo1_Click ---------------------------------------------------
 
@@ -313,6 +372,8 @@ private:
             assign(8, "");
         for (int n : {9, 10, 11, 13, 14, 12}) assign(n, "");
         if (to == kInternal) assign(8, "");
+        workingFailed_ = false;
+        workingNote_->clear();
         assign(15, "");
         assign(1, "");
 
@@ -335,6 +396,7 @@ private:
             assign(m.box, "");
             if (m.box == 18) pStarCleared = true;
         }
+        breathingFailed_ = false;
         assign(25, "");
         // P* follows Py and Pa, which keep their meaning under both floating roofs.
         if (pStarCleared && to != kDome && !(t_[23]->text().isEmpty() && t_[24]->text().isEmpty()))
@@ -345,85 +407,91 @@ private:
         for (size_t i = 0; i < kWorkingRows.size(); ++i) showRow(kWorkingRows[i], to, int(i) < kWorkingRowsShown[to]);
         for (size_t i = 0; i < kBreathingRows.size(); ++i)
             showRow(kBreathingRows[i], to, int(i) < kBreathingRowsShown[to]);
-        l_[16]->setText(QString::fromUtf8(kWorkingResult[to]));
-        l_[29]->setText(QString::fromUtf8(kBreathingResult[to]));
-        l_[1]->setText(QString::fromUtf8(kTotal[to]));
+        setCaption(16, kWorkingResult[to]);
+        setCaption(29, kBreathingResult[to]);
+        setCaption(1, kTotal[to]);
     }
 
     void showRow(const Row& r, int to, bool visible) {
-        if (const char* caption = r.caption[to]) l_[r.label]->setText(QString::fromUtf8(caption));
+        if (const char* caption = r.caption[to]) setCaption(r.label, caption);
         l_[r.label]->setVisible(visible);
         t_[r.box]->setVisible(visible);
     }
 
     // --- derived coefficients -------------------------------------------
 
-    // N from Q and V, then re-masked; both writes refresh Kt.
+    // N from Q and V; its write refreshes Kt.
     void turnovers() {
-        if (!is(TankType::DomeRoof)) return;
-        Steps steps;
-        QString n;
-        if (steps([&] { n = qtext(NumberText(TurnoverCount(number(2), number(7)))); })) assign(6, n);
-        assign(6, MaskText(t_[6]->text(), "####.###"));
+        if (!is(TankType::DomeRoof) || untouched(6, {7})) return;
+        Press press(this, PressMode::Live);
+        double q = 0, v = 0, n = 0;
+        press.read(q, t_[2], Range::NonNegative);
+        press.read(v, t_[7], Range::Positive);
+        if (press.ok()) press([&] { n = TurnoverCount(q, v); });
+        press.put(t_[6], [&] { return MaskText(n, "####.###"); });
     }
 
     void turnoverFactor() {
-        if (!is(TankType::DomeRoof)) return;
-        // An N that is no number cannot be compared: Kt stays as it is.
-        const auto n = TryParseNumber(t_[6]->text(), Precision::Double);
-        if (!n) return;
-        if (*n > kTurnoverLimit) {
-            Steps steps;
-            QString kt;
-            if (steps([&] { kt = qtext(NumberText(TurnoverFactor(number(6)))); })) assign(9, kt);
-            assign(9, MaskText(t_[9]->text(), "####.###"));
-        } else {
-            assign(9, "1");
-        }
+        if (!is(TankType::DomeRoof) || untouched(9, {6})) return;
+        Press press(this, PressMode::Live);
+        double n = 0, kt = 1;
+        press.read(n, t_[6], Range::NonNegative);
+        if (press.ok()) press([&] { kt = TurnoverFactor(n); });
+        press.put(t_[9], [&] { return n > kTurnoverLimit ? MaskText(kt, "####.###") : std::string("1"); });
     }
 
     // Py is derived under every type, even a typed one that matches none.
     void meanVapourPressure() {
-        Steps steps;
-        double py = 0;
-        steps([&] { py = MeanVapourPressure(leading(12), leading(13)); });
-        assign(11, qtext(MaskText(py, "###.###")));
+        if (untouched(11, {12, 13})) return;
+        Press press(this, PressMode::Live);
+        double py1 = 0, py2 = 0, py = 0;
+        press.read(py1, t_[12], Range::NonNegative);
+        press.read(py2, t_[13], Range::NonNegative);
+        if (press.ok()) press([&] { py = MeanVapourPressure(py1, py2); });
+        press.put(t_[11], [&] { return MaskText(py, "###.###"); });
     }
 
     void smallTankFactor() {
-        if (!is(TankType::DomeRoof)) return;
-        const double d = leading(22);
-        if (d >= kSmallTankDiameter) {
-            assign(21, "1");
-            return;
-        }
-        Steps steps;
-        double c1 = 0;
-        steps([&] { c1 = SmallTankDiameterFactor(d); });
-        assign(21, qtext(MaskText(c1, "####.####")));
+        if (!is(TankType::DomeRoof) || untouched(21, {22})) return;
+        Press press(this, PressMode::Live);
+        double d = 0, c1 = 1;
+        press.read(d, t_[22], Range::NonNegative);
+        if (press.ok()) press([&] { c1 = SmallTankDiameterFactor(d); });
+        press.put(t_[21], [&] { return d >= kSmallTankDiameter ? std::string("1") : MaskText(c1, "####.####"); });
     }
 
     void rimSealLossFactor() {
-        if (!is(TankType::FloatingRoof)) return;
-        Steps steps;
-        double ft = 0;
-        steps([&] { ft = RimSealLossFactor(leading(4), leading(16), leading(17)); });
-        assign(3, qtext(MaskText(ft, "##.####")));
+        if (!is(TankType::FloatingRoof) || untouched(3, {4, 16, 17})) return;
+        Press press(this, PressMode::Live);
+        double kt = 0, v = 0, n = 0, ft = 0;
+        press.read(kt, t_[4], Range::NonNegative);
+        press.read(v, t_[16], Range::NonNegative);
+        press.read(n, t_[17], Range::NonNegative);
+        if (press.ok()) press([&] { ft = RimSealLossFactor(kt, v, n); });
+        press.put(t_[3], [&] { return MaskText(ft, "##.####"); });
     }
 
     void vapourPressureFunction() {
-        if (!is(TankType::FloatingRoof) && !is(TankType::InternalFloatingRoof)) return;
-        Steps steps;
-        double pStar = 0;
-        steps([&] { pStar = VapourPressureFunction(leading(23), leading(24)); });
-        assign(18, qtext(MaskText(pStar, "##.####")));
+        if ((!is(TankType::FloatingRoof) && !is(TankType::InternalFloatingRoof)) || untouched(18, {23, 24})) return;
+        Press press(this, PressMode::Live);
+        double py = 0, pa = 0, pStar = 0;
+        if (press.read(py, t_[23], Range::NonNegative) & press.read(pa, t_[24], Range::Positive))
+            press.check(py <= pa, QStringLiteral("油品平均温度下蒸汽压Py不能大于当地大气压Pa"));
+        if (press.ok()) press([&] { pStar = VapourPressureFunction(py, pa); });
+        press.put(t_[18], [&] { return MaskText(pStar, "##.####"); });
     }
 
+    // The sum of the two results as they stand; an empty one counts as 0,
+    // one whose last press failed leaves no total.
     void total() {
-        if (!type()) return;
-        Steps steps;
-        QString sum;
-        if (steps([&] { sum = qtext(MaskText(dbl(leading(25) + leading(15)), "####.###")); })) assign(1, sum);
+        if (!type() || untouched(1, {15, 25})) return;
+        Press press(this, PressMode::Live);
+        press.check(!workingFailed_, QStringLiteral("大呼吸量无法计算"));
+        press.check(!breathingFailed_, QStringLiteral("小呼吸量无法计算"));
+        double lw = 0, ls = 0;
+        if (!t_[15]->text().trimmed().isEmpty()) press.read(lw, t_[15]);
+        if (!t_[25]->text().trimmed().isEmpty()) press.read(ls, t_[25]);
+        press.put(t_[1], [&] { return resultText(dbl(ls + lw), "####.###"); });
     }
 
     // --- compute buttons ------------------------------------------------
@@ -431,64 +499,79 @@ private:
     void workingLoss() {
         const auto t = type();
         if (!t) return;
-        Steps steps;
-        QString lw;
-        const bool computed = steps([&] {
-            double loss = 0;
-            switch (*t) {
-                case TankType::DomeRoof:
-                    loss = DomeRoofWorkingLoss(number(9), number(10), number(11), number(5), number(14), number(8));
-                    break;
-                case TankType::FloatingRoof:
-                    loss = FloatingRoofWorkingLoss(number(2), number(6), number(7), number(5));
-                    break;
-                case TankType::InternalFloatingRoof:
-                    loss = InternalFloatingRoofWorkingLoss(number(2), number(6), number(7), number(5), number(8),
-                                                           number(9));
-                    break;
+        Press press(this);
+        double loss = 0;
+        bool clamped = false;
+        if (*t == TankType::DomeRoof) {
+            double v1 = 0, k = 0, kt = 0, k1 = 0, py = 0, u = 0;
+            press.read(v1, t_[5], Range::NonNegative);
+            press.read(k, t_[8], Range::Positive);
+            press.read(kt, t_[9], Range::NonNegative);
+            press.read(k1, t_[10], Range::NonNegative);
+            press.read(py, t_[11], Range::NonNegative);
+            if (press.read(u, t_[14], Range::Positive)) {
+                press.check(u != kMolarMassLimit, QStringLiteral("“%1”不能等于172.5（690-4u为0）").arg(inputName(t_[14])));
+                clamped = u > kMolarMassLimit;
             }
-            lw = qtext(NumberText(loss));
-        });
-        if (computed) assign(15, lw);
-        assign(15, MaskText(t_[15]->text(), "####.###"));
+            if (press.ok()) press([&] { loss = DomeRoofWorkingLoss(kt, k1, py, v1, u, k); });
+        } else {
+            double q = 0, d = 0, rho = 0, c = 0, nc = 0, fc = 0;
+            press.read(q, t_[2], Range::NonNegative);
+            press.read(d, t_[5], Range::Positive);
+            press.read(rho, t_[7], Range::NonNegative);
+            press.read(c, t_[6], Range::NonNegative);
+            if (*t == TankType::InternalFloatingRoof) {
+                press.read(nc, t_[8], Range::NonNegative);
+                press.read(fc, t_[9], Range::NonNegative);
+            }
+            if (press.ok()) press([&] {
+                loss = *t == TankType::FloatingRoof ? FloatingRoofWorkingLoss(q, c, rho, d)
+                                                    : InternalFloatingRoofWorkingLoss(q, c, rho, d, nc, fc);
+            });
+        }
+        clamped = clamped && press.ok();
+        workingNote_->setText(clamped ? QStringLiteral("u大于172.5时(690-4u)小于0，大呼吸量按0计") : QString());
+        workingFailed_ = !press.ok();
+        workingFailed_ = !press.put(t_[15], [&] { return resultText(loss, "####.###"); });
+        total();
     }
 
     void breathingLoss() {
         const auto t = type();
         if (!t) return;
-        Steps steps;
-        double loss = 0;  // stays empty when the computation fails
+        Press press(this);
+        double loss = 0;
         std::string_view mask = "##.####";
+        auto read = [&](std::initializer_list<std::pair<double*, int>> boxes) {
+            for (auto [target, n] : boxes) press.read(*target, t_[n], Range::NonNegative);
+        };
         switch (*t) {
             case TankType::DomeRoof: {
                 DomeRoofBreathing in;
-                in.p = leading(3);
-                in.pa = leading(4);
-                in.h = leading(16);
-                in.dt = leading(17);
-                in.fp = leading(18);
-                in.k2 = leading(19);
-                in.k3 = leading(20);
-                in.c1 = leading(21);
-                in.d = leading(22);
-                steps([&] { loss = DomeRoofBreathingLoss(in); });
+                const bool p = press.read(in.p, t_[3], Range::NonNegative);
+                if (press.read(in.pa, t_[4], Range::Positive) && p)
+                    press.check(in.p < in.pa, QStringLiteral("罐内油品本体温度下蒸汽压P须小于当地大气压"));
+                read({{&in.h, 16}, {&in.dt, 17}, {&in.fp, 18}, {&in.k2, 19}, {&in.k3, 20}, {&in.c1, 21}, {&in.d, 22}});
+                if (press.ok()) press([&] { loss = DomeRoofBreathingLoss(in); });
                 mask = "####.###";
                 break;
             }
-            case TankType::FloatingRoof:
-                steps([&] {
-                    loss = FloatingRoofBreathingLoss(number(22), number(3), number(20), number(18), number(19),
-                                                     number(21));
-                });
+            case TankType::FloatingRoof: {
+                double ft = 0, pStar = 0, mv = 0, d = 0, kc = 0, ff = 0;
+                read({{&ft, 3}, {&pStar, 18}, {&mv, 19}, {&d, 20}, {&kc, 21}, {&ff, 22}});
+                if (press.ok()) press([&] { loss = FloatingRoofBreathingLoss(ff, ft, d, pStar, mv, kc); });
                 break;
-            case TankType::InternalFloatingRoof:
-                steps([&] {
-                    loss = InternalFloatingRoofBreathingLoss(number(17), number(16), number(20), number(22), number(3),
-                                                             number(4), number(18), number(19));
-                });
+            }
+            case TankType::InternalFloatingRoof: {
+                double fd = 0, kd = 0, kc = 0, k8 = 0, pStar = 0, mv = 0, d = 0, kp = 0, fm = 0;
+                read({{&fd, 3}, {&kd, 4}, {&kc, 16}, {&k8, 17}, {&pStar, 18}, {&mv, 19}, {&d, 20}, {&kp, 21}, {&fm, 22}});
+                if (press.ok()) press([&] { loss = InternalFloatingRoofBreathingLoss(k8, kc, d, fm, fd, kd, pStar, mv, kp); });
                 break;
+            }
         }
-        assign(25, qtext(MaskText(loss, mask)));
+        breathingFailed_ = !press.ok();
+        breathingFailed_ = !press.put(t_[25], [&] { return resultText(loss, mask); });
+        total();
     }
 
     // --- DoubleClickHelp ------------------------------------------------
@@ -507,6 +590,9 @@ private:
     QPushButton *compute_ = nullptr, *computeBreathing_ = nullptr, *protection_ = nullptr;
     QPlainTextEdit* note_ = nullptr;
     QHash<QLineEdit*, const BoxHelp*> helpOf_;
+    QLabel* workingNote_ = nullptr;
+    QHash<int, int> boxOfLabel_;  // label number to box number
+    bool workingFailed_ = false, breathingFailed_ = false;
     int shown_ = kDome;  // the layout on screen; it starts as 拱顶罐
 };
 

@@ -27,19 +27,16 @@ private slots:
     void init() { w_ = test::openTool(kWindow); }
     void cleanup() { test::closeAllTools(); }
 
-    // First: a window instance that has never computed.
-    void noClassInANewWindowShowsTheMessageThenZeros() {
+    // A window instance that has never computed: nothing to fall back on.
+    void aPressWithEmptyBoxesNamesThemAndShowsNoResult() {
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(messages.messages(), QStringList{"请选择燃料类型!"});
-        QCOMPARE(test::text(w_, "Text4"), "0");
-        QCOMPARE(test::text(w_, "Text6"), "0");
-    }
-
-    void emptyBoxesComputeWithZeros() {
-        compute("固体燃料", "", "", "");
-        QCOMPARE(test::text(w_, "Text4"), "1.15");
-        QCOMPARE(test::text(w_, "Text6"), "1150");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n请选择燃料类型!\n"
+                                                  "“燃料热值的选取(以KJ为单位)”：未输入数值\n"
+                                                  "“α0(空气过剩系数)选取”：未输入数值\n"
+                                                  "“Δα(漏风系数)选取”：未输入数值"});
+        QCOMPARE(test::text(w_, "Text4"), "");
+        QCOMPARE(test::child<QLineEdit>(w_, "Text6")->placeholderText(), "无法计算");
     }
 
     void loadsWithItsItemsAndEmptyBoxes() {
@@ -73,30 +70,41 @@ private slots:
         QCOMPARE(test::text(w_, "Text4"), "11.04966");
     }
 
-    void aBadEntryKeepsThePreviousValue() {
-        compute("固体燃料", "20934", "1.4", "0.1");
-        compute("固体燃料", ".", "1.4", "0.1");  // "." is no number: Q stays 20934
-        QCOMPARE(test::text(w_, "Text4"), "8.874667");
-    }
-
-    void anUnknownClassRewritesThePreviousResult() {
-        compute("固体燃料", "20934", "1.4", "0.1");
+    // After a good press a bad entry is named, and no result keeps the good
+    // press's value or comes from a value the user no longer sees.
+    void aBadEntryAfterAGoodPressLeavesNoOldResult() {
         MessageRecorder messages;
-        compute("天然气", "1", "1", "1");
-        QCOMPARE(messages.messages(), QStringList{"请选择燃料类型!"});
-        QCOMPARE(test::text(w_, "Text4"), "8.874667");
-        QCOMPARE(test::text(w_, "Text6"), "8874.667");
+        compute("固体燃料", "20934", "1.4", "0.1");
+        compute("固体燃料", "1e999", "1.4", "0.1");  // pasted: the key filter does not see it
+        QCOMPARE(messages.messages(),
+                 QStringList{"无法计算，请检查：\n“燃料热值的选取(以KJ为单位)”：数值超出可计算的范围"});
+        QCOMPARE(test::texts(w_, {"Text4", "Text6"}), QStringList({"", ""}));
+
+        messages.clear();
+        compute("天然气", "20934", "1.4", "0.1");  // no item of the list
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n请选择燃料类型!"});
+        QCOMPARE(test::text(w_, "Text4"), "");
+
+        messages.clear();
+        compute("天燃气", "34542", "1.1", "");  // natural gas needs no leakage entry
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::text(w_, "Text4"), "11.04966");
+        QCOMPARE(test::child<QLineEdit>(w_, "Text4")->placeholderText(), "");
+        compute("固体燃料", "20934", "1.4", "-0.1");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“Δα(漏风系数)选取”：不能为负数"});
+        QCOMPARE(test::text(w_, "Text4"), "");
     }
 
-    void variablesSurviveClosingTheWindow() {
+    void aReopenedWindowComputesOnlyFromItsBoxes() {
         compute("固体燃料", "20934", "1.4", "0.1");
         test::closeAllTools();
         w_ = test::openTool(kWindow);
         QVERIFY(test::text(w_, "Text1").isEmpty());
-        QCOMPARE(test::child<QComboBox>(w_, "Combo1")->currentText(), "");
+        MessageRecorder messages;
         test::setComboText(w_, "Combo1", "固体燃料");
         test::click(w_, "Command2");
-        QCOMPARE(test::text(w_, "Text4"), "8.874667");
+        QCOMPARE(messages.messages().size(), 1);
+        QCOMPARE(test::texts(w_, {"Text4", "Text6"}), QStringList({"", ""}));
     }
 
     void inputBoxesRefuseLetters() {

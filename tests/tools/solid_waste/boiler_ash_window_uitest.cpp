@@ -73,41 +73,50 @@ private slots:
         QCOMPARE(results(), kDefaultResults);
     }
 
-    void aFailedAmountShowsZeroAndTheTotalTheOtherAlone() {
-        retype("Text11", "100");
-        QCOMPARE(results(), QStringList({"0", "19285", "19285"}));
+    // Live: no message box; an amount that cannot be computed is cleared and
+    // says why, and so is the total, while the other amount stays.
+    void aFailedAmountLeavesNoOldValue() {
+        MessageRecorder messages;
+        retype("Text1", "300");
+        retype("Text11", "100");  // zero divisor
+        QCOMPARE(results(), QStringList({"", "19285", ""}));
+        QVERIFY(test::child<QLineEdit>(w_, "Text6")->toolTip().contains("出现除数为零"));
+        retype("Text11", "117.5");  // gave a negative slag
+        QCOMPARE(results(), QStringList({"", "", ""}));
+        QCOMPARE(test::child<QLineEdit>(w_, "Text13")->toolTip(),
+                 "无法计算，请检查：\n“炉渣中可燃物百分含量Ciz(%)”：须在0～100之间");
         retype("Text11", "17.5");
         retype("Text4", "abc");
-        QCOMPARE(results(), QStringList({"72727", "0", "72727"}));
+        QCOMPARE(results(), QStringList({"", "", ""}));
         retype("Text4", "30");
-        retype("Text3", "");
-        QCOMPARE(results(), QStringList({"0", "0", "0"}));
-        retype("Text3", "20");
+        QCOMPARE(results(), kDefaultResults);
+        QCOMPARE(test::child<QLineEdit>(w_, "Text13")->placeholderText(), "");
         retype("Text1", "");
-        QCOMPARE(results(), QStringList({"0", "0", "0"}));
+        QCOMPARE(results(), QStringList({"", "", ""}));
+        QVERIFY(messages.messages().isEmpty());
     }
 
-    void negativeSlagIsCutDownAndHugeAmountsUseENotation() {
-        retype("Text11", "117.5");
-        QCOMPARE(results(), QStringList({"-342858", "19285", "-323572"}));
-        retype("Text11", "17.5");
+    void hugeAmountsUseENotationAndAnOverflowIsNoResult() {
         retype("Text1", "30000000000000");
         QCOMPARE(test::text(w_, "Text6"), "7.27272727272727E+15");
-    }
-
-    // An amount the kilograms cannot hold leaves its box as it was; the
-    // window carries on.
-    void anOverflowingAmountKeepsItsBox() {
         retype("Text2", "1");
         retype("Text3", "99");
         retype("Text11", "99.9");
-        markResults();
         // Slag of 1.7e307 t: its kilograms overflow; the fly ash's product
         // overflows in its own statement.
         test::setText(w_, "Text1", "1.7e308");
-        QCOMPARE(results(), QStringList({"x", "0", "x"}));
+        QCOMPARE(results(), QStringList({"", "", ""}));
         test::setText(w_, "Text1", "300");
         QCOMPARE(results(), QStringList({"30000", "3818", "33818"}));
+    }
+
+    // 300 t × 13 % × 83 % / 100 = 32.37 t exactly in decimals; as a double
+    // ×1000 it is 32369.999…, which a bare cut turned into 32369.
+    void anExactAmountIsNotCutBelowItself() {
+        retype("Text2", "13");
+        retype("Text3", "17");
+        retype("Text11", "0");
+        QCOMPARE(test::text(w_, "Text6"), "32370");
     }
 
     void theHelpButtonShowsTheSlagHint() {

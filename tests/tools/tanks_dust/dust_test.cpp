@@ -29,7 +29,6 @@ TEST(WharfCoalPileDust, WorkedExampleRows) {
         {4, 3.28, "7279.846", "7279.85", ".239"},
         {5, 2.48, "58238.768", "58238.77", "1.444"},
         {6, 1.29, "196555.843", "196555.84", "2.536"},
-        {2, 3.28, "-7279.846", "-7279.85", "-.239"},  // U below U0
     };
     for (const Row& r : rows) {
         const double qp = WharfCoalPileDust(0.96, r.u, 3.0, 10, 4000);
@@ -39,6 +38,8 @@ TEST(WharfCoalPileDust, WorkedExampleRows) {
         EXPECT_EQ(MaskText(WindDirectionDust(shown, r.f), "####.###"), r.actual) << "U = " << r.u;
     }
     EXPECT_EQ(WharfCoalPileDust(0.96, 3, 3.0, 10, 4000), 0);
+    // Below the start-up speed the wind raises no dust; (2 − 3)³ gave −7279.846 kg/a.
+    EXPECT_EQ(WharfCoalPileDust(0.96, 2, 3.0, 10, 4000), 0);
 }
 
 TEST(CoalPileDust, DefaultsAndFaults) {
@@ -56,8 +57,9 @@ TEST(WharfLoadingDust, DefaultsAndTheYearlyAmount) {
     const double q = WharfLoadingDust(0.5, 1.5, 2.0);
     EXPECT_NEAR(q, 919.186, 1e-3);
     EXPECT_EQ(MaskText(q, "#####.##"), "919.19");
-    EXPECT_NEAR(YearlyLoadingDust(q), 2.3825, 1e-4);
-    EXPECT_EQ(MaskText(YearlyLoadingDust(q), "#####.##"), "2.38");
+    // 919.186 mg/s × 86400 s × 300 d = 2.38253e10 mg = 23.8253 t (10⁹ mg a tonne)
+    EXPECT_NEAR(YearlyLoadingDust(q), 23.8253, 1e-4);
+    EXPECT_EQ(MaskText(YearlyLoadingDust(q), "#####.##"), "23.83");
     EXPECT_NEAR(WharfLoadingDust(0.5, 1.5, 100) / WharfLoadingDust(0.5, 1.5, 0), std::exp(-0.28), 1e-12);
     EXPECT_EQ(WharfLoadingDust(0, 1.5, 2), 0);
     EXPECT_THROW(WharfLoadingDust(-0.5, 1.5, 2), StatementFailure);

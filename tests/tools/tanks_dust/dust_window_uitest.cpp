@@ -43,7 +43,7 @@ private slots:
             {"建设工地起尘量的计算", "建设工地起尘量的计算", "Text6", {"Text6", ".02662"}},
             {"秦皇岛码头煤堆起尘量计算", "秦皇岛码头煤堆起尘量计算", "Text9", {"Text6", "7279.85", "Text9", ".239"}},
             {"煤堆起尘量计算", "煤堆起尘量计算", "Text6", {"Text6", "166.637"}},
-            {"秦皇岛码头装卸起尘量计算1", "秦皇岛码头装卸起尘量计算", "Text4", {"Text4", "919.19", "Text9", "2.38"}},
+            {"秦皇岛码头装卸起尘量计算1", "秦皇岛码头装卸起尘量计算", "Text4", {"Text4", "919.19", "Text9", "23.83"}},
             {"道路起尘量计算", "道路起尘量计算", "Text6", {"Text6", ".011"}},
             {"汽车道路扬尘计算", "汽车道路扬尘计算", "Text6", {"Text6", "1.898"}},
             {"某港口道路扬尘计算1", "某港口道路扬尘计算", "Text6", {"Text6", "2.28"}},
@@ -59,33 +59,42 @@ private slots:
         }
     }
 
-    void aFailedInputShowsAPointAndTheNextValidChangeComputesAfresh() {
+    // Live: no message box; a result that cannot be computed from the entries
+    // as they stand is cleared and says why, and the next valid change computes afresh.
+    void aFailedInputClearsTheResultAndTheNextValidChangeComputesAfresh() {
+        MessageRecorder messages;
         QWidget* w = test::openTool("建设工地起尘量的计算");
-        type(w, "Text4", "400");
-        QCOMPARE(test::text(w, "Text6"), "-.00433");
-        type(w, "Text2", "1x");
-        QCOMPARE(test::text(w, "Text6"), ".");
-        type(w, "Text2", "12");
+        type(w, "Text4", "400");  // more wet days than a year has gave -.00433
+        QCOMPARE(test::text(w, "Text6"), "");
+        QCOMPARE(test::child<QLineEdit>(w, "Text6")->toolTip(),
+                 "无法计算，请检查：\n“w-一年中降水量大于0.254mm的天数”须在0～365之间");
         type(w, "Text4", "150");
+        type(w, "Text2", "1x");
+        QCOMPARE(test::text(w, "Text6"), "");
+        QCOMPARE(test::child<QLineEdit>(w, "Text6")->placeholderText(), "无法计算");
+        type(w, "Text2", "12");
         QCOMPARE(test::text(w, "Text6"), ".02662");
+        QCOMPARE(test::child<QLineEdit>(w, "Text6")->toolTip(), "");
 
         QWidget* coal = test::openTool("煤堆起尘量计算");
         type(coal, "Text1", "-");
-        QCOMPARE(test::text(coal, "Text6"), ".");
+        QCOMPARE(test::text(coal, "Text6"), "");
         type(coal, "Text1", "6");
         QCOMPARE(test::text(coal, "Text6"), "166.637");
 
         QWidget* loading = test::openTool("秦皇岛码头装卸起尘量计算1");
+        test::clickBox(loading, "Text4");
         type(loading, "Text2", "");
-        QCOMPARE(test::text(loading, "Text4"), ".");
-        QCOMPARE(test::text(loading, "Text9"), ".");
+        QCOMPARE(test::text(loading, "Text4"), "");
+        QCOMPARE(test::text(loading, "Text9"), "");
 
         QWidget* port = test::openTool("某港口道路扬尘计算1");
         type(port, "Text3", "-0.2");
-        QCOMPARE(test::text(port, "Text6"), ".");
-        type(port, "Text1", "-10");
+        QCOMPARE(test::text(port, "Text6"), "");
         type(port, "Text3", "0.2");
-        QCOMPARE(test::text(port, "Text6"), "-2.28");
+        type(port, "Text1", "-10");  // a negative speed gave -2.28
+        QCOMPARE(test::text(port, "Text6"), "");
+        QVERIFY(messages.messages().isEmpty());
     }
 
     void wharfCoalPileRoundsQpByTheWayItWasAsked() {
@@ -98,13 +107,25 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "58238.77");
 
         type(w, "Text8", "");
-        QCOMPARE(test::text(w, "Text9"), ".");
+        QCOMPARE(test::text(w, "Text9"), "");
         QCOMPARE(test::text(w, "Text6"), "58238.768");
+    }
 
-        type(w, "Text8", "3.28");
-        type(w, "Text2", "3");  // U equal to U0
-        QCOMPARE(test::text(w, "Text6"), ".");
-        QCOMPARE(test::text(w, "Text9"), ".");
+    // Below the start-up speed the wind raises no dust: U 2 gave (2 − 3)³ ×
+    // 2.1 × 0.96 × e^−0.1023 × 4000 = −7279.846 kg/a; it is 0, and the window says why.
+    void wharfCoalPileRaisesNoDustBelowTheStartUpSpeed() {
+        QWidget* w = test::openTool(kWharfCoalPile);
+        auto* why = test::child<QLabel>(w, "Label10");
+        for (const char* u : {"2", "3"}) {
+            type(w, "Text2", u);
+            QCOMPARE(test::text(w, "Text6"), "0");
+            QCOMPARE(test::text(w, "Text9"), "0");
+            QVERIFY(why->text().contains("启动风速"));
+            QVERIFY(why->isVisible() && why->geometry().bottom() < test::child<QPushButton>(w, "Command6")->y());
+        }
+        type(w, "Text2", "4");
+        QCOMPARE(test::text(w, "Text6"), "7279.846");
+        QCOMPARE(why->text(), "");
     }
 
     void wharfCoalPileHelpAndFormulaPage() {

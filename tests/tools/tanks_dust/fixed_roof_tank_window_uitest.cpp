@@ -50,14 +50,22 @@ private slots:
     }
 
     void typingDiameterOrTurnoversOverwritesTheirFactors() {
+        MessageRecorder messages;
         type(3, "5");
         QCOMPARE(text(7), ".8032");
+        type(3, "-1");  // gave a C of -.23
+        QCOMPARE(text(7), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(7))->toolTip(), "无法计算，请检查：\n“D-罐的直径（m）”：不能为负数");
         type(3, "");
-        QCOMPARE(text(7), ".");
+        QCOMPARE(text(7), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(7))->placeholderText(), "");
         type(10, "221");
         QCOMPARE(text(9), "0.26");
-        type(10, "");
-        QCOMPARE(text(9), "1");
+        type(10, "");  // gave a KN of 1 from no K at all
+        QCOMPARE(text(9), "");
+        test::setText(w_, box(10), "二十");
+        QCOMPARE(test::child<QLineEdit>(w_, box(9))->placeholderText(), "无法计算");
+        QVERIFY(messages.messages().isEmpty());
 
         test::setText(w_, box(7), "0.5");  // typed by hand, then overwritten by a new D
         type(3, "10");
@@ -86,20 +94,29 @@ private slots:
         QCOMPARE(text(12), ".634482");
     }
 
-    void emptyBoxesAreNamedInsteadOfStoppingTheProgram() {
+    void emptyBoxesAreNamedAndLeaveNoOldResult() {
         MessageRecorder messages;
-        test::click(w_, "Command8");  // D, C, K and KN are still empty
-        QCOMPARE(messages.messages().size(), 1);
-        QVERIFY2(messages.messages()[0].contains("D、C、KN"), qPrintable(messages.messages()[0]));
-        QCOMPARE(text(11), ".");
-        QCOMPARE(text(12), ".");
-
-        messages.clear();
         type(3, "10");
         type(10, "20");
         test::click(w_, "Command8");
-        QVERIFY(messages.messages().isEmpty());
         QCOMPARE(text(12), ".412413");
+        type(3, "");
+        type(10, "");
+        test::click(w_, "Command8");  // D, C, K and KN empty, as in a window just opened
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“KN-周转因子（无量纲）”：未输入数值\n"
+                                                  "“D-罐的直径（m）”：未输入数值\n"
+                                                  "“C-用于小直径罐的调节因子（无量纲）”：未输入数值"});
+        QCOMPARE(text(11), "");
+        QCOMPARE(text(12), "");
+
+        messages.clear();
+        type(10, "20");
+        test::setText(w_, box(2), "100910");  // the vapour pressure of the method's limit
+        test::click(w_, "Command8");
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].contains("须小于100910"));
+        QCOMPARE(text(11), "");
+        QCOMPARE(text(12), "");
     }
 
     void helpButtonsShowTheirTexts() {
@@ -122,7 +139,9 @@ private slots:
         QVERIFY(page);
         QCOMPARE(page->windowTitle(), kMethodPage);
         QCOMPARE(test::child<QGroupBox>(page, "Frame1")->title(), "固顶贮罐呼吸排放量和工作排放量资料原文：");
-        const QString method = test::child<QTextBrowser>(page, "RichTextBox1")->toPlainText();
+        auto* text = test::child<QTextBrowser>(page, "RichTextBox1");
+        QCOMPARE(text->palette().color(QPalette::Base), text->palette().color(QPalette::ToolTipBase));
+        const QString method = text->toPlainText();
         QVERIFY(method.contains("LB=0.191×M（P/（100910-P））^0.68×D^1.73×H^0.51×△T^0.45×FP×C×KC"));
         QVERIFY(method.contains("LW=4.188×10^-7×M×P×KN×KC"));
         QVERIFY(method.contains("其他的同（1）式。"));

@@ -66,13 +66,23 @@ INSTANTIATE_TEST_SUITE_P(
                              "####.###", "52.013"},
                     LossCase{"FloatingBreathing", FloatingRoofBreathingLoss(10, 20.9043, 20, 0.0876, 64, 1), "##.####",
                              "3562.3523"},
-                    // K8 0.45, Kc 22, D 20, Fm 10, Fd 0.5, Kd 3.66, P* .0876, Mv 64
-                    LossCase{"InternalBreathing", InternalFloatingRoofBreathingLoss(0.45, 22, 20, 10, 0.5, 3.66, 0.0876, 64),
-                             "##.####", "2982.0442"},
-                    // u above 172.5 turns the working loss negative, and it is shown so
-                    LossCase{"DomeWorkingHeavyVapour", DomeRoofWorkingLoss(1, 1, 25, 1000, 200, 51.6), "####.###",
-                             "-4.405"}),
+                    // K8 0.45, Kc 22, D 20, Fm 10, Fd 0.5, Kd 3.66, P* .0876, Mv 64, Kp 1
+                    LossCase{"InternalBreathing",
+                             InternalFloatingRoofBreathingLoss(0.45, 22, 20, 10, 0.5, 3.66, 0.0876, 64, 1), "##.####",
+                             "2982.0442"},
+                    // The same crude oil, Kp 0.4: 0.45 × (440 + 10 + 732) × 0.0876 × 64 × 0.4
+                    // = 531.9 × 0.0876 × 64 × 0.4 = 1192.817664 kg/a
+                    LossCase{"InternalBreathingCrudeOil",
+                             InternalFloatingRoofBreathingLoss(0.45, 22, 20, 10, 0.5, 3.66, 0.0876, 64, 0.4),
+                             "##.####", "1192.8177"}),
     [](const testing::TestParamInfo<LossCase>& info) { return info.param.name; });
+
+// Above u = 172.5 the factor 690 − 4u turns negative (u 200: 25000 / (−110 ×
+// 51.6) = −4.405 m³/a); no loss is negative, so it is 0.
+TEST(Losses, HeavyVapourHasNoWorkingLoss) {
+    EXPECT_EQ(DomeRoofWorkingLoss(1, 1, 25, 1000, 200, 51.6), 0);
+    EXPECT_GT(DomeRoofWorkingLoss(1, 1, 25, 1000, 172.4, 51.6), 0);
+}
 
 TEST(Losses, DivisionsByZeroFail) {
     EXPECT_THROW(DomeRoofWorkingLoss(1, 1, 25, 1000, 172.5, 51.6), StatementFailure);  // 690 - 4u = 0
