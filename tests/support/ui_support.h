@@ -51,6 +51,13 @@ void clickBox(QWidget* window, const QString& box);
 void markTexts(QWidget* window, const QStringList& boxes, const QString& mark = QStringLiteral("x"));
 QStringList texts(QWidget* window, const QStringList& boxes);
 
+// A bad entry after a good press: for each case {box, bad text, a part of
+// the one message}, a press of `button` first shows `good` in `result`, then
+// with the bad text names it in one message and leaves `result` empty. The
+// box gets its text back after each case.
+void expectBadEntriesNamed(QWidget* window, const QString& button, const QString& result, const QString& good,
+                           const QList<QStringList>& cases);
+
 inline void setComboText(QWidget* window, const QString& name, const QString& value) {
     child<QComboBox>(window, name)->setCurrentText(value);
 }

@@ -1,5 +1,9 @@
 #pragma once
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "common/number_text.h"
 
 #include "common/widgets/press.h"
 #include "common/widgets/grid_model_form.h"
@@ -31,6 +35,19 @@ inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Press& press) {
         {&in.b, Range::NonNegative},  {&in.a, Range::NonNegative}};
     for (int i = 0; i < 8; ++i) press.read(*targets[i].first, form.box(i + 1), targets[i].second);
     return in;
+}
+
+// X and Y from Text9 and Text10, then the point by the model's formula
+// through the point mask; nullopt once the press has said why there is none.
+template <class Formula>
+std::optional<std::string> River2PointText(const GridModelForm& form, Press& press, Formula&& formula) {
+    float x = 0, y = 0;
+    press.read(x, form.box(9));
+    press.read(y, form.box(10));
+    if (!press.ok()) return std::nullopt;
+    const RiverPoint p = formula(x, y);
+    if (!press.check(!p.failed, kGridPointRefused)) return std::nullopt;
+    return MaskText(p.c, kRiver2PointMask);
 }
 
 }  // namespace korrimet::water

@@ -31,13 +31,7 @@ public:
 protected:
     std::optional<std::string> pointText(Press& press) override {
         const River2Inputs in = ReadRiver2Inputs(*this, press);
-        float x = 0, y = 0;
-        press.read(x, box(9));
-        press.read(y, box(10));
-        if (!press.ok()) return std::nullopt;
-        const RiverPoint p = River2Concentration(in, x, y);
-        if (!press.check(!p.failed, kGridPointRefused)) return std::nullopt;
-        return MaskText(p.c, kRiver2PointMask);
+        return River2PointText(*this, press, [&](float x, float y) { return River2Concentration(in, x, y); });
     }
 
     std::optional<GridCell> gridCell(Press& press) override {

@@ -36,13 +36,7 @@ public:
 protected:
     std::optional<std::string> pointText(Press& press) override {
         const River6Inputs in = readInputs(press);
-        float x = 0, y = 0;
-        press.read(x, box(9));
-        press.read(y, box(10));
-        if (!press.ok()) return std::nullopt;
-        const RiverPoint p = River6Concentration(in, x, y);
-        if (!press.check(!p.failed, kGridPointRefused)) return std::nullopt;
-        return MaskText(p.c, kRiver2PointMask);
+        return River2PointText(*this, press, [&](float x, float y) { return River6Concentration(in, x, y); });
     }
 
     std::optional<GridCell> gridCell(Press& press) override {

@@ -55,24 +55,13 @@ private slots:
     }
 
     void anEntryThatCannotBeUsedIsNamedAndLeavesNoPoint() {
-        const QList<QStringList> cases = {{"Text1", "x", named("Q(事故期间烟团排放量:mg)", "不是有效的数值")},
-                                          {"Text4", "0", named("σz(Z方向扩散系数)", "须大于0")},
-                                          {"Text8", "x", named("X0(烟团中心坐标)", "不是有效的数值")},
-                                          {"Text10", "abc", named("Z0(烟团中心坐标)", "不是有效的数值")},
-                                          {"Text17", "", named("Y(下风向地面某点坐标Y)", "未输入数值")},
-                                          {"Text18", "1e999", named("X(下风向地面某点坐标X)", "数值超出可计算的范围")}};
-        MessageRecorder messages;
-        for (const QStringList& c : cases) {
-            const QString good = test::text(w_, c[0]);
-            test::click(w_, "Command1");
-            QCOMPARE(test::text(w_, "Text7"), "0.203904");
-            test::setText(w_, c[0], c[1]);
-            messages.clear();
-            test::click(w_, "Command1");
-            QCOMPARE(test::text(w_, "Text7"), "");
-            QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + c[2]});
-            test::setText(w_, c[0], good);
-        }
+        test::expectBadEntriesNamed(w_, "Command1", "Text7", "0.203904",
+                                    {{"Text1", "x", named("Q(事故期间烟团排放量:mg)", "不是有效的数值")},
+                                     {"Text4", "0", named("σz(Z方向扩散系数)", "须大于0")},
+                                     {"Text8", "x", named("X0(烟团中心坐标)", "不是有效的数值")},
+                                     {"Text10", "abc", named("Z0(烟团中心坐标)", "不是有效的数值")},
+                                     {"Text17", "", named("Y(下风向地面某点坐标Y)", "未输入数值")},
+                                     {"Text18", "1e999", named("X(下风向地面某点坐标X)", "数值超出可计算的范围")}});
     }
 
     void sigmaXAndSigmaYFollowEachOther() {
@@ -301,12 +290,6 @@ private slots:
         QVERIFY(text.startsWith("说明：\n    1、风险评价导则上未给出Q的单位；"));
         QVERIFY(text.endsWith("如果进度条长时间没有反应，请退出！"));
         QVERIFY(text.contains("\n    3、σx在计算中，一般与σy取相等值；\n"));
-    }
-
-private:
-    void closeAndReopen() {
-        test::closeAllTools();
-        w_ = test::openTool(kWindow);
     }
 };
 
