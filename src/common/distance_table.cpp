@@ -13,6 +13,7 @@ TableRows BuildTableRows(const std::vector<double>& xs, const TableRow& row,
         if (!row(x, values)) {
             if (result.failedRows == 0) result.firstFailedX = x;
             ++result.failedRows;
+            values.assign(1, kFailedRowText);
         }
         result.text += NumberText(x);
         for (const std::string& v : values) {

@@ -11,6 +11,9 @@ namespace korrimet {
 // would take minutes to lay it out.
 inline constexpr std::size_t kTableRowLimit = 100'000;
 
+// Stands in a row whose values could not be computed.
+inline constexpr const char* kFailedRowText = "无法计算";
+
 // Appends the texts of a row's values at distance x; returns false when one
 // of its statements failed.
 using TableRow = std::function<bool(double x, std::vector<std::string>& values)>;
@@ -22,7 +25,7 @@ struct TableRows {
 };
 
 // One line per distance: its default double text, each value after four
-// blanks, a carriage return. `rowDone` is called after each row, with its x.
+// blanks (or kFailedRowText alone for a failed row), a carriage return. `rowDone` is called after each row, with its x.
 TableRows BuildTableRows(const std::vector<double>& xs, const TableRow& row,
                          const std::function<void(double x)>& rowDone = {});
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QtGlobal>
 #include <optional>
@@ -47,7 +48,7 @@ PictureReferencePage::PictureReferencePage(const PicturePageRow& row)
 
     if (!row.label.isEmpty()) {
         int top = row.pictureHeight + kLabelGap;
-        f.label(QStringLiteral("Label1"), row.label, 120, top, row.clientWidth - 240,
+        f.label(row.labelName, row.label, 120, top, row.clientWidth - 240,
                 qMax(kLabelHeight, row.clientHeight - top - kLabelGap));
     }
 }
@@ -70,6 +71,11 @@ std::optional<PicturePageRow> pageOf(const QStringList& f, QString* why) {
     }
     s.page = f[6];
     s.label = f[7];
+    static const QRegularExpression named(QStringLiteral("^(Label\\d+):\\s*"));
+    if (const QRegularExpressionMatch m = named.match(s.label); m.hasMatch()) {
+        s.labelName = m.captured(1);
+        s.label = s.label.mid(m.capturedLength());
+    }
     if (s.className.isEmpty() || s.page.isEmpty()) {
         *why = QStringLiteral("no class name or no page");
         return std::nullopt;

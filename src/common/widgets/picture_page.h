@@ -19,7 +19,8 @@ struct PicturePageRow {
     int pictureWidth = 0;
     int pictureHeight = 0;
     QString page;   // resource of the table (HTML)
-    QString label;  // Label1 text; empty for none
+    QString label;  // source line; empty for none
+    QString labelName = QStringLiteral("Label1");
 };
 
 // A stored table drawn like a printed picture: black on white, no frame,
@@ -45,6 +46,7 @@ private:
 // Every group lists its pages in a resource under ":/picture_pages/", one
 // page a line:
 //   class | caption | client width | client height | picture width | picture height | page | label
+// A label that is not `Label1` starts with its name and a colon: "Label2: 数据来源：...".
 // Blank lines and lines starting with "#" are skipped; a malformed line is
 // reported in `errors` and skipped.
 QList<PicturePageRow> parsePictureIndex(const QString& text, QStringList* errors = nullptr);

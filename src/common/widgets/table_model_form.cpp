@@ -10,9 +10,9 @@
 #include "common/stores.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/model_input.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
-#include "platform/message_service.h"
 
 namespace korrimet {
 namespace {
@@ -27,10 +27,10 @@ int lines(const TableModelLayout& layout) {
 }  // namespace
 
 QString failedRowsMessage(std::size_t count, double firstX) {
-    return QStringLiteral("有%1个计算点无法完整计算（第一个在距离%2处），其中出错的计算项按0计，"
-                          "这些点的结果不可用，请检查输入参数！")
+    return QStringLiteral("有%1个计算点无法计算（第一个在距离%2处），表中标为“%3”，请检查输入参数！")
         .arg(count)
-        .arg(qtext(NumberText(firstX)));
+        .arg(qtext(NumberText(firstX)))
+        .arg(QString::fromUtf8(kFailedRowText));
 }
 
 TableModelForm::TableModelForm(const TableModelLayout& layout)
@@ -65,41 +65,45 @@ QLineEdit* TableModelForm::box(int index) const { return control<QLineEdit>(QStr
 int TableModelForm::slotLeft(int slot) const { return slot % 2 == 0 ? 120 : 4800; }
 int TableModelForm::slotTop(int slot) const { return 330 + slot / 2 * kRowHeight; }
 
-bool TableModelForm::requireSingles(std::initializer_list<std::pair<int, float*>> boxes) {
-    for (auto [index, target] : boxes) {
-        std::optional<float> v = requireSingle(this, box(index));
-        if (!v) return false;
-        *target = *v;
-    }
-    return true;
+bool TableModelForm::requireSingles(std::initializer_list<Input> boxes) {
+    bool ok = true;
+    for (const Input& in : boxes) ok = press_->read(*in.target, box(in.index), in.range) && ok;
+    return ok;
 }
 
 void TableModelForm::runTable() {
+    Press press(this);
+    press_ = &press;
     std::optional<TableModel> model = prepare();
-    if (!model) return;
-    auto rmax = TryParseNumber(box(9)->text(), Precision::Double);
-    auto rmin = TryParseNumber(box(5)->text(), Precision::Double);
-    auto rl = TryParseNumber(box(8)->text(), Precision::Double);
-    if (!rmax || !rmin || !rl) {
-        ShowMessage(kTableNotNumberMessage, this);
-        return;
+    press_ = nullptr;
+    double rmax = 0, rmin = 0, rl = 0;
+    press.read(rmax, box(9));
+    press.read(rmin, box(5));
+    press.read(rl, box(8));
+    if (model && press.ok()) {
+        const LoopPlan plan = PlanLoop({rmin, rmax, rl}, kTableRowLimit);
+        if (plan.status != LoopPlan::Status::Ready)
+            press.fail(plan.status == LoopPlan::Status::Endless ? kTableEndlessMessage : kTableTooLargeMessage);
+        else
+            return writeTable(press, *model, plan.values, rmax);
     }
-    const LoopPlan plan = PlanLoop({*rmin, *rmax, *rl}, kTableRowLimit);
-    if (plan.status != LoopPlan::Status::Ready) {
-        ShowMessage(plan.status == LoopPlan::Status::Endless ? kTableEndlessMessage : kTableTooLargeMessage, this);
-        return;
-    }
+    // A refused run leaves no table of other entries standing.
+    setReport(report_, {});
+    press.clear(report_);
+}
 
-    Steps steps;
-    TableRows rows = BuildTableRows(plan.values, model->row, [&](double x) {
+void TableModelForm::writeTable(Press& press, const TableModel& model, const std::vector<double>& xs, double rmax) {
+    Steps bar;
+    TableRows rows = BuildTableRows(xs, model.row, [&](double x) {
         bar_->setLoopMin(0);
-        steps([&] { bar_->setLoopMax(single(*rmax)); });
+        bar([&] { bar_->setLoopMax(single(rmax)); });
         bar_->setVisible(true);
-        steps([&] { bar_->setLoopValue(single(x)); });
+        bar([&] { bar_->setLoopValue(single(x)); });
     });
-    steps([&] { bar_->setLoopValue(single(*rmax)); });
-    setReport(report_, qtext(model->head + rows.text));
-    if (rows.failedRows > 0) ShowMessage(failedRowsMessage(rows.failedRows, rows.firstFailedX), this);
+    bar([&] { bar_->setLoopValue(single(rmax)); });
+    setReport(report_, qtext(model.head + rows.text));
+    Press::unmark(report_);
+    if (rows.failedRows > 0) press.fail(failedRowsMessage(rows.failedRows, rows.firstFailedX));
 }
 
 }  // namespace korrimet

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/distance_table.h"
+#include "common/value_range.h"
 #include "common/widgets/tool_window.h"
 
 class QGroupBox;
@@ -16,8 +17,8 @@ class QTextEdit;
 namespace korrimet {
 
 class LoopProgress;
+class Press;
 
-inline const QString kTableNotNumberMessage = QStringLiteral("预测点距离范围和网格距离必须输入数值，请检查输入！");
 inline const QString kTableEndlessMessage = QStringLiteral("网格距离不能为0，否则计算无法结束，请检查输入！");
 inline const QString kTableTooLargeMessage =
     QStringLiteral("计算点超过10万个，结果表格过大，请加大网格距离或缩小计算范围！");
@@ -55,16 +56,23 @@ protected:
         std::string head;  // title and column lines, each closed by a carriage return
         TableRow row;
     };
-    // Reads the model inputs and does what comes before the loop; nullopt
-    // refuses the run (the user has been told why).
+    // Reads the model inputs through press() and does what comes before the
+    // loop; nullopt, or a failure in the press, refuses the run.
     virtual std::optional<TableModel> prepare() = 0;
     // What the button does; the table run unless the model says otherwise.
     virtual void refresh() { runTable(); }
     void runTable();
 
-    // Reads the boxes in the order given, each of which must hold a number;
-    // false after naming the first that does not.
-    bool requireSingles(std::initializer_list<std::pair<int, float*>> boxes);
+    struct Input {
+        int index;
+        float* target;
+        Range range = Range::Any;
+    };
+    // Reads the boxes in the order given, each of which must hold a number
+    // in its range; false when one does not (the press names each).
+    bool requireSingles(std::initializer_list<Input> boxes);
+    // The press of the run going on; only valid inside prepare().
+    Press& press() const { return *press_; }
 
     QGroupBox* inputFrame() const { return inputFrame_; }
     // The input frame's place number `slot`, counted as the inputs are.
@@ -75,9 +83,12 @@ protected:
     LoopProgress* bar() const { return bar_; }
 
 private:
+    void writeTable(Press& press, const TableModel& model, const std::vector<double>& xs, double rmax);
+
     QGroupBox* inputFrame_;
     QTextEdit* report_;
     LoopProgress* bar_;
+    Press* press_ = nullptr;
 };
 
 }  // namespace korrimet

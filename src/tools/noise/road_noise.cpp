@@ -9,11 +9,6 @@ namespace korrimet::noise {
 
 double BoxNumber(const std::string& text) { return ParseNumber(text, Precision::Double); }
 
-bool IsPositiveNumber(const std::string& text) {
-    auto v = TryParseNumber(text, Precision::Double);
-    return v && *v > 0;
-}
-
 double TrafficLevelSum(const std::array<double, kVehicleTypes>& levels) {
     double energy = 0;
     for (double level : levels) energy += std::pow(10.0, 0.1 * level);

@@ -13,9 +13,6 @@ inline constexpr int kVehicleTypes = 3;
 // statement when it is no number.
 double BoxNumber(const std::string& text);
 
-// True when the text is a number above 0.
-bool IsPositiveNumber(const std::string& text);
-
 // Energy sum of the vehicle types' levels, dB.
 double TrafficLevelSum(const std::array<double, kVehicleTypes>& levels);
 

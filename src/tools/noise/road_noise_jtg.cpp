@@ -90,6 +90,7 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
         run.level[j] = total;
     }
 
+    run.complete = steps.ok();
     if (in.typedSpeeds)
         run.speedWarning = steps.test([&] {
             return BoxNumber(in.speeds[0]) == 0 || BoxNumber(in.speeds[1]) == 0 || BoxNumber(in.speeds[2]) == 0;
@@ -122,12 +123,6 @@ std::string RoadNoiseReport(const RoadNoiseInputs& in, const RoadNoiseRun& run) 
          "2 预测点在距噪声等效行车线7.5m 以远处；\n"
          "3 车辆平均行驶速度在48～140km/h 之间。";
     return t;
-}
-
-RoadNoiseDomain CheckRoadNoiseDomain(const RoadNoiseInputs& in) {
-    if (!IsPositiveNumber(in.angle)) return RoadNoiseDomain::AngleNotPositive;
-    if (!IsPositiveNumber(in.laneWidth)) return RoadNoiseDomain::LaneWidthNotPositive;
-    return RoadNoiseDomain::Valid;
 }
 
 }  // namespace korrimet::noise

@@ -35,13 +35,10 @@ struct RoadNoiseRun {
     std::array<RunValue, 3> laneVolume, formulaSpeed, emission;
     std::array<RunValue, kDistances> level;
     bool speedWarning = false;
+    bool complete = true;  // no statement failed
 };
 
 RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in);
 std::string RoadNoiseReport(const RoadNoiseInputs& in, const RoadNoiseRun& run);
-
-// Entries for which the model would silently lose its angle or distance term.
-enum class RoadNoiseDomain { Valid, AngleNotPositive, LaneWidthNotPositive };
-RoadNoiseDomain CheckRoadNoiseDomain(const RoadNoiseInputs& in);
 
 }  // namespace korrimet::noise

@@ -7,11 +7,10 @@
 
 #include "common/widgets/help_button.h"
 #include "common/widgets/qt_text.h"
-#include "common/widgets/report_box.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 #include "tools/noise/road_noise_jtg.h"
+#include "tools/noise/road_noise_window.h"
 
 namespace korrimet::noise {
 namespace {
@@ -36,12 +35,7 @@ const char* const kGradientHelp =
 const char* const kSpeedWarning =
     "你选择了手工输入各型车行驶速度，但是各型车的行驶速度中有为0的选项，会导致预测结果不准确！"
     "请检查你的车速输入框，重新计算！";
-const char* const kAngleWarning =
-    "预测点向公路两端视线间的夹角必须是大于0的数值，否则无法作夹角修正！请检查夹角输入框，重新计算！";
-const char* const kLaneWidthWarning =
-    "车道宽度必须是大于0的数值，否则无法计算预测点到等效行车线的距离！请检查车道宽度输入框，重新计算！";
-
-std::string str(const QLineEdit* box) { return box->text().toStdString(); }
+const char* const kRangeMessage = "输入的数值过大，预测结果超出数值范围！请检查输入框，重新计算！";
 
 class RoadNoiseWindow : public ToolWindow {
 public:
@@ -152,20 +146,21 @@ public:
 
 private:
     RoadNoiseInputs read() const {
+        auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
         RoadNoiseInputs in;
-        in.section = str(section_);
-        in.laneFlow = str(laneFlow_);
-        in.hours = str(hours_);
-        in.laneWidth = str(laneWidth_);
-        in.forest = str(forest_);
-        in.building = str(building_);
-        in.angle = str(angle_);
-        in.gradient = str(gradient_);
-        in.designSpeed = str(designSpeed_);
+        in.section = text(section_);
+        in.laneFlow = text(laneFlow_);
+        in.hours = text(hours_);
+        in.laneWidth = text(laneWidth_);
+        in.forest = text(forest_);
+        in.building = text(building_);
+        in.angle = text(angle_);
+        in.gradient = text(gradient_);
+        in.designSpeed = text(designSpeed_);
         for (int i = 0; i < 3; ++i) {
-            in.shares[i] = str(shares_[i]);
-            in.flows[i] = str(flows_[i]);
-            in.speeds[i] = str(speeds_[i]);
+            in.shares[i] = text(shares_[i]);
+            in.flows[i] = text(flows_[i]);
+            in.speeds[i] = text(speeds_[i]);
         }
         in.sixLanes = sixLanes_->isChecked();
         in.typedSpeeds = typedSpeeds_->isChecked();
@@ -173,27 +168,36 @@ private:
         return in;
     }
 
+    // Every box the model reads must hold a number in its range first: a
+    // level that silently lost a term would look valid.
     void refresh() {
+        Press press(this);
+        RoadNoiseEntries entries(press, report_);
+        entries(laneFlow_, Range::NonNegative);
+        for (QLineEdit* share : shares_) entries(share, Range::Fraction);
+        entries(laneWidth_, Range::Positive);
+        entries(forest_, Range::NonNegative);
+        entries(building_, Range::NonNegative);
+        entries(angle_, Range::Positive);
+        entries(gradient_);
+        for (QLineEdit* flow : flows_) entries(flow, Range::Positive);
+        if (typedSpeeds_->isChecked()) {
+            bool moving = true;
+            for (QLineEdit* speed : speeds_) {
+                const int before = press.mark();
+                const double v = entries(speed);
+                if (press.okSince(before)) moving = moving && v > 0;  // no number is named by itself
+            }
+            entries.check(moving, QString::fromUtf8(kSpeedWarning), speeds_[kLarge]);
+        } else {
+            entries(designSpeed_, Range::Positive);
+        }
+        if (!entries.ok()) return;
         const RoadNoiseInputs in = read();
-        // Levels without their angle or distance term would look valid: compute none.
-        switch (CheckRoadNoiseDomain(in)) {
-        case RoadNoiseDomain::AngleNotPositive: return refuse(kAngleWarning, angle_);
-        case RoadNoiseDomain::LaneWidthNotPositive: return refuse(kLaneWidthWarning, laneWidth_);
-        case RoadNoiseDomain::Valid: break;
-        }
         const RoadNoiseRun run = PredictRoadNoise(in);
-        if (run.speedWarning) {
-            ShowMessage(kSpeedWarning, this);
-            speeds_[kLarge]->setFocus();
-        }
+        entries.check(run.complete, QString::fromUtf8(kRangeMessage), nullptr);
+        if (!entries.ok()) return;
         setReport(report_, qtext(RoadNoiseReport(in, run)));
-    }
-
-    void refuse(const char* message, QLineEdit* box) {
-        setReport(report_, {});
-        ShowMessage(message, this);
-        box->setFocus();
-        box->selectAll();
     }
 
     int labels_ = 1;

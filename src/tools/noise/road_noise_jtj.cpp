@@ -23,29 +23,6 @@ constexpr double kLargeSpeedShare = 0.8;  // of the medium day speed
 constexpr double kNightSpeedShare = 0.8;  // of the day speed
 constexpr double kCementCorrection = 2;
 
-constexpr const char* kBoxNames[] = {"预测年份",   "大型车昼流量", "中型车昼流量", "小型车昼流量",
-                                     "大型车夜流量", "中型车夜流量", "小型车夜流量", "纵坡坡度",
-                                     "车道宽度",   "树林衰减量",   "建筑物衰减量",
-                                     "预测点向公路两端视线间的夹角"};
-
-std::string boxText(const FourLaneInputs& in, FourLaneBox box) {
-    switch (box) {
-    case FourLaneBox::Year: return in.year;
-    case FourLaneBox::DayFlowL: return in.dayFlows[kLarge];
-    case FourLaneBox::DayFlowM: return in.dayFlows[kMedium];
-    case FourLaneBox::DayFlowS: return in.dayFlows[kSmall];
-    case FourLaneBox::NightFlowL: return in.nightFlows[kLarge];
-    case FourLaneBox::NightFlowM: return in.nightFlows[kMedium];
-    case FourLaneBox::NightFlowS: return in.nightFlows[kSmall];
-    case FourLaneBox::Gradient: return in.gradient;
-    case FourLaneBox::LaneWidth: return in.laneWidth;
-    case FourLaneBox::Forest: return in.forest;
-    case FourLaneBox::Building: return in.building;
-    case FourLaneBox::Angle: return in.angle;
-    }
-    return {};
-}
-
 // Distance loss of one type. Within half the vehicle spacing the vehicles
 // act as single sources; beyond it the stream acts as a line and the loss
 // grows by 10·lg from where it meets the near-field loss, so the two forms
@@ -62,24 +39,7 @@ int length(const std::string& text) {
 
 }  // namespace
 
-std::optional<FourLaneEntryFault> CheckFourLaneEntries(const FourLaneInputs& in) {
-    for (int k = 0; k <= static_cast<int>(FourLaneBox::Angle); ++k) {
-        const auto box = static_cast<FourLaneBox>(k);
-        const std::string name = kBoxNames[k];
-        const auto v = TryParseNumber(boxText(in, box), Precision::Double);
-        if (!v) return FourLaneEntryFault{box, name + "必须输入数值！请检查输入框，重新计算！"};
-        if (box >= FourLaneBox::DayFlowL && box <= FourLaneBox::NightFlowS && *v <= 0)
-            return FourLaneEntryFault{box, name + "必须大于0！请检查输入框，重新计算！"};
-        if (box == FourLaneBox::LaneWidth && *v < 0)
-            return FourLaneEntryFault{box, name + "不能小于0！请检查输入框，重新计算！"};
-        if (box == FourLaneBox::Angle && *v <= 0)
-            return FourLaneEntryFault{box, name + "必须大于0，否则无法作夹角修正！请检查输入框，重新计算！"};
-    }
-    return std::nullopt;
-}
-
 std::optional<FourLaneRun> PredictFourLane(const FourLaneInputs& in) try {
-    if (CheckFourLaneEntries(in)) return std::nullopt;
     FourLaneRun run;
     const double w = BoxNumber(in.laneWidth), beta = BoxNumber(in.gradient);
     const double attenuation = BoxNumber(in.forest) + BoxNumber(in.building);

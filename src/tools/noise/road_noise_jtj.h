@@ -34,19 +34,6 @@ struct FourLaneRun {
     std::array<float, kPositions> day{}, night{};                // dB
 };
 
-// The boxes the model reads, to name the one an entry is wrong in.
-enum class FourLaneBox {
-    Year, DayFlowL, DayFlowM, DayFlowS, NightFlowL, NightFlowM, NightFlowS,
-    Gradient, LaneWidth, Forest, Building, Angle
-};
-struct FourLaneEntryFault {
-    FourLaneBox box;
-    std::string message;
-};
-
-// The first entry the model cannot take, in box order, or none.
-std::optional<FourLaneEntryFault> CheckFourLaneEntries(const FourLaneInputs& in);
-
 // None when an entry is wrong or a value grows beyond the number range.
 std::optional<FourLaneRun> PredictFourLane(const FourLaneInputs& in);
 

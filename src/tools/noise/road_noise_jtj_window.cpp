@@ -7,11 +7,10 @@
 #include <QTextEdit>
 
 #include "common/widgets/qt_text.h"
-#include "common/widgets/report_box.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 #include "tools/noise/road_noise_jtj.h"
+#include "tools/noise/road_noise_window.h"
 
 namespace korrimet::noise {
 namespace {
@@ -31,8 +30,6 @@ const char* const kNote =
     "   当树林深度为30m，ΔL2树林=5dB;\n"
     "   当树林深度为60m，ΔL2树林=10dB;\n"
     "   最大修正量为10dB。\n";
-
-std::string str(const QLineEdit* box) { return box->text().toStdString(); }
 
 class FourLaneRoadNoiseWindow : public ToolWindow {
 public:
@@ -119,57 +116,43 @@ private:
     void option2Click() { s_.k1 = kSoilGround; }
 
     FourLaneInputs read() const {
+        auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
         FourLaneInputs in;
-        in.year = str(year_);
-        in.section = str(section_);
+        in.year = text(year_);
+        in.section = text(section_);
         for (int i = 0; i < kVehicleTypes; ++i) {
-            in.dayFlows[i] = str(dayFlows_[i]);
-            in.nightFlows[i] = str(nightFlows_[i]);
+            in.dayFlows[i] = text(dayFlows_[i]);
+            in.nightFlows[i] = text(nightFlows_[i]);
         }
-        in.gradient = str(gradient_);
-        in.laneWidth = str(laneWidth_);
-        in.forest = str(forest_);
-        in.building = str(building_);
-        in.angle = str(angle_);
+        in.gradient = text(gradient_);
+        in.laneWidth = text(laneWidth_);
+        in.forest = text(forest_);
+        in.building = text(building_);
+        in.angle = text(angle_);
         in.ground = s_.k1;
         in.cement = cement_->isChecked();
         return in;
     }
 
-    QLineEdit* box(FourLaneBox b) const {
-        switch (b) {
-        case FourLaneBox::Year: return year_;
-        case FourLaneBox::DayFlowL: return dayFlows_[kLarge];
-        case FourLaneBox::DayFlowM: return dayFlows_[kMedium];
-        case FourLaneBox::DayFlowS: return dayFlows_[kSmall];
-        case FourLaneBox::NightFlowL: return nightFlows_[kLarge];
-        case FourLaneBox::NightFlowM: return nightFlows_[kMedium];
-        case FourLaneBox::NightFlowS: return nightFlows_[kSmall];
-        case FourLaneBox::Gradient: return gradient_;
-        case FourLaneBox::LaneWidth: return laneWidth_;
-        case FourLaneBox::Forest: return forest_;
-        case FourLaneBox::Building: return building_;
-        case FourLaneBox::Angle: return angle_;
-        }
-        return year_;
-    }
-
     // An entry the model cannot take gives a message and no report, never a
     // report of levels that lost a term.
     void refresh() {
+        Press press(this);
+        RoadNoiseEntries entries(press, report_);
+        entries(year_);
+        for (QLineEdit* flow : dayFlows_) entries(flow, Range::Positive);
+        for (QLineEdit* flow : nightFlows_) entries(flow, Range::Positive);
+        entries(gradient_);
+        entries(laneWidth_, Range::NonNegative);
+        entries(forest_, Range::NonNegative);
+        entries(building_, Range::NonNegative);
+        entries(angle_, Range::Positive);
+        if (!entries.ok()) return;
         const FourLaneInputs in = read();
-        if (auto fault = CheckFourLaneEntries(in)) return refuse(qtext(fault->message), box(fault->box));
         const auto run = PredictFourLane(in);
-        if (!run) return refuse(QString::fromUtf8(kRangeMessage), nullptr);
+        entries.check(run.has_value(), QString::fromUtf8(kRangeMessage), nullptr);
+        if (!entries.ok()) return;
         setReport(report_, qtext(FourLaneReport(in, *run)));
-    }
-
-    void refuse(const QString& message, QLineEdit* entry) {
-        setReport(report_, {});
-        ShowMessage(message, this);
-        if (!entry) return;
-        entry->setFocus();
-        entry->selectAll();
     }
 
     State& s_;

@@ -1,29 +1,19 @@
 #pragma once
 #include <array>
 #include <string>
-#include <string_view>
 
 namespace korrimet::noise {
 
-// The energy sum of up to five sources. Window-level Singles: a failed
-// statement leaves the value of the previous run in place.
-struct SumState {
-    std::array<float, 5> levels{};
-    float zeros = 0, energy = 0, result = 0;
-};
-// Runs the sum on the five box texts; returns the text of the result box.
-std::string EnergySumText(SumState& s, const std::array<std::string, 5>& texts);
+// The energy sum of up to five sources, a level of exactly 0 standing for
+// no source, rounded to two decimals. Fails the statement when no source
+// is left to sum.
+std::string EnergySumText(const std::array<float, 5>& levels);
 
-// A point source at a distance, the source level standing for 1 m.
-struct AttenuationState {
-    float distance = 0, attenuation = 0, source = 0, result = 0;
-};
-// Shown instead of a level when the distance gives no attenuation.
-inline constexpr const char* kDistanceNotPositive = "距离须大于0";
-std::string AttenuationText(AttenuationState& s, std::string_view sourceText, std::string_view distanceText);
+// A point source at a distance in metres, the source level standing for 1 m.
+std::string AttenuationText(float source, float distance);
 
-// Level of A minus level of B, through "#####.##"; empty when no difference
-// exists (A not above B, or either text no number).
-std::string DifferenceText(std::string_view minuendText, std::string_view subtrahendText);
+// Level of A minus level of B, through "#####.##"; fails the statement when
+// A is not above B, since then no difference exists.
+std::string DifferenceText(double minuend, double subtrahend);
 
 }  // namespace korrimet::noise

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "common/widgets/live_recompute.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/noise/sound_level.h"
@@ -13,16 +13,11 @@
 namespace korrimet::noise {
 namespace {
 
-std::string str(const QLineEdit* box) { return box->text().toStdString(); }
-
 class LevelSumWindow : public ToolWindow {
 public:
     static constexpr const char* kClassName = "噪声源叠加计算程序";
     static constexpr const char* kCaption = "噪声源叠加计算程序";
-    using State = SumState;
-
-    explicit LevelSumWindow(State& state)
-        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 4200), s_(state) {
+    LevelSumWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 4200) {
         FormBuilder f = form();
         f.label("Label1", "噪声源叠加计算", 240, 180, 3600, 360)->setFont(songti(12, true));
         const char* captions[5] = {"第一个噪声源：", "第二个噪声源：", "第三个噪声源：", "第四个噪声源：",
@@ -42,18 +37,20 @@ public:
         setTextColor(result_, kDarkGreen);
 
         connect(compute, &QPushButton::clicked, this, [this] {
-            std::array<std::string, 5> texts;
-            for (int k = 0; k < 5; ++k) texts[k] = str(levels_[k]);
-            result_->setText(qtext(EnergySumText(s_, texts)));
+            Press press(this);
+            std::array<float, 5> levels{};
+            for (int k = 0; k < 5; ++k) press.read(levels[k], levels_[k]);
+            press.put(result_, [&] { return EnergySumText(levels); });
         });
+        // No source is left, so there is no sum to show.
         connect(clear, &QPushButton::clicked, this, [this] {
             for (QLineEdit* box : levels_) box->setText("0");
-            result_->setText("0");
+            result_->clear();
+            Press::unmark(result_);
         });
     }
 
 private:
-    State& s_;
     std::array<QLineEdit*, 5> levels_{};
     QLineEdit* result_;
 };
@@ -62,10 +59,7 @@ class AttenuationWindow : public ToolWindow {
 public:
     static constexpr const char* kClassName = "噪声源衰减计算程序";
     static constexpr const char* kCaption = "噪声源衰减计算程序";
-    using State = AttenuationState;
-
-    explicit AttenuationWindow(State& state)
-        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7200, 2880), s_(state) {
+    AttenuationWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7200, 2880) {
         FormBuilder f = form();
         f.label("Label1", "噪声源衰减计算", 240, 180, 3600, 360)->setFont(songti(12, true));
         f.label("Label2", "点声源：", 240, 780, 2160, 300);
@@ -78,12 +72,17 @@ public:
                "计算依据：《环境评价上岗培训教\n材》P185页；计算距点声源X米处衰减结果值！\n");
         setTextColor(result_, kDarkGreen);
 
-        auto run = [this] { result_->setText(qtext(AttenuationText(s_, str(source_), str(distance_)))); };
+        auto run = [this] {
+            Press press(this, PressMode::Live);
+            float source = 0, distance = 0;
+            press.read(distance, distance_, Range::Positive);
+            press.read(source, source_);
+            press.put(result_, [&] { return AttenuationText(source, distance); });
+        };
         (new LiveRecompute(this))->onChange({source_, distance_}, run).onClick({result_}, run);
     }
 
 private:
-    State& s_;
     QLineEdit *source_, *distance_, *result_;
 };
 
@@ -107,7 +106,13 @@ public:
         line(f, "Line3", 3960, 1500);
         setTextColor(result_, kDarkGreen);
 
-        auto run = [this] { result_->setText(qtext(DifferenceText(str(minuend_), str(subtrahend_)))); };
+        auto run = [this] {
+            Press press(this, PressMode::Live);
+            double a = 0, b = 0;
+            press.read(a, minuend_);
+            press.read(b, subtrahend_);
+            press.put(result_, [&] { return DifferenceText(a, b); });
+        };
         (new LiveRecompute(this))->onChange({minuend_, subtrahend_}, run).onClick({result_}, run);
     }
 

@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cmath>
-#include <optional>
 #include <utility>
 
 #include "common/number_text.h"
-#include "common/steps.h"
 #include "common/stores.h"
+#include "common/value_range.h"
 
 namespace korrimet::risk {
 namespace {
@@ -18,17 +17,18 @@ constexpr double kTwoPhaseDischarge = 0.8;
 constexpr double kCriticalShare = 0.55;   // critical pressure as a share of the vessel pressure
 
 double d(float v) { return v; }
-double number(const std::string& text) { return ParseNumber(text, Precision::Double); }
 
 }  // namespace
 
-float LiquidLeakRate(const LiquidLeak& in) {
-    Steps steps;
+float LiquidLeakRate(const LiquidLeak& in, Steps& steps) {
     float root = 0, rate = 0;
     steps([&] {
-        root = single(std::sqrt(divide(2 * (d(in.pressure) - in.ambient), in.density) + 2 * d(kGravity) * in.height));
+        const double head = divide(2 * (d(in.pressure) - in.ambient), in.density) + 2 * d(kGravity) * in.height;
+        // Below zero the surroundings push in: nothing leaks out.
+        Require(head >= 0, "环境压力高于容器内介质压力与液柱压力之和，液体不会从裂口流出");
+        root = single(std::sqrt(head));
     });
-    steps([&] { rate = single(d(in.discharge) * in.area * in.density * root); });
+    steps.as("液体泄漏速度", [&] { rate = single(d(in.discharge) * in.area * in.density * root); });
     return rate;
 }
 
@@ -43,12 +43,12 @@ float HoleShapeCoefficient(std::string_view shape) {
     return 0.90f;
 }
 
-void GasLeakRate(GasLeakState& s, std::string_view shape) {
-    Steps steps;
+void GasLeakRate(GasLeakState& s, std::string_view shape, Steps& steps) {
     s.gasConstant = kGasConstant;
     const auto k = [&] { return d(s.kappa); };
     steps([&] { s.criticalRatio = single(std::pow(divide(2, k() + 1), divide(k(), k() - 1))); });
     steps([&] { s.ratio = single(divide(s.ambient, s.pressure)); });
+    if (s.ambient > s.pressure) steps.fail({}, "环境压力高于容器介质压力，气体不会从裂口流出");
     s.discharge = HoleShapeCoefficient(shape);
     if (s.ratio <= s.criticalRatio) {
         s.outflow = 1;  // critical (sonic) outflow
@@ -68,35 +68,37 @@ void GasLeakRate(GasLeakState& s, std::string_view shape) {
     steps([&] {
         s.root = single(std::sqrt(divide(d(s.power) * s.molarMass * k(), d(s.gasConstant) * s.temperature)));
     });
-    steps([&] { s.rate = single(d(s.outflow) * s.discharge * s.area * s.pressure * s.root); });
+    steps.as("气体泄漏速度", [&] { s.rate = single(d(s.outflow) * s.discharge * s.area * s.pressure * s.root); });
 }
 
-TwoPhaseLeak TwoPhaseLeakRate(const TwoPhaseTexts& in) {
+TwoPhaseLeak TwoPhaseLeakRate(const TwoPhaseInputs& in, Steps& steps) {
     TwoPhaseLeak out;
-    Steps steps;
-    std::optional<double> critical;  // empty until stored
-    steps([&] { critical = dbl(number(in.pressure) * kCriticalShare); });
-    steps([&] {
-        out.vapourFraction = single(divide(number(in.heatCapacity) * (number(in.temperature) - number(in.boilingPoint)),
-                                           number(in.vaporisationHeat)));
+    double critical = 0;
+    steps([&] { critical = dbl(in.pressure * kCriticalShare); });
+    const bool flashed = steps.as("FV", [&] {
+        out.vapourFraction = single(divide(in.heatCapacity * (in.temperature - in.boilingPoint), in.vaporisationHeat));
     });
+    // Without a usable fraction the rest would only fail after it.
+    const std::string problem = flashed ? FlashFractionProblem(out.vapourFraction) : std::string();
+    if (!problem.empty()) steps.fail({}, problem);
+    if (!flashed || !problem.empty()) return out;
     steps([&] {
         float liquidShare = single(1.0 - out.vapourFraction);
-        out.meanDensity = single(divide(1, divide(out.vapourFraction, number(in.vapourDensity)) +
-                                               divide(liquidShare, number(in.liquidDensity))));
+        out.meanDensity =
+            single(divide(1, divide(out.vapourFraction, in.vapourDensity) + divide(liquidShare, in.liquidDensity)));
     });
-    steps([&] {
+    steps.as("两相流泄漏速度", [&] {
         float twice = single(2.0 * out.meanDensity);
-        out.rate = single(std::sqrt((number(in.pressure) - critical.value_or(0)) * twice) *
-                          (number(in.area) * kTwoPhaseDischarge));
+        out.rate = single(std::sqrt((in.pressure - critical) * twice) * (in.area * kTwoPhaseDischarge));
     });
     return out;
 }
 
-FlashFraction CheckFlashFraction(const TwoPhaseLeak& leak) {
-    if (leak.vapourFraction > 1) return FlashFraction::AboveOne;
-    if (leak.vapourFraction < 0) return FlashFraction::BelowZero;
-    return FlashFraction::Valid;
+std::string FlashFractionProblem(float fraction) {
+    const std::string fv = "FV=" + NumberText(fraction);
+    if (fraction > 1) return fv + "＞1，闪蒸比例须在0～1之间：液体将全部蒸发成气体，请按气体泄漏计算！";
+    if (fraction < 0) return fv + "＜0，闪蒸比例须在0～1之间：液体温度低于沸点，不会闪蒸，请按液体泄漏计算！";
+    return {};
 }
 
 }  // namespace korrimet::risk

@@ -1,15 +1,13 @@
 #include "tools/risk/pool_evaporation.h"
 
 #include <cmath>
+#include <string>
 
-#include "common/number_text.h"
-#include "common/steps.h"
 #include "common/stores.h"
+#include "tools/risk/leak_rate.h"
 
 namespace korrimet::risk {
 namespace {
-
-double number(const std::string& text) { return ParseNumber(text, Precision::Double); }
 
 constexpr double kPi = 3.14;
 constexpr double kGasConstant = 8.314;
@@ -37,56 +35,53 @@ constexpr StabilityEvaporation kStabilities[] = {
 
 }  // namespace
 
-FlashEvaporationResult FlashEvaporation(const FlashTexts& in) {
+FlashEvaporationResult FlashEvaporation(const FlashInputs& in, Steps& steps) {
     FlashEvaporationResult r;
-    Steps steps;
-    steps([&] {
-        r.fraction = single(divide(number(in.heatCapacity) * (number(in.temperature) - number(in.boilingPoint)),
-                                   number(in.vaporisationHeat)));
+    const bool flashed = steps.as("FV", [&] {
+        r.fraction = single(divide(in.heatCapacity * (in.temperature - in.boilingPoint), in.vaporisationHeat));
     });
-    steps([&] { r.rate = single(divide(static_cast<double>(r.fraction) * number(in.mass), number(in.time))); });
-    r.failed = steps.failures() > 0;
+    const std::string problem = flashed ? FlashFractionProblem(r.fraction) : std::string();
+    if (!problem.empty()) steps.fail({}, problem);
+    if (!flashed || !problem.empty()) return r;
+    steps.as("闪蒸量", [&] { r.rate = single(divide(static_cast<double>(r.fraction) * in.mass, in.time)); });
     return r;
 }
 
-float HeatEvaporation(const HeatTexts& in, std::string_view ground) {
+float HeatEvaporation(const HeatInputs& in, std::string_view ground, Steps& steps) {
     float rate = 0;
     for (const GroundThermal& g : kGrounds) {
         if (g.ground != ground) continue;
-        Steps steps;
-        steps([&] {
-            rate = single(divide(g.conductivity * number(in.area) * (number(in.ambient) - number(in.boilingPoint)),
-                                 number(in.vaporisationHeat) *
-                                     std::sqrt(kPi * g.diffusivity * number(in.time))));
-        });
-        break;
-    }
-    return rate;
-}
-
-std::optional<float> MassEvaporation(const MassTexts& in, std::string_view stability) {
-    for (const StabilityEvaporation& s : kStabilities) {
-        if (s.stability != stability) continue;
-        const double n = s.exponent;
-        float rate = 0;
-        Steps steps;
-        steps([&] {
-            rate = single(divide(s.coefficient * number(in.vapourPressure) * number(in.molarMass),
-                                 kGasConstant * number(in.ambient)) *
-                          std::pow(number(in.windSpeed), (2 - n) / (2 + n)) *
-                          std::pow(number(in.radius), (4 + n) / (2 + n)));
+        // A pool at its boiling point takes no heat from colder ground.
+        if (in.ambient < in.boilingPoint) steps.fail({}, "沸点高于环境温度，地面不向液池传热，没有热量蒸发");
+        steps.as("热量蒸发速度", [&] {
+            rate = single(divide(g.conductivity * in.area * (in.ambient - in.boilingPoint),
+                                 in.vaporisationHeat * std::sqrt(kPi * g.diffusivity * in.time)));
         });
         return rate;
     }
-    return std::nullopt;
+    steps.fail({}, "请选择地面类型");
+    return rate;
 }
 
-std::optional<double> TotalEvaporation(const TotalTexts& in) {
-    std::optional<double> mass;
-    Steps steps;
-    steps([&] {
-        mass = dbl(number(in.flashRate) * number(in.flashTime) + number(in.heatRate) * number(in.heatTime) +
-                   number(in.massRate) * number(in.massTime));
+float MassEvaporation(const MassInputs& in, std::string_view stability, Steps& steps) {
+    float rate = 0;
+    for (const StabilityEvaporation& s : kStabilities) {
+        if (s.stability != stability) continue;
+        const double n = s.exponent;
+        steps.as("质量蒸发速度", [&] {
+            rate = single(divide(s.coefficient * in.vapourPressure * in.molarMass, kGasConstant * in.ambient) *
+                          std::pow(in.windSpeed, (2 - n) / (2 + n)) * std::pow(in.radius, (4 + n) / (2 + n)));
+        });
+        return rate;
+    }
+    steps.fail({}, "请选择稳定度条件");
+    return rate;
+}
+
+double TotalEvaporation(const TotalInputs& in, Steps& steps) {
+    double mass = 0;
+    steps.as("液体蒸发总量", [&] {
+        mass = dbl(in.flashRate * in.flashTime + in.heatRate * in.heatTime + in.massRate * in.massTime);
     });
     return mass;
 }

@@ -1,43 +1,39 @@
 #pragma once
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "common/steps.h"
 
 namespace korrimet::risk {
 
-// Every text becomes a Double at the operation that uses it; the stage
-// results are stored as Singles.
+// Entries read as Doubles; the stage results are stored as Singles. Each
+// computation runs through `steps`, where a failed statement or a condition
+// that does not hold is recorded: no result may then be shown.
 
-struct FlashTexts {
-    std::string mass, time, heatCapacity, temperature, boilingPoint, vaporisationHeat;
+struct FlashInputs {
+    double mass = 0, time = 0, heatCapacity = 0, temperature = 0, boilingPoint = 0, vaporisationHeat = 0;
 };
 struct FlashEvaporationResult {
-    float fraction = 0;  // share that flashes; not limited to 0..1
+    float fraction = 0;  // share that flashes, 0..1
     float rate = 0;      // kg/s
-    bool failed = false; // a step could not be computed and counted as 0
 };
-FlashEvaporationResult FlashEvaporation(const FlashTexts& in);
+FlashEvaporationResult FlashEvaporation(const FlashInputs& in, Steps& steps);
 
-struct HeatTexts {
-    std::string ambient, boilingPoint, area, vaporisationHeat, time;
+struct HeatInputs {
+    double ambient = 0, boilingPoint = 0, area = 0, vaporisationHeat = 0, time = 0;
 };
-// Heat drawn from the ground under the pool, kg/s, by the ground type's
-// exact item text; 0 for a text that is no ground type or a step that fails.
-float HeatEvaporation(const HeatTexts& in, std::string_view ground);
+// Heat drawn from the ground under the pool, kg/s, by the ground type's exact item text.
+float HeatEvaporation(const HeatInputs& in, std::string_view ground, Steps& steps);
 
-struct MassTexts {
-    std::string vapourPressure, molarMass, windSpeed, radius, ambient;
+struct MassInputs {
+    double vapourPressure = 0, molarMass = 0, windSpeed = 0, radius = 0, ambient = 0;
 };
-// Wind-driven evaporation from the pool surface, kg/s, by the stability
-// class's exact item text; nothing for a text that is no class, 0 for a step
-// that fails.
-std::optional<float> MassEvaporation(const MassTexts& in, std::string_view stability);
+// Wind-driven evaporation from the pool surface, kg/s, by the stability class's exact item text.
+float MassEvaporation(const MassInputs& in, std::string_view stability, Steps& steps);
 
-struct TotalTexts {
-    std::string flashRate, heatRate, massRate, flashTime, heatTime, massTime;
+struct TotalInputs {
+    double flashRate = 0, heatRate = 0, massRate = 0, flashTime = 0, heatTime = 0, massTime = 0;
 };
-// Evaporated mass in kg from the shown stage rates and their times; nothing
-// while any of the six texts is no number.
-std::optional<double> TotalEvaporation(const TotalTexts& in);
+// Evaporated mass in kg from the stage rates and their times.
+double TotalEvaporation(const TotalInputs& in, Steps& steps);
 
 }  // namespace korrimet::risk

@@ -23,8 +23,7 @@ std::optional<std::vector<CodBodLine>> ParseCodBodLines(std::string_view text, s
     return lines;
 }
 
-std::string Bod5Text(const CodBodLine& line, std::string_view codText) {
-    const double cod = ParseNumber(codText, Precision::Double);
+std::string Bod5Text(const CodBodLine& line, double cod) {
     return NumberText(dbl(cod * line.a + line.b));
 }
 

@@ -16,8 +16,7 @@ struct CodBodLine {
 // Reads the lines (see data/cod_bod_lines.txt).
 std::optional<std::vector<CodBodLine>> ParseCodBodLines(std::string_view text, std::string* error = nullptr);
 
-// The BOD5 of a COD box text in its default Double text; fails the
-// statement when the text is no number.
-std::string Bod5Text(const CodBodLine& line, std::string_view codText);
+// The BOD5 of a COD in its default Double text.
+std::string Bod5Text(const CodBodLine& line, double cod);
 
 }  // namespace korrimet::water

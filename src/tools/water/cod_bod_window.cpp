@@ -2,8 +2,8 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
-#include "common/steps.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -45,9 +45,11 @@ public:
             QLineEdit* cod = f.textBox(QStringLiteral("Text%1").arg(i + 1), 2640, top, 1800, 345);
             QLineEdit* bod = f.textBox(QStringLiteral("Text%1").arg(i + 1 + rows), 4680, top, 1800, 345);
             setTextColor(bod, kDarkGreen);
-            live->onChange({cod}, [line = lines[i], cod, bod] {
-                Steps steps;
-                steps([&] { bod->setText(qtext(Bod5Text(line, cod->text().toStdString()))); });
+            live->onChange({cod}, [this, line = lines[i], cod, bod] {
+                Press press(this, PressMode::Live);
+                double value = 0;
+                press.read(value, cod, Range::NonNegative);
+                press.put(bod, [&] { return Bod5Text(line, value); });
             });
         }
         QTextEdit* note = f.richText("RichTextBox1", 240, 960 + rows * 420 + 120, 6720, 1560);

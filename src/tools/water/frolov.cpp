@@ -27,9 +27,11 @@ TableRow FrolovRow(const FrolovInputs& in) {
         steps([&] { e = dbl(std::exp(-b * dbl(std::pow(x, 1.0 / 3)))); });
         steps([&] { a = dbl(divide(1 - e, 1 + single(divide(qh, qp)) * e)); });
         steps([&] { n = dbl(divide(qp + a * qh, qp)); });
+        // One statement: a decay that fails must not leave the undecayed value.
         steps([&] {
-            c = dbl(divide(in.cp, n) + divide(in.ch * (n - 1), n));
-            if (decays) c = dbl(c * std::exp(divide(-static_cast<double>(in.k1) * x, 86400.0 * in.v)));
+            double mixed = dbl(divide(in.cp, n) + divide(in.ch * (n - 1), n));
+            if (decays) mixed = dbl(mixed * std::exp(divide(-static_cast<double>(in.k1) * x, 86400.0 * in.v)));
+            c = mixed;
         });
         values.push_back(MaskText(c, "####0.0000"));
         return steps.failures() == 0;

@@ -3,18 +3,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/steps.h"
 #include "common/stores.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/water/hospital_wastewater.h"
 
 namespace korrimet::water {
 namespace {
-
-// Bed count as a Double, read afresh each time a formula uses it.
-double beds(const QLineEdit* box) { return ParseNumber(box->text(), Precision::Double); }
 
 class HospitalWastewaterWindow : public ToolWindow {
 public:
@@ -59,19 +55,25 @@ public:
 
 private:
     void compute() {
-        Steps steps;
-        if (auto size = HospitalSizeOf(size_->currentText().toStdString())) {
-            steps([&] { s_.water = single(HospitalWaterUse(*size, beds(beds_))); });
-            steps([&] { s_.wastewater = single(HospitalWastewater(*size, beds(beds_))); });
+        Press press(this);
+        double beds = 0;
+        const bool bedsOk = press.read(beds, beds_, Range::NonNegative);
+        // Water use needs the size class; the loads do not.
+        const auto size = HospitalSizeOf(size_->currentText().toStdString());
+        press.check(size.has_value(), QStringLiteral("请选择医院规模"));
+        if (size) {
+            press([&] { s_.water = single(HospitalWaterUse(*size, beds)); });
+            press([&] { s_.wastewater = single(HospitalWastewater(*size, beds)); });
         }
-        steps([&] { s_.bod5 = single(HospitalBod5(beds(beds_))); });
-        steps([&] { s_.suspended = single(HospitalSuspendedSolids(beds(beds_))); });
-        steps([&] { s_.ammonia = single(HospitalAmmonia(beds(beds_))); });
-        water_->setText(qtext(NumberText(s_.water)));
-        wastewater_->setText(qtext(NumberText(s_.wastewater)));
-        bod5_->setText(qtext(NumberText(s_.bod5)));
-        suspended_->setText(qtext(NumberText(s_.suspended)));
-        ammonia_->setText(qtext(NumberText(s_.ammonia)));
+        press.put(water_, [&] { return NumberText(s_.water); });
+        press.put(wastewater_, [&] { return NumberText(s_.wastewater); });
+        const int loads = bedsOk ? press.mark() : 0;
+        press([&] { s_.bod5 = single(HospitalBod5(beds)); });
+        press([&] { s_.suspended = single(HospitalSuspendedSolids(beds)); });
+        press([&] { s_.ammonia = single(HospitalAmmonia(beds)); });
+        press.put(bod5_, [&] { return NumberText(s_.bod5); }, loads);
+        press.put(suspended_, [&] { return NumberText(s_.suspended); }, loads);
+        press.put(ammonia_, [&] { return NumberText(s_.ammonia); }, loads);
     }
 
     State& s_;
@@ -127,26 +129,28 @@ public:
 
 private:
     void compute() {
-        Steps steps;
-        auto read = [&](float& target, int box) {
-            steps([&] { target = single(ParseNumber(box_[box]->text(), Precision::Single)); });
-        };
-        read(s_.persons, 0);
-        read(s_.coefficient, 1);
-        read(s_.quota, 2);
-        read(s_.washWater, 4);
-        read(s_.sewageConcentration, 5);
-        read(s_.washConcentration, 6);
-        const QString traffic = box_[3]->text();
-        auto v = [&] { return ParseNumber(traffic, Precision::Double); };
+        Press press(this);
+        const bool persons = press.read(s_.persons, box_[0], Range::NonNegative);
+        const bool coefficient = press.read(s_.coefficient, box_[1], Range::Fraction);
+        const bool quota = press.read(s_.quota, box_[2], Range::NonNegative);
+        double v = 0;
+        const bool traffic = press.read(v, box_[3], Range::NonNegative);
+        const bool washWater = press.read(s_.washWater, box_[4], Range::NonNegative);
+        const bool c1 = press.read(s_.sewageConcentration, box_[5], Range::NonNegative);
+        const bool c2 = press.read(s_.washConcentration, box_[6], Range::NonNegative);
 
-        auto write = [&](int box, auto value) { steps([&] { box_[box]->setText(qtext(NumberText(value()))); }); };
-        write(7, [&] { return ServiceAreaSewage(s_.persons, s_.coefficient, s_.quota); });
-        write(8, [&] {
+        // Each result waits only for the entries it uses.
+        auto put = [&](int box, bool entriesOk, auto value) {
+            press.put(box_[box], [&] { return NumberText(value()); }, entriesOk ? press.mark() : 0);
+        };
+        const bool sewage = persons && coefficient && quota;
+        const bool washing = traffic && washWater;
+        put(7, sewage, [&] { return ServiceAreaSewage(s_.persons, s_.coefficient, s_.quota); });
+        put(8, sewage && c1, [&] {
             return ServiceAreaSewageLoad(s_.persons, s_.coefficient, s_.quota, s_.sewageConcentration);
         });
-        write(9, [&] { return ServiceAreaWashing(v(), s_.washWater); });
-        write(10, [&] { return ServiceAreaWashingLoad(v(), s_.washWater, s_.washConcentration); });
+        put(9, washing, [&] { return ServiceAreaWashing(v, s_.washWater); });
+        put(10, washing && c2, [&] { return ServiceAreaWashingLoad(v, s_.washWater, s_.washConcentration); });
     }
 
     // Persons, traffic and the four results to "0"; the rest stays.

@@ -60,32 +60,25 @@ std::string MetalFinishingPrompt(std::string_view process) {
     return process == "氰化电镀" || process == "镀铬" ? "请输入氰化物用量" : "线路板的面积:M^2";
 }
 
-std::optional<std::string> MetalFinishingReport(const std::vector<MetalFactor>& factors, std::string_view process,
-                                                std::string_view quantity) {
+std::string MetalFinishingReport(const std::vector<MetalFactor>& factors, std::string_view process, double quantity) {
     const Template* report = nullptr;
     for (const Template& t : kReports)
         if (process == t.process) report = &t;
-    if (!report) return std::nullopt;
-    const auto m = TryParseNumber(quantity, Precision::Double);
-    if (!m) return std::nullopt;
+    if (!report) throw StatementFailure(FailureKind::Domain, "请选择行业类别");
 
     std::string text;
-    try {
-        for (const char* line : report->lines) {
-            if (!text.empty()) text += '\n';
-            std::string_view rest = line;
-            for (size_t open; (open = rest.find('{')) != std::string_view::npos;) {
-                const size_t close = rest.find('}', open);
-                const MetalFactor* f = find(factors, process, rest.substr(open + 1, close - open - 1));
-                if (!f) return std::nullopt;
-                text += rest.substr(0, open);
-                text += resultText(*f, *m);
-                rest = rest.substr(close + 1);
-            }
-            text += rest;
+    for (const char* line : report->lines) {
+        if (!text.empty()) text += '\n';
+        std::string_view rest = line;
+        for (size_t open; (open = rest.find('{')) != std::string_view::npos;) {
+            const size_t close = rest.find('}', open);
+            const MetalFactor* f = find(factors, process, rest.substr(open + 1, close - open - 1));
+            if (!f) throw StatementFailure(FailureKind::Domain, "排污系数表不完整");
+            text += rest.substr(0, open);
+            text += resultText(*f, quantity);
+            rest = rest.substr(close + 1);
         }
-    } catch (const StatementFailure&) {
-        return std::nullopt;
+        text += rest;
     }
     return text;
 }

@@ -20,10 +20,9 @@ std::optional<std::vector<MetalFactor>> ParseMetalFinishingFactors(std::string_v
 // The prompt naming the quantity for a process picked in the list.
 std::string MetalFinishingPrompt(std::string_view process);
 
-// The report of a process for the quantity text, its lines separated by a
-// line feed. nullopt when the process is none of the three, the quantity is
-// no number or a Single result overflows: the report shown stays.
-std::optional<std::string> MetalFinishingReport(const std::vector<MetalFactor>& factors, std::string_view process,
-                                                std::string_view quantity);
+// The report of a process for the quantity, its lines separated by a line
+// feed. Fails the statement when the process is none of the three, a factor
+// is missing or a Single result overflows.
+std::string MetalFinishingReport(const std::vector<MetalFactor>& factors, std::string_view process, double quantity);
 
 }  // namespace korrimet::water

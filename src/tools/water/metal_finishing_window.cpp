@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -51,11 +52,21 @@ public:
     }
 
 private:
+    // While typing: an entry that is no number yet (emptied, a lone point)
+    // clears the report and says why in its tip, without a message box.
     void recompute() {
-        // An entry that is no number yet (emptied, a lone point) leaves the last report standing.
-        if (auto report = MetalFinishingReport(factors_, process_->currentText().toStdString(),
-                                               quantity_->text().toStdString()))
-            setReport(report_, qtext(*report));
+        Press press(this, PressMode::Live);
+        double quantity = 0;
+        std::string text;
+        if (press.read(quantity, quantity_, Range::NonNegative))
+            press([&] { text = MetalFinishingReport(factors_, process_->currentText().toStdString(), quantity); });
+        if (press.ok()) {
+            setReport(report_, qtext(text));
+            Press::unmark(report_);
+        } else {
+            setReport(report_, {});
+            press.clear(report_);
+        }
     }
 
     const std::vector<MetalFactor> factors_;

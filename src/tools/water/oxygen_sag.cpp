@@ -23,15 +23,24 @@ std::optional<OutfallMix> MixAtOutfall(float cp, float dp, float qp, float ch, f
     return OutfallMix{*c0, *d0};
 }
 
+double SagDeficit(double k1c0, float s, double t, double ea, double eb, double d0) {
+    // Below this the limit differs from the exact value by less than a millionth of it.
+    constexpr double kTinyRateDifference = 1e-6;
+    if (std::abs(static_cast<double>(s) * t) < kTinyRateDifference) return dbl(k1c0 * t * eb + d0 * eb);
+    return dbl(k1c0 / s * (ea - eb) + d0 * eb);
+}
+
 TableRow OxygenSagRow(const OxygenSagInputs& in, const OutfallMix& mix) {
     return [in, mix](double x, std::vector<std::string>& values) {
         const double k1 = in.k1, k2 = in.k2, seconds = 86400.0 * in.u;
         Steps steps;
-        double q = 0, e1 = 0, e2 = 0, d = 0, c = 0;
-        steps([&] { q = dbl(divide(k1 * mix.c0, single(in.k2 - in.k1))); });
+        double t = 0, e1 = 0, e2 = 0, d = 0, c = 0;
+        float s = 0;
+        steps([&] { s = single(in.k2 - in.k1); });
+        steps([&] { t = dbl(divide(x, seconds)); });
         steps([&] { e1 = dbl(std::exp(divide(-k1 * x, seconds))); });
         steps([&] { e2 = dbl(std::exp(divide(-k2 * x, seconds))); });
-        steps([&] { d = dbl(mix.d0 * e2 + q * (e1 - e2)); });
+        steps([&] { d = SagDeficit(k1 * mix.c0, s, t, e1, e2, mix.d0); });
         steps([&] { c = dbl(mix.c0 * e1); });
         values.push_back(MaskText(d, "###.####"));
         values.push_back(MaskText(c, "###.####"));

@@ -17,6 +17,12 @@ struct OutfallMix {
 };
 std::optional<OutfallMix> MixAtOutfall(float cp, float dp, float qp, float ch, float dh, float qh);
 
+// The oxygen deficit k1c0 / s · (ea − eb) + d0 · eb of the sag models, with
+// ea = e^(−a·t), eb = e^(−b·t) and s = b − a (formed in Single). As s goes
+// to 0 the quotient tends to k1c0 · t · eb; that limit is taken where |s·t|
+// is too small for the difference of the exponentials to mean anything.
+double SagDeficit(double k1c0, float s, double t, double ea, double eb, double d0);
+
 // Inputs of the oxygen-sag model, as Singles.
 struct OxygenSagInputs {
     float qh = 0;  // river flow, m³/s

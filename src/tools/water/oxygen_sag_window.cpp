@@ -1,13 +1,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTextEdit>
 
 #include "common/widgets/loop_progress.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/table_model_form.h"
 #include "common/widgets/tool_registry.h"
-#include "platform/message_service.h"
 #include "tools/water/oxygen_sag.h"
 #include "tools/water/water_messages.h"
 
@@ -62,15 +63,14 @@ protected:
     }
 
     std::optional<TableModel> prepare() override {
+        constexpr Range amount = Range::NonNegative;
         OxygenSagInputs in;
-        if (!requireSingles({{3, &in.qh}, {4, &in.ch}, {12, &in.qp}, {2, &in.cp}, {7, &in.u}, {6, &in.dp},
-                             {10, &in.dh}, {11, &in.k1}, {13, &in.k2}}))
+        if (!requireSingles({{3, &in.qh, amount}, {4, &in.ch, amount}, {12, &in.qp, amount}, {2, &in.cp, amount},
+                             {7, &in.u, Range::Positive}, {6, &in.dp}, {10, &in.dh}, {11, &in.k1, amount},
+                             {13, &in.k2, amount}}))
             return std::nullopt;
         std::optional<OutfallMix> mix = MixAtOutfall(in.cp, in.dp, in.qp, in.ch, in.dh, in.qh);
-        if (!mix) {
-            ShowMessage(kMixingRefusedMessage, this);
-            return std::nullopt;
-        }
+        if (!press().check(mix.has_value(), kMixingRefusedMessage)) return std::nullopt;
         return TableModel{kOxygenSagReportHead, OxygenSagRow(in, *mix)};
     }
 
@@ -82,15 +82,23 @@ private:
     }
 
     void completeMixing() {
+        Press press(this);
+        constexpr Range amount = Range::NonNegative;
         float qh = 0, ch = 0, qp = 0, cp = 0;
-        if (!requireSingles({{3, &qh}, {4, &ch}, {12, &qp}, {2, &cp}})) return;
-        std::optional<float> c = CompleteMixing(cp, qp, ch, qh);
-        if (!c) {
-            ShowMessage(kMixingRefusedMessage, this);
+        press.read(qh, box(3), amount);
+        press.read(ch, box(4), amount);
+        press.read(qp, box(12), amount);
+        press.read(cp, box(2), amount);
+        std::optional<float> c;
+        if (press.ok()) c = CompleteMixing(cp, qp, ch, qh);
+        if (!press.ok() || !press.check(c.has_value(), kMixingRefusedMessage)) {
+            setReport(report(), {});
+            press.clear(report());
             return;
         }
         auto typed = [this](int index) { return box(index)->text().toStdString(); };
         setReport(report(), qtext(CompleteMixingReport(typed(3), typed(4), typed(12), typed(2), *c)));
+        Press::unmark(report());
         LoopProgress* b = bar();
         b->setLoopMin(0);
         b->setLoopMax(100);

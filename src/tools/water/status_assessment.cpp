@@ -1,30 +1,20 @@
 #include "tools/water/status_assessment.h"
 
 #include <cmath>
-#include <optional>
 
 #include "common/number_text.h"
 #include "common/statement_failure.h"
 #include "common/stores.h"
+#include "common/value_range.h"
 
 namespace korrimet::water {
 namespace {
 
 constexpr const char* kTwoDecimals = "0.00";
 
-double number(std::string_view text) { return ParseNumber(text, Precision::Double); }
+std::string twoDecimals(double v) { return MaskText(dbl(v), kTwoDecimals); }
 
-// A computation whose conversion or arithmetic fails gives no value.
-template <class F>
-std::optional<double> attempt(F&& compute) {
-    try {
-        return compute();
-    } catch (const StatementFailure&) {
-        return std::nullopt;
-    }
-}
-
-std::string twoDecimals(std::optional<double> v) { return v ? MaskText(*v, kTwoDecimals) : std::string(); }
+const char* const kSameStandard = "标准与本底浓度相同，分母为0";
 
 std::string echo(const std::vector<BarValue>& values) {
     std::string e;
@@ -45,48 +35,43 @@ std::vector<BarValue> ReadBarSeries(std::string_view series) {
 
 std::string NemerowReport(std::string_view series) {
     const std::vector<BarValue> values = ReadBarSeries(series);
-    std::optional<double> max, mean, nemerow;
-    if (!values.empty()) {
-        double sum = 0;
-        max = values.front().number;
-        for (const BarValue& v : values) {
-            if (v.number > *max) max = v.number;
-            sum += v.number;
-        }
-        mean = attempt([&] { return dbl(sum / static_cast<double>(values.size())); });
-        if (mean) nemerow = attempt([&] { return dbl(std::sqrt((*max * *max + *mean * *mean) / 2)); });
+    Require(!values.empty(), "数据序列中没有以“|”结尾的数据");
+    double sum = 0;
+    double max = values.front().number;
+    for (const BarValue& v : values) {
+        if (!std::isfinite(v.number))
+            throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
+        if (v.number > max) max = v.number;
+        sum += v.number;
     }
+    const double mean = dbl(sum / static_cast<double>(values.size()));
+    const double nemerow = dbl(std::sqrt((max * max + mean * mean) / 2));
     return "你输入的数据个数为:" + NumberText(static_cast<long long>(values.size())) + "\n    输入的数据为：" +
            echo(values) + "|\n    最大值为：" + twoDecimals(max) + "\n    算术平均值为：" + twoDecimals(mean) +
            "\n    内梅罗平均值：" + twoDecimals(nemerow);
 }
 
-std::string SingleFactorReport(std::string_view series, std::string_view standard) {
+std::string SingleFactorReport(std::string_view series, double standard) {
     const std::vector<BarValue> values = ReadBarSeries(series);
     std::string joined;
     for (const BarValue& v : values) {
-        const auto index = attempt([&] { return dbl(divide(v.number, number(standard))); });
-        joined += "|";
         // The index goes through its two-decimal text and back to a number.
-        if (index) joined += SignFirstNumberText(number(MaskText(*index, kTwoDecimals)));
+        const double index = dbl(divide(v.number, standard));
+        joined += "|" + SignFirstNumberText(ParseNumber(MaskText(index, kTwoDecimals), Precision::Double));
     }
     return "你输入的数据为：" + echo(values) + "|\n计算结果如下：\n单项评价指数为：" + joined + "|";
 }
 
-std::string SelfPurificationText(std::string_view ch, std::string_view c, std::string_view lambda,
-                                 std::string_view cs) {
-    const auto p = attempt([&] {
-        return dbl(divide(number(c) - number(ch), number(lambda) * (number(cs) - number(ch))));
-    });
-    return std::string("此物质的自净利用指数:") + (p ? twoDecimals(p) : kNotComputable);
+std::string SelfPurificationText(double ch, double c, double lambda, double cs) {
+    Require(cs != ch, kSameStandard);
+    Require(lambda != 0, "自净能力允许利用率为0，分母为0");
+    return "此物质的自净利用指数:" + twoDecimals((c - ch) / (lambda * (cs - ch)));
 }
 
-std::string PollutionRankText(std::string_view qp, std::string_view qh, std::string_view cp, std::string_view ch,
-                              std::string_view cs) {
-    const auto ise = attempt([&] {
-        return dbl(divide(number(cp) * number(qp), (number(cs) - number(ch)) * number(qh)));
-    });
-    return std::string("该物质污染排序指数ISE=") + (ise ? twoDecimals(ise) : kNotComputable);
+std::string PollutionRankText(double qp, double qh, double cp, double ch, double cs) {
+    Require(cs != ch, kSameStandard);
+    Require(qh != 0, "河水流量为0，分母为0");
+    return "该物质污染排序指数ISE=" + twoDecimals(cp * qp / ((cs - ch) * qh));
 }
 
 }  // namespace korrimet::water

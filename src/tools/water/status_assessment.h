@@ -15,21 +15,18 @@ struct BarValue {
 std::vector<BarValue> ReadBarSeries(std::string_view series);
 
 // Count, echo, maximum, mean and Nemerow mean sqrt((max² + mean²) / 2), lines
-// separated by a line feed. A series without a value has no maximum or mean:
-// those three values stay empty.
+// separated by a line feed. Fails the statement when the series holds no
+// value or a value beyond the number range.
 std::string NemerowReport(std::string_view series);
 
 // Every value over the standard, to two decimals in the short report form.
-// A standard that is no number or 0 leaves every index empty.
-std::string SingleFactorReport(std::string_view series, std::string_view standard);
+// Fails the statement when the standard is 0 or an index overflows.
+std::string SingleFactorReport(std::string_view series, double standard);
 
 // P = (C - Ch) / (λ (Cs - Ch)) and ISE = Cp Qp / ((Cs - Ch) Qh), each after
-// its prefix to two decimals; when a box is no number or a denominator is 0
-// the prefix is followed by kNotComputable.
-inline constexpr const char* kNotComputable = "无法计算,请检查输入";
-std::string SelfPurificationText(std::string_view ch, std::string_view c, std::string_view lambda,
-                                 std::string_view cs);
-std::string PollutionRankText(std::string_view qp, std::string_view qh, std::string_view cp, std::string_view ch,
-                              std::string_view cs);
+// its prefix to two decimals. A zero denominator fails the statement with
+// the condition in words.
+std::string SelfPurificationText(double ch, double c, double lambda, double cs);
+std::string PollutionRankText(double qp, double qh, double cp, double ch, double cs);
 
 }  // namespace korrimet::water

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTextEdit>
 
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/tab_strip.h"
@@ -17,7 +18,16 @@
 namespace korrimet::water {
 namespace {
 
-std::string str(const QLineEdit* box) { return box->text().toStdString(); }
+// A report or result box that is written only when the press computed it.
+template <class Box, class Make>
+void showResult(Press& press, Box* box, Make&& make) {
+    QString text;
+    const bool ok = press.ok() && press([&] { text = qtext(make()); });
+    if constexpr (std::is_base_of_v<QTextEdit, Box>) setReport(box, text);
+    else box->setPlainText(text);
+    if (ok) Press::unmark(box);
+    else press.clear(box);
+}
 
 // Two pages on a tab strip, each in a frame in the same place, and a help
 // box under the strip that follows the page shown.
@@ -87,10 +97,15 @@ public:
         QPushButton* single = s.button("Command2", "刷新结果", 6600, 750, 1320, 345);
         singleReport_ = s.richText("RichTextBox3", 120, 1230, 7920, 2370);
 
-        connect(nemerow, &QPushButton::clicked, this,
-                [this] { setReport(nemerowReport_, qtext(NemerowReport(str(series_)))); });
+        connect(nemerow, &QPushButton::clicked, this, [this] {
+            Press press(this);
+            showResult(press, nemerowReport_, [&] { return NemerowReport(series_->text().toStdString()); });
+        });
         connect(single, &QPushButton::clicked, this, [this] {
-            setReport(singleReport_, qtext(SingleFactorReport(str(measured_), str(standard_))));
+            Press press(this);
+            double standard = 0;
+            press.read(standard, standard_, Range::Positive);
+            showResult(press, singleReport_, [&] { return SingleFactorReport(measured_->text().toStdString(), standard); });
         });
     }
 
@@ -143,12 +158,19 @@ public:
         rResult_ = r.memo("Text11", 120, 2460, 7920, 1080);
 
         connect(pButton, &QPushButton::clicked, this, [this] {
-            pResult_->setPlainText(qtext(
-                SelfPurificationText(str(pInputs_[0]), str(pInputs_[1]), str(pInputs_[2]), str(pInputs_[3]))));
+            Press press(this);
+            double ch = 0, c = 0, lambda = 0, cs = 0;
+            press.read(ch, pInputs_[0], Range::NonNegative);
+            press.read(c, pInputs_[1], Range::NonNegative);
+            press.read(lambda, pInputs_[2], Range::Fraction);
+            press.read(cs, pInputs_[3], Range::NonNegative);
+            showResult(press, pResult_, [&] { return SelfPurificationText(ch, c, lambda, cs); });
         });
         connect(rButton, &QPushButton::clicked, this, [this] {
-            rResult_->setPlainText(qtext(PollutionRankText(str(rInputs_[0]), str(rInputs_[1]), str(rInputs_[2]),
-                                                           str(rInputs_[3]), str(rInputs_[4]))));
+            Press press(this);
+            double v[5] = {};
+            for (int i = 0; i < 5; ++i) press.read(v[i], rInputs_[i], Range::NonNegative);
+            showResult(press, rResult_, [&] { return PollutionRankText(v[0], v[1], v[2], v[3], v[4]); });
         });
     }
 

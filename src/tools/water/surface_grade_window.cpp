@@ -8,13 +8,13 @@
 #include <QTextEdit>
 
 #include "common/stores.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tab_strip.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 #include "tools/water/surface_grade.h"
 
 namespace korrimet::water {
@@ -33,8 +33,6 @@ const QString kIntroduction = QStringLiteral(
     "地面水环境影响评价工作级别的划分（以后简称地面水环境影响评价分级），根据下列条件进行，即：建设项目的污水排放量，"
     "污水水质的复杂程度，各种受纳污水的地面水域（以后简称受纳水域）的规模以及对它的水质要求； "
     "在实际应用时，可根据建设项目及受纳水域的具体情况适当调整评价级别。");
-const QString kDischargeNotNumber = QStringLiteral("污水排放量不是数值,请检查输入");
-const QString kParameterCountNotNumber = QStringLiteral("需预测浓度的水质参数项目不是数值,请检查输入");
 
 std::vector<WorkGradeRow> storedTable() {
     std::string error;
@@ -129,28 +127,24 @@ private:
         }
     }
 
-    // Entries that are no number cannot be classified: say so and leave the
-    // report as it is.
+    // Entries that are no number cannot be classified: say so and leave no
+    // advice for other entries standing.
     void compute() {
-        const auto q = TryParseNumber(discharge_->text(), Precision::Single);
-        if (!q) {
-            ShowMessage(kDischargeNotNumber, this);
-            return;
-        }
+        Press press(this);
+        float discharge = 0;
+        press.read(discharge, discharge_, Range::NonNegative);
         int ticked = 0;
         for (QCheckBox* kind : kinds_) ticked += kind->isChecked() ? 1 : 0;
         const int kindCount = PollutantKindCount(ticked);
         double n = 0;
-        if (ComplexityUsesParameterCount(kindCount)) {
-            const auto typed = TryParseNumber(parameters_->text(), Precision::Double);
-            if (!typed) {
-                ShowMessage(kParameterCountNotNumber, this);
-                return;
-            }
-            n = *typed;
+        if (ComplexityUsesParameterCount(kindCount)) press.read(n, parameters_, Range::NonNegative);
+        if (!press.ok()) {
+            setReport(report_, {});
+            press.clear(report_);
+            return;
         }
+        Press::unmark(report_);
         const int complexity = WastewaterComplexity(kindCount, n);
-        const float discharge = static_cast<float>(*q);
 
         const QString caption = tabs_->tabText(tabs_->currentIndex());
         std::string advice;

@@ -5,8 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/steps.h"
-#include "common/stores.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -83,16 +82,14 @@ public:
 
 private:
     void compute() {
-        Steps steps;
-        steps([&] { s_.tonnage = single(ParseNumber(tonnage_->text(), Precision::Single)); });
+        Press press(this);
+        press.read(s_.tonnage, tonnage_, Range::NonNegative);
         const auto column = HideColumn(table_, hide_->currentText().toStdString());
+        press.check(column.has_value(), QStringLiteral("请选择原料皮类型"));
         for (const TanneryTable::Row& row : table_.rows) {
             QLineEdit* box = results_.value(qtext(row.box));
             if (!box) continue;
-            if (column)
-                steps([&] { box->setText(qtext(TanneryResultText(row.factors[*column], s_.tonnage))); });
-            else
-                box->setText(QStringLiteral("0"));
+            press.put(box, [&] { return TanneryResultText(row.factors.at(*column), s_.tonnage); });
         }
     }
 

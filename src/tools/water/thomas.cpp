@@ -13,15 +13,10 @@ TableRow ThomasRow(const ThomasInputs& in, const OutfallMix& mix) {
         const double k1 = in.k1, k2 = in.k2, k13 = k1 + in.k3, seconds = 86400.0 * in.u;
         Steps steps;
         float s = 0;
-        double t = 0, q = 0, d = 0, c = 0;
+        double t = 0, d = 0, c = 0;
         steps([&] { s = single(single(in.k2 - in.k1) - in.k3); });
         steps([&] { t = dbl(divide(x, seconds)); });
-        // Its own statement: with K2 = K1 + K3 it fails and counts as 0.
-        steps([&] { q = dbl(divide(k1 * mix.c0, s)); });
-        steps([&] {
-            const double e2 = std::exp(-k2 * t);
-            d = dbl(q * (std::exp(-k13 * t) - e2) + mix.d0 * e2);
-        });
+        steps([&] { d = SagDeficit(k1 * mix.c0, s, t, std::exp(-k13 * t), std::exp(-k2 * t), mix.d0); });
         steps([&] { c = dbl(mix.c0 * std::exp(divide(-k13 * x, seconds))); });
         values.push_back(MaskText(d, "####.####"));
         values.push_back(MaskText(c, "####.####"));

@@ -1,6 +1,6 @@
+#include "common/widgets/press.h"
 #include "common/widgets/table_model_form.h"
 #include "common/widgets/tool_registry.h"
-#include "platform/message_service.h"
 #include "tools/water/thomas.h"
 #include "tools/water/water_messages.h"
 
@@ -38,15 +38,14 @@ public:
 
 protected:
     std::optional<TableModel> prepare() override {
+        constexpr Range amount = Range::NonNegative;
         ThomasInputs in;
-        if (!requireSingles({{1, &in.qp}, {2, &in.cp}, {3, &in.qh}, {4, &in.ch}, {7, &in.u}, {6, &in.dp},
-                             {10, &in.dh}, {11, &in.k1}, {13, &in.k2}, {12, &in.k3}}))
+        if (!requireSingles({{1, &in.qp, amount}, {2, &in.cp, amount}, {3, &in.qh, amount}, {4, &in.ch, amount},
+                             {7, &in.u, Range::Positive}, {6, &in.dp}, {10, &in.dh}, {11, &in.k1, amount},
+                             {13, &in.k2, amount}, {12, &in.k3, amount}}))
             return std::nullopt;
         std::optional<OutfallMix> mix = MixAtOutfall(in.cp, in.dp, in.qp, in.ch, in.dh, in.qh);
-        if (!mix) {
-            ShowMessage(kMixingRefusedMessage, this);
-            return std::nullopt;
-        }
+        if (!press().check(mix.has_value(), kMixingRefusedMessage)) return std::nullopt;
         return TableModel{kThomasReportHead, ThomasRow(in, *mix)};
     }
 };

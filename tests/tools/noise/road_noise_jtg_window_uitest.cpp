@@ -73,34 +73,37 @@ private slots:
         QCOMPARE(test::text(w_, "Text15"), "0");  // nothing restored
     }
 
-    void aZeroTypedSpeedWarnsThenReports() {
+    void aZeroTypedSpeedWarnsAndReportsNothing() {
+        test::click(w_, "Command2");
         test::setText(w_, "Text17", "0");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(messages.messages(), QStringList{kSpeedWarning});
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + kSpeedWarning});
         QCOMPARE(w_->focusWidget(), test::child<QLineEdit>(w_, "Text15"));
-        QVERIFY(report().contains("中型车：1.dB；"));
+        QVERIFY(report().isEmpty());
     }
 
-    void anAngleOrLaneWidthOutOfRangeComputesNothing() {
+    // Was: a cleared forest box wrote a full report (every distance 3.98 dB).
+    void everyBoxIsCheckedBeforeAnyLevelIsComputed() {
         test::click(w_, "Command2");
-        test::setText(w_, "Text11", "0");
         MessageRecorder messages;
-        test::click(w_, "Command2");
-        QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(messages.messages()[0].contains("夹角"));
-        QVERIFY(report().isEmpty());
-        QCOMPARE(w_->focusWidget(), test::child<QLineEdit>(w_, "Text11"));
-
+        const QStringList cases[] = {{"Text13", "", "“树林衰减量”：未输入数值"},
+                                     {"Text11", "0", "“预测点向公路两端视线间的夹角”：须大于0"},
+                                     {"Text5", "abc", "“车道宽度”：不是有效的数值"},
+                                     {"Text2", "30", "“大型车车型比”：须在0～1之间"},
+                                     {"Text7", "-5", "“小型车车流量”：须大于0"},
+                                     {"Text15", "abc", "“大型车车速”：不是有效的数值"}};
+        for (const QStringList& c : cases) {
+            const QString before = test::text(w_, c[0]);
+            test::setText(w_, c[0], c[1]);
+            test::click(w_, "Command2");
+            QVERIFY2(report().isEmpty(), qPrintable(c[0]));
+            QCOMPARE(messages.messages().last(), "无法计算，请检查：\n" + c[2]);
+            QCOMPARE(w_->focusWidget(), test::child<QLineEdit>(w_, c[0]));
+            test::setText(w_, c[0], before);
+        }
         test::setText(w_, "Text11", "90");
-        test::setText(w_, "Text5", "");
         test::click(w_, "Command2");
-        QVERIFY(messages.messages().value(1).contains("车道宽度"));
-        QVERIFY(report().isEmpty());
-
-        test::setText(w_, "Text5", "15");
-        test::click(w_, "Command2");
-        QCOMPARE(messages.messages().size(), 2);
         QVERIFY(levelRow().startsWith("预测点的预测结果值(dB)：69.93  "));  // 72.14 − 10·lg(150/90)
     }
 

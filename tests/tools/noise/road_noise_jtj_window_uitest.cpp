@@ -95,20 +95,29 @@ private slots:
         test::setText(w_, "Text8", "0");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(messages.messages(), QStringList{"中型车夜流量必须大于0！请检查输入框，重新计算！"});
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“中型车夜流量”：须大于0"});
         QVERIFY(report().isEmpty());
         QCOMPARE(w_->focusWidget(), test::child<QLineEdit>(w_, "Text8"));
 
         test::setText(w_, "Text8", "120");
-        test::setText(w_, "Text14", "-1e300");
+        test::setText(w_, "Text14", "1e300");
         test::click(w_, "Command2");
         QCOMPARE(messages.messages().size(), 2);
         QVERIFY(messages.messages()[1].contains("超出数值范围"));
         QVERIFY(report().isEmpty());
 
         test::setText(w_, "Text14", "0");
+        test::setText(w_, "Text13", "");
+        test::setText(w_, "Text2", "-3");
         test::click(w_, "Command2");
-        QCOMPARE(messages.messages().size(), 2);
+        QCOMPARE(messages.messages().value(2), "无法计算，请检查：\n“大型车昼流量”：须大于0\n“树林衰减量”：未输入数值");
+        QCOMPARE(w_->focusWidget(), test::child<QLineEdit>(w_, "Text2"));
+        QVERIFY(report().isEmpty());
+
+        test::setText(w_, "Text13", "0");
+        test::setText(w_, "Text2", "50");
+        test::click(w_, "Command2");
+        QCOMPARE(messages.messages().size(), 3);
         QVERIFY(!report().isEmpty());
     }
 

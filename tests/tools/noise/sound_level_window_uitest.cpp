@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "platform/message_service.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -16,30 +17,22 @@ class SoundLevelWindowsTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    void sumOfTheDefaultsAndOfTwoSources() {
+    void sumOfTwoSourcesAndNoSumWithoutASource() {
         QWidget* w = test::openTool("噪声源叠加计算程序");
         QCOMPARE(test::text(w, "Text6"), "");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "0");
         sum(w, {"85", "82"});
         QCOMPARE(test::text(w, "Text6"), "86.76");
-    }
-
-    void clearSetsAllSixBoxesToZero() {
-        QWidget* w = test::openTool("噪声源叠加计算程序");
-        sum(w, {"85", "82", "70"});
+        MessageRecorder messages;
+        sum(w, {"0", "0"});  // was the earlier 86.76 again
+        QCOMPARE(test::text(w, "Text6"), "");
+        sum(w, {"85", "82"});
+        sum(w, {"abc", "82"});  // was 86.76 from the previous run's first level
+        QCOMPARE(test::text(w, "Text6"), "");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n没有可叠加的噪声源（声级为0的不计）",
+                                                   "无法计算，请检查：\n“第一个噪声源”：不是有效的数值"}));
         test::click(w, "Command1");
-        for (int k = 1; k <= 6; ++k) QCOMPARE(test::text(w, QString("Text%1").arg(k)), "0");
-    }
-
-    void theSumKeepsItsLevelsWhenReopened() {
-        QWidget* w = test::openTool("噪声源叠加计算程序");
-        sum(w, {"60", "60"});
-        test::closeAllTools();
-        w = test::openTool("噪声源叠加计算程序");
-        QCOMPARE(test::text(w, "Text1"), "0");
-        sum(w, {"0", "0"});  // no source: the earlier result stands
-        QCOMPARE(test::text(w, "Text6"), "63.01");
+        for (int k = 1; k <= 5; ++k) QCOMPARE(test::text(w, QString("Text%1").arg(k)), "0");
+        QCOMPARE(test::text(w, "Text6"), "");
     }
 
     void attenuationFollowsEveryEdit() {
@@ -54,12 +47,20 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "60");
     }
 
-    void attenuationAtNoDistanceSaysSo() {
+    // While typing no box pops up: the result is cleared and its tip says why.
+    void attenuationWithoutADistanceOrSourceShowsNoLevel() {
         QWidget* w = test::openTool("噪声源衰减计算程序");
-        test::setText(w, "Text2", "0");
-        QCOMPARE(test::text(w, "Text6"), "距离须大于0");
-        test::setText(w, "Text2", "50");
-        QCOMPARE(test::text(w, "Text6"), "41.0206");
+        auto* result = test::child<QLineEdit>(w, "Text6");
+        test::setText(w, "Text2", "10");
+        for (const auto& [box, bad, reason] : {std::tuple{"Text2", "0", "须大于0"}, {"Text2", "abc", "不是有效的数值"},
+                                               {"Text1", "", "未输入数值"}}) {
+            test::setText(w, box, bad);
+            QCOMPARE(result->text(), "");
+            QVERIFY2(result->toolTip().contains(reason), qPrintable(result->toolTip()));
+            test::setText(w, "Text1", "75");
+            test::setText(w, "Text2", "10");
+            QCOMPARE(result->text(), "55");
+        }
     }
 
     void differenceReplacesTheEarlierResult() {
@@ -71,6 +72,7 @@ private slots:
         QCOMPARE(test::text(w, "Text3"), "69.54");
         test::setText(w, "Text2", "70");
         QCOMPARE(test::text(w, "Text3"), "");
+        QVERIFY(test::child<QLineEdit>(w, "Text3")->toolTip().contains("被减数须大于减数"));
     }
 };
 

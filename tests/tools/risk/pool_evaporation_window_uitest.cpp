@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -39,8 +40,7 @@ private slots:
         QCOMPARE(tabs()->tabToolTip(3), "总蒸发量必须在前面三种蒸发量计算完毕后，再输入相应时间，后计算！");
         QVERIFY(pageShown("Frame1"));
         for (const char* frame : {"Frame2", "Frame3", "Frame4"}) QVERIFY(!pageShown(frame));
-        QCOMPARE(test::text(w_, "Text7"), "0");
-        for (const char* box : {"Text12", "Text18", "Text23"}) QCOMPARE(test::text(w_, box), "");
+        for (const char* box : {"Text7", "Text12", "Text18", "Text23"}) QCOMPARE(test::text(w_, box), "");
         QCOMPARE(test::child<QComboBox>(w_, "Combo1")->count(), 5);
         QCOMPARE(test::child<QComboBox>(w_, "Combo2")->count(), 3);
         QCOMPARE(test::child<QComboBox>(w_, "Combo1")->currentText(), "");
@@ -61,34 +61,44 @@ private slots:
         QCOMPARE(test::text(w_, "Text7"), q1);
     }
 
-    void flashRecomputesOnEditAndOnClick() {
-        clickBox("Text7");
-        QCOMPARE(test::text(w_, "Text7"), "14.66667");
-        test::setText(w_, "Text6", "0");
-        QCOMPARE(test::text(w_, "Text7"), "0");
-        test::setText(w_, "Text6", "5000");
-        test::setText(w_, "Text1", "20");
-        QCOMPARE(test::text(w_, "Text7"), "29.33333");
+    QString status(int page) const { return test::child<QLabel>(w_, QString("Status%1").arg(page))->text(); }
+    // Entries that flash a fifth of the liquid: Fv = 1000 × (300 − 290) / 50000 = 0.2.
+    void flashWithinRange() {
+        test::setText(w_, "Text5", "290");
+        test::setText(w_, "Text6", "50000");
     }
 
-    void anEditOfTheLeakedAmountThatCannotBeComputedSaysSo() {
+    void flashRecomputesOnEditAndOnClick() {
+        flashWithinRange();
+        test::setText(w_, "Text7", "x");
         clickBox("Text7");
+        QCOMPARE(test::text(w_, "Text7"), "0.06666667");  // 0.2 × 10 kg / 30 s
+        test::setText(w_, "Text1", "20");
+        QCOMPARE(test::text(w_, "Text7"), "0.1333333");
+    }
+
+    // Typing never pops a box: a bad entry after a good result clears it and says why on the page.
+    void aFlashThatCannotBeComputedIsSaidOnThePage() {
         MessageRecorder messages;
-        test::setText(w_, "Text1", "");
-        QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(messages.messages()[0].startsWith("闪蒸量无法计算"));
-        QCOMPARE(test::text(w_, "Text7"), "14.66667");
-        // The other flash boxes show 0 without a word.
-        messages.clear();
-        test::setText(w_, "Text2", "x");
-        QCOMPARE(test::text(w_, "Text7"), "0");
+        flashWithinRange();
+        QCOMPARE(test::text(w_, "Text7"), "0.06666667");
+        QCOMPARE(status(1), "");
+        test::retype(w_, "Text1", "");
+        QCOMPARE(test::text(w_, "Text7"), "");
+        QCOMPARE(status(1), "无法计算，请检查：\n“液体泄漏总量，Kg”：未输入数值");
+        test::setText(w_, "Text1", "10");
+        test::setText(w_, "Text5", "80");
+        test::setText(w_, "Text6", "5000");  // the stored entries: 440 kg would flash from 10 kg
+        QCOMPARE(test::text(w_, "Text7"), "");
+        QVERIFY2(status(1).contains("FV=44＞1，闪蒸比例须在0～1之间"), qPrintable(status(1)));
         QVERIFY(messages.messages().isEmpty());
     }
 
     void heatNeedsAGroundTypeAndIgnoresClicks() {
         tabs()->setCurrentIndex(1);
         test::setText(w_, "Text8", "300 ");
-        QCOMPARE(test::text(w_, "Text12"), "0");
+        QCOMPARE(test::text(w_, "Text12"), "");
+        QCOMPARE(status(2), "无法计算，请检查：\n请选择地面类型");
         pick("Combo1", "水泥地");
         QCOMPARE(test::text(w_, "Text12"), "8.051499");
         pick("Combo1", "砂砾地");
@@ -102,24 +112,28 @@ private slots:
         clickBox("Text12");
         QCOMPARE(test::text(w_, "Text12"), "keep");
         test::setText(w_, "Text13", "0");
-        QCOMPARE(test::text(w_, "Text12"), "0");
+        QCOMPARE(test::text(w_, "Text12"), "");
+        QVERIFY(status(2).contains("蒸发时间"));
     }
 
     void massNeedsAStabilityClass() {
         tabs()->setCurrentIndex(2);
         test::setText(w_, "Text14", "2000.0");
         QCOMPARE(test::text(w_, "Text18"), "");
+        QCOMPARE(status(3), "无法计算，请检查：\n请选择稳定度条件");
         pick("Combo2", "中性C");
         QCOMPARE(test::text(w_, "Text18"), "654.5321");
         test::setText(w_, "Text19", "0");
-        QCOMPARE(test::text(w_, "Text18"), "0");
+        QCOMPARE(test::text(w_, "Text18"), "");
         test::setText(w_, "Text19", "80");
         pick("Combo2", "稳定E,F");
         QCOMPARE(test::text(w_, "Text18"), "687.5569");
+        QCOMPARE(status(3), "");
     }
 
-    void totalReadsTheShownResultsOnlyWhenAsked() {
-        clickBox("Text7");
+    // The total is always the sum of the stage results as shown.
+    void totalFollowsTheShownResults() {
+        flashWithinRange();
         pick("Combo1", "水泥地");
         pick("Combo2", "不稳定A,B");
         tabs()->setCurrentIndex(3);
@@ -127,12 +141,17 @@ private slots:
         test::setText(w_, "Text21", "20");
         QCOMPARE(test::text(w_, "Text23"), "");
         test::setText(w_, "Text22", "100");
+        // 0.06666667 × 30 + 8.051499 × 20 + 578.8893 × 100 = 2.0000001 + 161.02998 + 57888.93
+        QCOMPARE(test::text(w_, "Text23"), "58051.9599801");
+        test::setText(w_, "Text1", "20");  // Q1 0.1333333: 3.999999 + 161.02998 + 57888.93
+        QCOMPARE(test::text(w_, "Text23"), "58053.959979");
+        test::setText(w_, "Text7", "14.66667");
         QCOMPARE(test::text(w_, "Text23"), "58489.96008");
-        // A new stage result waits for the next edit or click of the total.
-        test::setText(w_, "Text1", "20");
-        QCOMPARE(test::text(w_, "Text23"), "58489.96008");
-        clickBox("Text23");
-        QCOMPARE(test::text(w_, "Text23"), "58929.95988");
+        test::setText(w_, "Text6", "5000");  // the flash fails: no total either
+        QCOMPARE(test::text(w_, "Text23"), "");
+        QVERIFY(status(4).contains("请先在前三页算出闪蒸量"));
+        test::setText(w_, "Text6", "50000");
+        QCOMPARE(test::text(w_, "Text23"), "58053.959979");
         test::setText(w_, "Text21", "");
         QCOMPARE(test::text(w_, "Text23"), "");
     }

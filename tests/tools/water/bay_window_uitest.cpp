@@ -84,7 +84,6 @@ private slots:
 
     void runsThatCannotStartAreRefusedWithAMessage() {
         test::click(w_, "Command1");
-        const QString before = report();
         MessageRecorder messages;
         test::setText(w_, "Text3", "");
         test::click(w_, "Command1");
@@ -95,9 +94,12 @@ private slots:
         test::click(w_, "Command1");
         setRange("0", "1e9", "1");
         test::click(w_, "Command1");
-        QCOMPARE(messages.messages(), (QStringList{"“混合速度Mv（M/s）”必须输入数值，请检查输入！", kTableNotNumberMessage,
-                                                   kTableEndlessMessage, kTableTooLargeMessage}));
-        QCOMPARE(report(), before);
+        const QString failed = "无法计算，请检查：\n";
+        QCOMPARE(messages.messages(),
+                 (QStringList{failed + "“混合速度Mv（M/s）”：未输入数值",
+                              failed + "“预测点距排放口最远距离Rmax（M）”：不是有效的数值",
+                              failed + kTableEndlessMessage, failed + kTableTooLargeMessage}));
+        QCOMPARE(report(), QString());
         // A step of 0 that starts beyond the end gives no rows and ends.
         setRange("2000", "1000", "0");
         test::click(w_, "Command1");
@@ -108,8 +110,8 @@ private slots:
         setRange("0", "100", "100");
         MessageRecorder messages;
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith(kHead + "0    0\r100    27.2623\r"));
-        QCOMPARE(messages.messages(), QStringList{failedRowsMessage(1, 0)});
+        QVERIFY(report().startsWith(kHead + "0    无法计算\r100    27.2623\r"));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(1, 0)});
     }
 };
 

@@ -35,7 +35,7 @@ private slots:
         QVERIFY(test::child<QTextEdit>(w_, "RichTextBox1")->toPlainText().startsWith("说明：COD与BOD5无必然联系"));
     }
 
-    void deletingTheDigitsLeavesTheValueForTheFirstDigit() {
+    void aCodThatIsNoNumberClearsItsBod5() {
         auto* cod = test::child<QLineEdit>(w_, "Text1");
         auto* bod = test::child<QLineEdit>(w_, "Text9");
         QStringList seen;
@@ -44,9 +44,15 @@ private slots:
         QTest::keyClicks(cod, "100");
         QCOMPARE(seen, QStringList({"2.0732", "4.532", "29.12"}));
         for (int i = 0; i < 3; ++i) QTest::keyClick(cod, Qt::Key_Backspace);
-        QCOMPARE(bod->text(), "2.0732");
-        test::setText(w_, "Text1", "一百");
-        QCOMPARE(bod->text(), "2.0732");
+        QCOMPARE(bod->text(), "");
+        QCOMPARE(bod->placeholderText(), "无法计算");
+        test::setText(w_, "Text1", "10");
+        test::setText(w_, "Text1", "-10");
+        QCOMPARE(bod->text(), "");
+        QVERIFY(bod->toolTip().contains("不能为负数"));
+        test::setText(w_, "Text1", "0");
+        QCOMPARE(bod->text(), "1.8");
+        QCOMPARE(bod->placeholderText(), "");
     }
 };
 

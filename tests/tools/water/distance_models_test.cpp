@@ -136,12 +136,14 @@ TEST(ThomasModel, WithoutConsumptionOrWithoutItsDifference) {
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.values, (std::vector<std::string>{MaskText(1.772727f * std::exp(-1.5), "####.####"), "9.1818"}));
 
+    // K2 − K1 − K3 = 0 (was: the first term of D dropped). At t = 1 d the
+    // limit K1·C0·t·e^(−K2·t) + D0·e^(−K2·t) = (9.181818 + 1.772727)·e^(−1.5)
+    // = 2.444289, and C = 9.181818·e^(−1.5) = 2.048741.
     ThomasInputs balanced = thomas();
-    balanced.k3 = 0.5f;  // K2 − K1 − K3 = 0: the first term of D counts as 0
+    balanced.k3 = 0.5f;
     r = rowAt(ThomasRow(balanced, thomasMix(balanced)), 86400);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.values[0], MaskText(1.772727f * std::exp(-1.5), "####.####"));
-    EXPECT_EQ(r.values[1], MaskText(9.181818f * std::exp(-1.5), "####.####"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.values, (std::vector<std::string>{"2.4443", "2.0487"}));
 }
 
 OxygenSagInputs sag() { return {10, 0.1f, 1, 100, 1, 4.5f, 1.5f, 1, 1.5f}; }
@@ -151,12 +153,21 @@ TEST(OxygenSagModel, WorkedRows) {
     TableRow row = OxygenSagRow(sag(), sagMix(sag()));
     EXPECT_EQ(rowAt(row, 100).values, (std::vector<std::string>{"1.7803", "9.1712"}));
     EXPECT_EQ(rowAt(row, 2000).values, (std::vector<std::string>{"1.9187", "8.9717"}));
-    // Equal rates: the sag term fails on every row and D is D0·e2 alone.
+}
+
+TEST(OxygenSagModel, EqualRatesTakeTheLimitAndNearlyEqualOnesDoNotJump) {
+    // K1 = K2 = 1, x = 100 km, u = 1 m/s: t = 1.157407 d, e^(−t) = 0.3143000;
+    // D = 9.181818·t·e^(−t) + 1.772727·e^(−t) = 3.342099 + 0.557168 = 3.8973
+    // (was .5572, D0·e^(−t) alone).
     OxygenSagInputs equal = sag();
     equal.k2 = 1;
-    Row r = rowAt(OxygenSagRow(equal, sagMix(equal)), 86400);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.values[0], MaskText(1.772727f * std::exp(-1.0), "###.####"));
+    Row r = rowAt(OxygenSagRow(equal, sagMix(equal)), 100000);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.values[0], "3.8973");
+    // K2 = 1.0001 by the ordinary formula: 3.8970, next to the limit.
+    OxygenSagInputs near = sag();
+    near.k2 = 1.0001f;
+    EXPECT_EQ(rowAt(OxygenSagRow(near, sagMix(near)), 100000).values[0], "3.897");
 }
 
 TEST(OxygenSagModel, CompleteMixingReportQuotesTheBoxesAsTyped) {

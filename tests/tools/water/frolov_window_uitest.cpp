@@ -4,6 +4,8 @@
 
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
+#include "common/widgets/table_model_form.h"
+#include "platform/message_service.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -15,6 +17,11 @@ class FrolovWindowTest : public QObject {
 
     QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
     LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
+    void setRange(const QString& rmin, const QString& rmax, const QString& rl) {
+        test::setText(w_, "Text5", rmin);
+        test::setText(w_, "Text9", rmax);
+        test::setText(w_, "Text8", rl);
+    }
 
 private slots:
     void init() { w_ = test::openTool("弗罗模式_河37"); }
@@ -52,6 +59,27 @@ private slots:
         test::setText(w_, "Text5", "0");
         test::click(w_, "Command1");
         QVERIFY(report().contains("\r0    100.0000\r20    "));
+    }
+
+    // Was: V = 0 left every row at the undecayed Cp.
+    void aBadEntryAfterAGoodRunLeavesNoTable() {
+        test::click(w_, "Command1");
+        MessageRecorder messages;
+        test::setText(w_, "Text4", "0");
+        test::setText(w_, "Text8", "x");
+        test::click(w_, "Command1");
+        QCOMPARE(report(), QString());
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“河水流速V（m/s）”：须大于0\n"
+                                                  "“网格距离Rl（M）”：不是有效的数值"});
+    }
+
+    void aRowThatFailsIsMarkedNotPrinted() {
+        setRange("-20", "20", "20");
+        MessageRecorder messages;
+        test::click(w_, "Command1");
+        // Upstream of the outfall the cube root of a negative distance fails.
+        QVERIFY(report().contains("\r-20    无法计算\r0    100.0000\r20    "));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(1, -20)});
     }
 };
 

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "platform/message_service.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -24,51 +25,41 @@ class HospitalWastewaterWindowTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    // First: the window-level values start at 0 only once.
-    void withoutASizeAFreshWindowShowsZeroWaterAndTheLoads() {
+    void withoutASizeWaterIsNotComputedButTheLoadsAre() {
         QWidget* w = test::openTool(kHospital);
         auto* size = test::child<QComboBox>(w, "Combo1");
         QCOMPARE(size->count(), 3);
         QCOMPARE(size->itemText(1), "200-400床");
         QCOMPARE(size->currentText(), "");
-        test::setText(w, "Text1", "300");
-        test::click(w, "Command2");
-        QCOMPARE(results(w, kHospitalResults), QStringList({"0", "0", "6.57", "6.0225", "1.6425"}));
-    }
-
-    void aSizeGivesWaterAndWastewater() {
-        QWidget* w = test::openTool(kHospital);
         test::setComboText(w, "Combo1", "200-400床");
         test::setText(w, "Text1", "300");
         test::click(w, "Command2");
         QCOMPARE(results(w, kHospitalResults), QStringList({"76650", "61320", "6.57", "6.0225", "1.6425"}));
-    }
-
-    void withoutASizeTheLastWaterStaysWhileTheLoadsFollowTheBeds() {
-        QWidget* w = test::openTool(kHospital);
-        test::setComboText(w, "Combo1", "200-400床");
-        test::setText(w, "Text1", "300");
-        test::click(w, "Command2");
-        test::setComboText(w, "Combo1", "300床");  // typed, no item
+        // A typed size that is no item: the last class's water must not stay.
+        MessageRecorder messages;
+        test::setComboText(w, "Combo1", "300床");
         test::setText(w, "Text1", "100");
         test::click(w, "Command2");
-        QCOMPARE(results(w, kHospitalResults), QStringList({"76650", "61320", "2.19", "2.0075", "0.5475"}));
+        QCOMPARE(results(w, kHospitalResults), QStringList({"", "", "2.19", "2.0075", "0.5475"}));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n请选择医院规模"});
     }
 
-    void bedsThatAreNoNumberKeepEveryValueAndSurviveReopening() {
+    void badBedsClearEveryResultAndSayWhy() {
         QWidget* w = test::openTool(kHospital);
         test::setComboText(w, "Combo1", "400床以上");
         test::setText(w, "Text1", "500");
         test::click(w, "Command2");
-        const QStringList before = results(w, kHospitalResults);
-        test::setText(w, "Text1", "五百");
-        test::click(w, "Command2");
-        QCOMPARE(results(w, kHospitalResults), before);
-        test::closeAllTools();
-        w = test::openTool(kHospital);
-        QVERIFY(test::text(w, "Text4").isEmpty());
-        test::click(w, "Command2");
-        QCOMPARE(results(w, kHospitalResults), before);
+        QCOMPARE(test::text(w, "Text4"), "182500");
+        MessageRecorder messages;
+        for (const char* beds : {"五百", "-5", ""}) {
+            test::setText(w, "Text1", beds);
+            test::click(w, "Command2");
+            QCOMPARE(results(w, kHospitalResults), QStringList({"", "", "", "", ""}));
+        }
+        QCOMPARE(messages.messages(),
+                 QStringList({"无法计算，请检查：\n“请输入医院平均使用床位数”：不是有效的数值",
+                              "无法计算，请检查：\n“请输入医院平均使用床位数”：不能为负数",
+                              "无法计算，请检查：\n“请输入医院平均使用床位数”：未输入数值"}));
     }
 
     void serviceAreaDefaults() {
@@ -92,17 +83,23 @@ private slots:
         QCOMPARE(results(w, kServiceResults), QStringList({"0", "0", "0", "0"}));
     }
 
-    void trafficThatIsNoNumberKeepsTheWashingResults() {
+    void aBadEntryClearsOnlyTheResultsThatUseIt() {
         QWidget* w = test::openTool(kServiceArea);
         test::click(w, "Command1");
+        MessageRecorder messages;
         test::setText(w, "Text4", "");
         test::setText(w, "Text1", "200");
         test::click(w, "Command1");
-        QCOMPARE(results(w, kServiceResults), QStringList({"15", "7.5", "180", "18"}));
-        // A person count that is no number: the last one read (200) stays.
-        test::setText(w, "Text1", "许多");
+        QCOMPARE(results(w, kServiceResults), QStringList({"15", "7.5", "", ""}));
+        test::setText(w, "Text4", "20000");
+        test::setText(w, "Text2", "1.5");  // a discharge coefficient is a share
+        test::setText(w, "Text7", "许多");
         test::click(w, "Command1");
-        QCOMPARE(test::text(w, "Text8"), "15");
+        QCOMPARE(results(w, kServiceResults), QStringList({"", "", "180", ""}));
+        QCOMPARE(messages.messages(),
+                 QStringList({"无法计算，请检查：\n“昼夜交通量（辆/d）”：未输入数值",
+                              "无法计算，请检查：\n“生活区污水排放系数”：须在0～1之间\n"
+                              "“冲洗废水中该污染物的浓度（mg/L）”：不是有效的数值"}));
     }
 };
 

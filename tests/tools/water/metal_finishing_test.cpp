@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/statement_failure.h"
+
 #include "water_data.h"
 
 namespace korrimet::water {
@@ -15,13 +17,13 @@ std::vector<MetalFactor> stored() {
 }
 
 TEST(MetalFinishing, CyanidePlatingReport) {
-    EXPECT_EQ(MetalFinishingReport(stored(), "氰化电镀", "100"),
+    EXPECT_EQ(MetalFinishingReport(stored(), "氰化电镀", 100),
               "氰化电镀产生的污染物:\n    氰化物(液)=9.5；  铜=1.9 ；  镍=2.5；  锌=2.5\n"
               "    排污量的单位与氰化物用量一致");
 }
 
 TEST(MetalFinishing, ChromiumPlatingReport) {
-    EXPECT_EQ(MetalFinishingReport(stored(), "镀铬", "3"),
+    EXPECT_EQ(MetalFinishingReport(stored(), "镀铬", 3),
               "用氰化物镀铬时,镀铬分为高铬纯化和低铬纯化,对于两种不同的工艺,排污量不一样\n"
               "    高铬纯化排放铬为:1.14\n    低铬纯化排放的铬量为:1.02\n    排污量的单位与氰化物用量一致");
 }
@@ -39,33 +41,26 @@ TEST(MetalFinishing, CircuitBoardReportHasItsMeansAndRanges) {
         "    排放废水量在：63—276之间波动；\n"
         "    平均铜的排放量为：7千克；\n"
         "    铜的排放量在4—14之间波动。";
-    EXPECT_EQ(MetalFinishingReport(stored(), "线路板生产", "100"), expected);
+    EXPECT_EQ(MetalFinishingReport(stored(), "线路板生产", 100), expected);
 }
 
 TEST(MetalFinishing, RangesKeepTheirDoubleDigits) {
-    const auto report = MetalFinishingReport(stored(), "线路板生产", "3");
-    ASSERT_TRUE(report);
+    const std::string report = MetalFinishingReport(stored(), "线路板生产", 3);
     for (const char* range : {"0.96—4.14", "0.06—0.21", "1.89—8.28", "0.12—0.42"})
-        EXPECT_NE(report->find(range), std::string::npos) << range;
+        EXPECT_NE(report.find(range), std::string::npos) << range;
     // Means are Singles: 3 × 0.66 shows seven digits at most.
-    EXPECT_NE(report->find("平均排放废水：1.98吨"), std::string::npos);
+    EXPECT_NE(report.find("平均排放废水：1.98吨"), std::string::npos);
 }
 
-TEST(MetalFinishing, NoReportForAnUnknownProcessOrAQuantityThatIsNoNumber) {
+TEST(MetalFinishing, NoReportForAnUnknownProcessAMissingFactorOrAnOverflow) {
     const auto factors = stored();
-    EXPECT_FALSE(MetalFinishingReport(factors, "", "100"));
-    EXPECT_FALSE(MetalFinishingReport(factors, "镀锌", "100"));
-    for (const char* quantity : {"", ".", "1.2.3", "abc", "-"})
-        EXPECT_FALSE(MetalFinishingReport(factors, "镀铬", quantity)) << quantity;
+    EXPECT_THROW(MetalFinishingReport(factors, "", 100), StatementFailure);
+    EXPECT_THROW(MetalFinishingReport(factors, "镀锌", 100), StatementFailure);
     // A Single mean beyond its range fails like a wrong entry.
-    EXPECT_FALSE(MetalFinishingReport(factors, "线路板生产", "1e39"));
-    EXPECT_TRUE(MetalFinishingReport(factors, "镀铬", "-3"));
-}
-
-TEST(MetalFinishing, AFactorMissingFromTheTableGivesNoReport) {
-    const auto factors = ParseMetalFinishingFactors("镀铬 | 高铬纯化 | 0.38 | single\n");
-    ASSERT_TRUE(factors);
-    EXPECT_FALSE(MetalFinishingReport(*factors, "镀铬", "3"));
+    EXPECT_THROW(MetalFinishingReport(factors, "线路板生产", 1e39), StatementFailure);
+    const auto partial = ParseMetalFinishingFactors("镀铬 | 高铬纯化 | 0.38 | single\n");
+    ASSERT_TRUE(partial);
+    EXPECT_THROW(MetalFinishingReport(*partial, "镀铬", 3), StatementFailure);
 }
 
 TEST(MetalFinishing, PromptFollowsThePickedProcess) {

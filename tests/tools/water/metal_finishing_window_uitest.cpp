@@ -31,6 +31,7 @@ private slots:
     void aQuantityWithoutAProcessGivesNoReport() {
         test::setText(w_, "Text1", "100");
         QVERIFY(report().isEmpty());
+        QVERIFY(test::child<QTextEdit>(w_, "RichTextBox1")->toolTip().contains("请选择行业类别"));
         QVERIFY(test::text(w_, "Text2").isEmpty());
     }
 
@@ -49,21 +50,28 @@ private slots:
         QCOMPARE(test::text(w_, "Text2"), "请输入氰化物用量");
     }
 
-    void typingDigitByDigitKeepsTheLastReportOverEntriesThatAreNoNumber() {
+    // While typing no box pops up: an entry that is no number (yet) clears
+    // the report and says why in its tip.
+    void anEntryThatIsNoNumberClearsTheReportWithoutAMessage() {
         pick(1);
         auto* box = test::child<QLineEdit>(w_, "Text1");
+        auto* out = test::child<QTextEdit>(w_, "RichTextBox1");
         box->setFocus();
-        QTest::keyClicks(box, ".");  // a lone point first: no number yet, no report, no crash
-        QVERIFY(report().isEmpty());
         QTest::keyClicks(box, "5");
         QCOMPARE(report(), "用氰化物镀铬时,镀铬分为高铬纯化和低铬纯化,对于两种不同的工艺,排污量不一样\n"
-                           "    高铬纯化排放铬为:0.19\n    低铬纯化排放的铬量为:0.17\n    排污量的单位与氰化物用量一致");
+                           "    高铬纯化排放铬为:1.9\n    低铬纯化排放的铬量为:1.7\n    排污量的单位与氰化物用量一致");
         QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), "");
+        QVERIFY(report().isEmpty());
+        QVERIFY(out->toolTip().contains("未输入数值"));
+        for (const char* bad : {".", "abc", "-3"}) {
+            test::setText(w_, "Text1", "5");
+            test::setText(w_, "Text1", bad);
+            QVERIFY2(report().isEmpty(), bad);
+        }
+        QVERIFY(out->toolTip().contains("不能为负数"));
+        test::setText(w_, "Text1", "0.5");
         QVERIFY(report().contains("高铬纯化排放铬为:0.19\n"));
-        test::setText(w_, "Text1", "abc");
-        QVERIFY(report().contains("高铬纯化排放铬为:0.19\n"));
+        QVERIFY(!out->toolTip().contains("不能为负数"));
     }
 };
 

@@ -61,15 +61,20 @@ private slots:
 
     void completeMixingRefusesWhatItCannotCompute() {
         QTest::mouseClick(check(), Qt::LeftButton);
+        test::click(w_, "Command1");
+        QVERIFY(report().endsWith("C=9.1818mg/L"));
         MessageRecorder messages;
         test::setText(w_, "Text4", "");
-        test::click(w_, "Command1");
-        test::setText(w_, "Text4", "0.1");
         test::setText(w_, "Text3", "-1");
-        test::setText(w_, "Text12", "1");
+        test::click(w_, "Command1");
+        QCOMPARE(report(), QString());
+        test::setText(w_, "Text4", "0.1");
+        test::setText(w_, "Text3", "0");
+        test::setText(w_, "Text12", "0");
         test::click(w_, "Command1");
         QCOMPARE(messages.messages().size(), 2);
-        QCOMPARE(messages.messages()[0], "“排放口上游污染物浓度Ch（mg/L）”必须输入数值，请检查输入！");
+        QCOMPARE(messages.messages()[0], "无法计算，请检查：\n“河水流量Qh（M^3/S）”：不能为负数\n"
+                                         "“排放口上游污染物浓度Ch（mg/L）”：未输入数值");
         QVERIFY(messages.messages()[1].contains("之和为0"));
         QCOMPARE(report(), QString());
     }

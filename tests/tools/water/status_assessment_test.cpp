@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/statement_failure.h"
+
 namespace korrimet::water {
 namespace {
 
@@ -46,51 +48,39 @@ TEST(Nemerow, ShortSeries) {
     EXPECT_NE(NemerowReport("-3|-1|").find("最大值为：-1.00\n"), std::string::npos);
 }
 
-TEST(Nemerow, ASeriesWithoutAnyBarHasNoValuesToReport) {
-    EXPECT_EQ(NemerowReport("1.2"),
-              "你输入的数据个数为:0\n    输入的数据为：|\n    最大值为：\n    算术平均值为：\n    内梅罗平均值：");
+TEST(Nemerow, ASeriesWithoutAValueOrWithAnOverflowIsNoReport) {
+    EXPECT_THROW(NemerowReport("1.2"), StatementFailure);
+    // Was "最大值为：Infinity".
+    EXPECT_THROW(NemerowReport("1|1e999|"), StatementFailure);
+    EXPECT_THROW(NemerowReport("1|1e300|"), StatementFailure);  // max² overflows
 }
 
 TEST(SingleFactor, DefaultSeriesAgainstItsStandard) {
-    EXPECT_EQ(SingleFactorReport("0.5|0.8|0.6|0.7|0.2|0.9|0.5|", "0.5"),
+    EXPECT_EQ(SingleFactorReport("0.5|0.8|0.6|0.7|0.2|0.9|0.5|", 0.5),
               "你输入的数据为：|0.5|0.8|0.6|0.7|0.2|0.9|0.5|\n计算结果如下：\n"
               "单项评价指数为：| 1| 1.6| 1.2| 1.4| .4| 1.8| 1|");
 }
 
 TEST(SingleFactor, IndicesAreRoundedToTwoDecimalsFirst) {
-    EXPECT_EQ(SingleFactorReport("0.25|1|", "0.5"), "你输入的数据为：|0.25|1|\n计算结果如下：\n单项评价指数为：| .5| 2|");
-    EXPECT_EQ(SingleFactorReport("1|-0.2|0.001|", "3"),
+    EXPECT_EQ(SingleFactorReport("0.25|1|", 0.5), "你输入的数据为：|0.25|1|\n计算结果如下：\n单项评价指数为：| .5| 2|");
+    EXPECT_EQ(SingleFactorReport("1|-0.2|0.001|", 3),
               "你输入的数据为：|1|-0.2|0.001|\n计算结果如下：\n单项评价指数为：| .33|-.07| 0|");
 }
 
-TEST(SingleFactor, AStandardOfZeroOrNoNumberLeavesEveryIndexEmpty) {
-    for (const char* standard : {"0", "", "abc", "."})
-        EXPECT_EQ(SingleFactorReport("0.5|0|", standard),
-                  "你输入的数据为：|0.5|0|\n计算结果如下：\n单项评价指数为：|||")
-            << standard;
-}
-
 TEST(SelfPurification, DefaultsAndSigns) {
-    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0.8", "1.0"), "此物质的自净利用指数:0.25");
-    EXPECT_EQ(SelfPurificationText("0.5", "0.4", "0.8", "1.0"), "此物质的自净利用指数:-0.25");
-    EXPECT_EQ(SelfPurificationText("0.5", "1.0", "0.8", "1.0"), "此物质的自净利用指数:1.25");
-    EXPECT_EQ(SelfPurificationText("0.5", "0.5", "0.8", "1.0"), "此物质的自净利用指数:0.00");
+    EXPECT_EQ(SelfPurificationText(0.5, 0.6, 0.8, 1.0), "此物质的自净利用指数:0.25");
+    EXPECT_EQ(SelfPurificationText(0.5, 0.4, 0.8, 1.0), "此物质的自净利用指数:-0.25");
+    EXPECT_EQ(SelfPurificationText(0.5, 1.0, 0.8, 1.0), "此物质的自净利用指数:1.25");
+    EXPECT_EQ(SelfPurificationText(0.5, 0.5, 0.8, 1.0), "此物质的自净利用指数:0.00");
 }
 
-TEST(SelfPurification, ZeroDenominatorsAndWrongEntriesAreNotComputed) {
-    const std::string none = std::string("此物质的自净利用指数:") + kNotComputable;
-    EXPECT_EQ(SelfPurificationText("1.0", "0.6", "0.8", "1.0"), none);  // Cs equal to Ch
-    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0", "1.0"), none);
-    EXPECT_EQ(SelfPurificationText("0.5", "x", "0.8", "1.0"), none);
-    EXPECT_EQ(SelfPurificationText("0.5", "0.6", "0.8", ""), none);
-}
-
-TEST(PollutionRank, DefaultsAndFailures) {
-    EXPECT_EQ(PollutionRankText("1", "15", "10", "0.1", "1"), "该物质污染排序指数ISE=0.74");
-    const std::string none = std::string("该物质污染排序指数ISE=") + kNotComputable;
-    EXPECT_EQ(PollutionRankText("1", "15", "10", "1", "1"), none);
-    EXPECT_EQ(PollutionRankText("1", "0", "10", "0.1", "1"), none);
-    EXPECT_EQ(PollutionRankText("1", "15", "十", "0.1", "1"), none);
+TEST(StatusIndices, ZeroDenominatorsFailWithTheirCondition) {
+    EXPECT_THROW(SelfPurificationText(1.0, 0.6, 0.8, 1.0), StatementFailure);  // Cs equal to Ch
+    EXPECT_THROW(SelfPurificationText(0.5, 0.6, 0, 1.0), StatementFailure);
+    EXPECT_EQ(PollutionRankText(1, 15, 10, 0.1, 1), "该物质污染排序指数ISE=0.74");
+    EXPECT_THROW(PollutionRankText(1, 15, 10, 1, 1), StatementFailure);
+    EXPECT_THROW(PollutionRankText(1, 0, 10, 0.1, 1), StatementFailure);
+    EXPECT_THROW(SingleFactorReport("0.5|0|", 0), StatementFailure);
 }
 
 }  // namespace

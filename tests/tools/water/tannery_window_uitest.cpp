@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "platform/message_service.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -56,19 +57,22 @@ private slots:
         compute("猪盐湿皮", "0.1");
         QCOMPARE(test::text(w_, "Text2"), "12.3");
         QCOMPARE(test::text(w_, "Text5"), "24.7400003686547");
+        // Its end alone ("3686547") would read as another number.
+        QCOMPARE(test::child<QLineEdit>(w_, "Text5")->cursorPosition(), 0);
     }
 
-    void withoutAHideEveryResultIsZero() {
-        compute("牛干皮", "1000");
-        compute("牛皮", "1000");
-        QCOMPARE(texts(w_, kGenerated + kDischarged), QStringList(12, "0"));
-    }
-
-    void anotherHideRecomputesFromTheSameTonnage() {
+    void aBadEntryClearsEveryResultAndSaysWhich() {
         compute("羊干皮", "10");
         QCOMPARE(texts(w_, kGenerated), QStringList({"3120", "3410", "1110", "1237", "51", "6.5"}));
-        // A tonnage that is no number leaves the last good one.
+        MessageRecorder messages;
+        compute("牛皮", "10");
+        QCOMPARE(texts(w_, kGenerated + kDischarged), QStringList(12, ""));
         compute("猪盐湿皮", "十吨");
+        QCOMPARE(texts(w_, kGenerated + kDischarged), QStringList(12, ""));
+        QCOMPARE(messages.messages(),
+                 QStringList({"无法计算，请检查：\n请选择原料皮类型",
+                              "无法计算，请检查：\n“请输入年处理原皮量(T/年))”：不是有效的数值"}));
+        compute("猪盐湿皮", "10");
         QCOMPARE(texts(w_, kDischarged), QStringList({"1050", "1883", "675", "1220", "55", "18"}));
     }
 };
