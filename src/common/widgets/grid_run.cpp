@@ -67,7 +67,13 @@ bool runGridFile(QWidget* window, const GridPlan& plan, const GridCell& cell,
     try {
         BusyRun busy(window, cancel);
         busy.pump();
-        grid = BuildGridText(plan, cell, [&](double x) {
+        // A row may hold 20,000 cells: the window answers within it too.
+        unsigned cells = 0;
+        auto answering = [&](double x, double y, std::string& out) {
+            if (++cells % 1024 == 0) busy.pump();
+            return cell(x, y, out);
+        };
+        grid = BuildGridText(plan, answering, [&](double x) {
             if (afterRow) afterRow(x);
             busy.pump();
         });
