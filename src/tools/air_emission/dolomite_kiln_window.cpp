@@ -3,8 +3,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "common/widgets/model_input.h"
 #include "common/widgets/numeric_box.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
@@ -59,17 +60,24 @@ public:
 
         QWidget* order[] = {basis_, compute_, result_, co2Share_, magnesia_, fuel_, carbon_, output_, lime_};
         for (int i = 0; i + 1 < 9; ++i) setTabOrder(order[i], order[i + 1]);
-        basis_->setFocus();
+        output_->setFocus();
 
         connect(compute_, &QPushButton::clicked, this, [this] { compute(); });
     }
 
 private:
     void compute() {
-        ComputeDolomiteKiln(s_, {output_->text().toStdString(), fuel_->text().toStdString(),
-                                 carbon_->text().toStdString(), magnesia_->text().toStdString(),
-                                 co2Share_->text().toStdString(), lime_->text().toStdString()});
-        result_->setText(qtext(NumberText(s_.R)));
+        Press press(this);
+        DolomiteKilnInput in;
+        press.read(in.output, output_, Range::NonNegative);
+        press.read(in.fuelPerTonne, fuel_, Range::NonNegative);
+        press.read(in.carbon, carbon_, Range::Percent);
+        press.read(in.magnesia, magnesia_, Range::Percent);
+        if (press.read(in.co2Share, co2Share_, Range::Percent))
+            press.check(in.co2Share, Range::Positive, inputName(co2Share_));
+        press.read(in.lime, lime_, Range::Percent);
+        if (press.ok()) ComputeDolomiteKiln(s_, in, press.steps());
+        press.put(result_, [&] { return NumberText(s_.R); });
     }
 
     State& s_;

@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
@@ -46,8 +46,14 @@ public:
 
 private:
     void compute() {
-        ComputeDrying(s_, inputTexts<DryingTexts>(inputs_));
-        result_->setText(qtext(NumberText(s_.G)));
+        Press press(this);
+        DryingInput in;
+        press.read(in.weight, inputs_[0], Range::NonNegative);
+        press.read(in.before, inputs_[1], Range::Percent);
+        press.read(in.after, inputs_[2], Range::Percent);
+        if (press.ok() && press.check(in.after != 100, QStringLiteral("干燥后的湿度为100%，物料中没有干物质")))
+            ComputeDrying(s_, in, press.steps());
+        press.put(result_, [&] { return NumberText(s_.G); });
     }
 
     State& s_;

@@ -2,11 +2,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "common/widgets/live_recompute.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -47,11 +47,9 @@ public:
 
         QGroupBox* frame = f.frame("Frame1", "计算来源：《八五环境统计手册》P83", 120, 3240, 5385, 2625);
         FormBuilder inFrame(frame);
-        auto* help = inFrame.memo("Text7", 90, 300, 5205, 2235,
-                                  resourceText(":/air_emission/leak_pressure_coefficients.txt"));
-        help->setFont(tableFont(9));
-        help->setLineWrapMode(QPlainTextEdit::NoWrap);
-        help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        QTextBrowser* help =
+            storedPage(inFrame, "Text7", ":/air_emission/leak_pressure_coefficients.html", 90, 300, 5205, 2235);
+        help->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         help->setTabChangesFocus(true);
         setBackground(help, palette().color(QPalette::ToolTipBase));
 
@@ -63,11 +61,19 @@ public:
     }
 
 private:
+    // While the user types: a bad entry clears and marks the result, no box pops up.
     void recompute() {
-        const float rate = LeakRate({inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
-                                     inputs_[2]->text().toStdString(), inputs_[3]->text().toStdString(),
-                                     inputs_[4]->text().toStdString()});
-        result_->setText(qtext(NumberText(rate)));
+        Press press(this, PressMode::Live);
+        LeakInput in;
+        press.read(in.volume, inputs_[0], Range::NonNegative);
+        press.read(in.safety, inputs_[1], Range::NonNegative);
+        press.read(in.coefficient, inputs_[2], Range::NonNegative);
+        press.read(in.molecular, inputs_[3], Range::NonNegative);
+        if (press.read(in.temperature, inputs_[4]))
+            press.check(in.temperature > -273, QStringLiteral("设备内部温度须高于-273℃"));
+        float rate = 0;
+        if (press.ok()) LeakRate(rate, in, press.steps());
+        press.put(result_, [&] { return NumberText(rate); });
     }
 
     QLineEdit* inputs_[5];

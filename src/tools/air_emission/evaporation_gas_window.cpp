@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
@@ -41,15 +41,21 @@ public:
 
         QWidget* order[] = {basis_, compute_, result_, inputs_[1], inputs_[2], inputs_[0]};
         for (int i = 0; i + 1 < 6; ++i) setTabOrder(order[i], order[i + 1]);
-        basis_->setFocus();
+        inputs_[0]->setFocus();
 
         connect(compute_, &QPushButton::clicked, this, [this] { compute(); });
     }
 
 private:
     void compute() {
-        ComputeEvaporation(s_, inputTexts<EvaporationTexts>(inputs_));
-        result_->setText(qtext(NumberText(s_.E)));
+        Press press(this);
+        EvaporationInput in;
+        press.read(in.feed, inputs_[0], Range::NonNegative);
+        press.read(in.before, inputs_[1], Range::Percent);
+        press.read(in.after, inputs_[2], Range::Percent);
+        if (press.ok() && press.check(in.after > 0, QStringLiteral("蒸发后的浓度为0，无法计算蒸发量")))
+            ComputeEvaporation(s_, in, press.steps());
+        press.put(result_, [&] { return NumberText(s_.E); });
     }
 
     State& s_;

@@ -2,28 +2,32 @@
 
 #include <algorithm>
 
-#include "common/number_text.h"
 #include "common/steps.h"
 #include "common/stores.h"
 
 namespace korrimet::air_emission {
 
-std::vector<std::size_t> ComputeFoundry(Foundry& s, const std::vector<FoundryChoice>& rows, const std::string& amount,
-                                        const FactorTable& factors) {
-    std::vector<std::size_t> noData;
+std::vector<FoundryRow> FoundryRows(const std::vector<FoundryChoice>& choices, const FactorTable& factors) {
     const auto industries = factors.column(0);
-    Steps steps;
-    for (std::size_t i = 0; i < industries.size() && i < rows.size(); ++i) {
+    std::vector<FoundryRow> rows(choices.size());
+    for (std::size_t i = 0; i < industries.size() && i < choices.size(); ++i) {
         const auto furnaces = factors.column(1, {industries[i]});
-        if (std::find(furnaces.begin(), furnaces.end(), rows[i].furnace) == furnaces.end()) continue;
-        const auto f = factors.find({industries[i], rows[i].furnace, rows[i].device});
-        if (!f) {
-            noData.push_back(i);
-            continue;
-        }
-        steps([&] { s.result = single(ParseNumber(amount, Precision::Double) * *f); });
+        if (std::find(furnaces.begin(), furnaces.end(), choices[i].furnace) == furnaces.end()) continue;
+        const auto f = factors.find({industries[i], choices[i].furnace, choices[i].device});
+        rows[i] = f ? FoundryRow{FoundryRow::State::Counted, *f} : FoundryRow{FoundryRow::State::NoFactor, 0};
     }
-    return noData;
+    return rows;
+}
+
+void ComputeFoundry(Foundry& s, const std::vector<FoundryRow>& rows, double amount, Steps& steps) {
+    s.rows.assign(rows.size(), 0.0f);
+    double sum = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].state != FoundryRow::State::Counted) continue;
+        steps([&] { s.rows[i] = single(amount * rows[i].factor); });
+        sum += s.rows[i];
+    }
+    steps([&] { s.total = single(sum); });
 }
 
 }  // namespace korrimet::air_emission

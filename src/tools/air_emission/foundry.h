@@ -1,9 +1,12 @@
 #pragma once
-#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "tools/air_emission/factor_table.h"
+
+namespace korrimet {
+class Steps;
+}
 
 namespace korrimet::air_emission {
 
@@ -11,23 +14,31 @@ namespace korrimet::air_emission {
 // furnace and dust-control device. The table's rows are
 // industry | furnace | device | kg/t, the industries in the window's order.
 
-// Window-level Single, kept from press to press.
-struct Foundry {
-    float result = 0;  // particulates, kg
-};
-
 // The texts of one industry row's furnace and device lists.
 struct FoundryChoice {
     std::string furnace;
     std::string device;
 };
 
-// Evaluates the industry rows in order; each row with a listed furnace and
-// a device that has a factor stores amount × factor, so the lowest such row
-// wins. A row whose text is no furnace of its industry does nothing.
-// Returns the rows (0-based) with a furnace but no factor for its device,
-// in order: each of them calls for "未有统计数据".
-std::vector<std::size_t> ComputeFoundry(Foundry& s, const std::vector<FoundryChoice>& rows, const std::string& amount,
-                                        const FactorTable& factors);
+// What an industry row contributes: nothing (its text is no furnace of its
+// industry), no factor (a furnace whose device the table does not list), or
+// its factor, kg/t.
+struct FoundryRow {
+    enum class State { NoFurnace, NoFactor, Counted };
+    State state = State::NoFurnace;
+    double factor = 0;
+};
+
+// Each row's state; texts must equal an item exactly.
+std::vector<FoundryRow> FoundryRows(const std::vector<FoundryChoice>& choices, const FactorTable& factors);
+
+// Window-level Singles, set anew by every press.
+struct Foundry {
+    std::vector<float> rows;  // kg, per industry row (0 where it does not count)
+    float total = 0;          // kg, the sum of the counted rows
+};
+
+// Every counted row stores amount × factor, and the total sums them.
+void ComputeFoundry(Foundry& s, const std::vector<FoundryRow>& rows, double amount, Steps& steps);
 
 }  // namespace korrimet::air_emission

@@ -2,34 +2,37 @@
 
 #include <algorithm>
 
-#include "common/number_text.h"
 #include "common/steps.h"
 #include "common/stores.h"
 
 namespace korrimet::air_emission {
 namespace {
-double number(const std::string& text) { return ParseNumber(text, Precision::Double); }
+bool listed(const std::vector<std::string>& items, const std::string& text) {
+    return std::find(items.begin(), items.end(), text) != items.end();
+}
 }  // namespace
 
-void ComputeIncineration(Incineration& s, const IncinerationTexts& in, const FactorTable& factors) {
-    Steps steps;
-    if (in.mode == kIncinerator) {
-        const auto f = factors.find({kIncinerator, in.furnace});
-        if (!f) {
-            s.q = 0;
-            return;
-        }
-        steps([&] { s.q = single((100 - number(in.efficiency)) * (number(in.amount) * *f) / 100); });
-    } else if (in.mode == kOpenBurning) {
-        const auto refuseTypes = factors.column(1, {kOpenBurning});
-        if (std::find(refuseTypes.begin(), refuseTypes.end(), in.refuse) == refuseTypes.end()) return;
-        const auto f = factors.find({kOpenBurning, in.refuse, in.pollutant});
-        if (!f) {
-            s.q = 0;
-            return;
-        }
-        steps([&] { s.q = single(number(in.amount) * *f); });
-    }
+IncinerationGap IncinerationGapOf(const IncinerationChoice& in, const FactorTable& factors) {
+    if (in.mode == kIncinerator)
+        return factors.find({kIncinerator, in.furnace}) ? IncinerationGap::None : IncinerationGap::Furnace;
+    if (in.mode != kOpenBurning) return IncinerationGap::Mode;
+    if (!listed(factors.column(1, {kOpenBurning}), in.refuse)) return IncinerationGap::Refuse;
+    return factors.find({kOpenBurning, in.refuse, in.pollutant}) ? IncinerationGap::None
+                                                                 : IncinerationGap::Pollutant;
+}
+
+std::optional<double> IncinerationFactor(const IncinerationChoice& in, const FactorTable& factors) {
+    if (in.mode == kIncinerator) return factors.find({kIncinerator, in.furnace});
+    if (in.mode == kOpenBurning) return factors.find({kOpenBurning, in.refuse, in.pollutant});
+    return std::nullopt;
+}
+
+void ComputeIncinerator(Incineration& s, double factor, double efficiency, double amount, Steps& steps) {
+    steps([&] { s.q = single((100 - efficiency) * (amount * factor) / 100); });
+}
+
+void ComputeOpenBurning(Incineration& s, double factor, double amount, Steps& steps) {
+    steps([&] { s.q = single(amount * factor); });
 }
 
 }  // namespace korrimet::air_emission

@@ -1,7 +1,12 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "tools/air_emission/factor_table.h"
+
+namespace korrimet {
+class Steps;
+}
 
 namespace korrimet::air_emission {
 
@@ -10,25 +15,29 @@ namespace korrimet::air_emission {
 inline const std::string kIncinerator = "焚烧炉焚烧";
 inline const std::string kOpenBurning = "露天焚烧";
 
-// Window-level Single, kept from press to press.
+// Window-level Single, set anew by every press.
 struct Incineration {
     float q = 0;  // pollutant released, kg
 };
 
-// The texts of the lists and boxes, as shown.
-struct IncinerationTexts {
-    std::string mode;        // 焚烧炉焚烧 or 露天焚烧
-    std::string furnace;     // incinerator type (incinerator mode)
-    std::string refuse;      // refuse type (open burning)
-    std::string pollutant;   // pollutant (open burning)
-    std::string efficiency;  // treatment efficiency, % (incinerator mode)
-    std::string amount;      // refuse burnt, t
+// The texts of the lists, as shown; they must equal an item exactly.
+struct IncinerationChoice {
+    std::string mode;       // 焚烧炉焚烧 or 露天焚烧
+    std::string furnace;    // incinerator type (incinerator mode)
+    std::string refuse;     // refuse type (open burning)
+    std::string pollutant;  // pollutant (open burning)
 };
 
-// Incinerator: soot after treatment, q = (100 − e)·t·f/100. Open burning:
-// q = t·f for the refuse type and pollutant. A type or pollutant the table
-// does not list gives 0; an unknown mode or refuse type leaves q as it was,
-// and so does a box that is no number.
-void ComputeIncineration(Incineration& s, const IncinerationTexts& in, const FactorTable& factors);
+// The choice that the factor table lacks, in the order the lists stand:
+// none when every list the mode uses holds one of its items.
+enum class IncinerationGap { None, Mode, Furnace, Refuse, Pollutant };
+IncinerationGap IncinerationGapOf(const IncinerationChoice& in, const FactorTable& factors);
+// The factor (kg/t) of a complete choice.
+std::optional<double> IncinerationFactor(const IncinerationChoice& in, const FactorTable& factors);
+
+// Incinerator: soot after treatment, q = (100 − e)·t·f/100 (e in %).
+// Open burning: q = t·f.
+void ComputeIncinerator(Incineration& s, double factor, double efficiency, double amount, Steps& steps);
+void ComputeOpenBurning(Incineration& s, double factor, double amount, Steps& steps);
 
 }  // namespace korrimet::air_emission

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -68,12 +68,29 @@ private:
     }
 
     void compute() {
-        ComputeIncineration(s_,
-                            {mode_->currentText().toStdString(), furnace_->currentText().toStdString(),
-                             refuse_->currentText().toStdString(), pollutant_->currentText().toStdString(),
-                             efficiency_->text().toStdString(), amount_->text().toStdString()},
-                            factors_);
-        result_->setText(qtext(NumberText(s_.q)));
+        const IncinerationChoice choice{mode_->currentText().toStdString(), furnace_->currentText().toStdString(),
+                                        refuse_->currentText().toStdString(),
+                                        pollutant_->currentText().toStdString()};
+        Press press(this);
+        switch (IncinerationGapOf(choice, factors_)) {
+        case IncinerationGap::None: break;
+        case IncinerationGap::Mode: press.fail(QStringLiteral("请选择焚烧方式")); break;
+        case IncinerationGap::Furnace: press.fail(QStringLiteral("请选择焚烧炉类型")); break;
+        case IncinerationGap::Refuse: press.fail(QStringLiteral("请选择焚烧垃圾种类")); break;
+        case IncinerationGap::Pollutant: press.fail(QStringLiteral("请选择排放污染物种类")); break;
+        }
+        const bool incinerator = choice.mode == kIncinerator;
+        double efficiency = 0, amount = 0;
+        if (incinerator) press.read(efficiency, efficiency_, Range::Percent);
+        press.read(amount, amount_, Range::NonNegative);
+        const std::optional<double> factor = IncinerationFactor(choice, factors_);
+        if (press.ok() && factor) {
+            if (incinerator)
+                ComputeIncinerator(s_, *factor, efficiency, amount, press.steps());
+            else
+                ComputeOpenBurning(s_, *factor, amount, press.steps());
+        }
+        press.put(result_, [&] { return NumberText(s_.q); });
     }
 
     State& s_;

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QString>
 #include <array>
-#include <string>
 
 #include "common/widgets/numeric_box.h"
 #include "common/widgets/tool_window.h"
@@ -32,11 +31,6 @@ inline std::array<QLineEdit*, 3> placeInputColumn(FormBuilder& f, const char* co
         attachNumericBox(boxes[i]);
     }
     return boxes;
-}
-
-template <class Texts>
-Texts inputTexts(const std::array<QLineEdit*, 3>& boxes) {
-    return {boxes[0]->text().toStdString(), boxes[1]->text().toStdString(), boxes[2]->text().toStdString()};
 }
 
 }  // namespace korrimet::air_emission

@@ -1,11 +1,14 @@
 #pragma once
-#include <string>
+
+namespace korrimet {
+class Steps;
+}
 
 namespace korrimet::air_emission {
 
 // Yearly kiln-gas volume from the CO2 the kiln gives off, scaled up by the
-// CO2 volume share of the kiln gas. Each step stores a Single and keeps its
-// previous value when its box is no number or its arithmetic fails.
+// CO2 volume share of the kiln gas. Each step is one statement that stores
+// a Single; the window reads the entries first.
 
 // Window-level Singles of the lime kiln, kept from press to press.
 struct LimeKiln {
@@ -16,16 +19,15 @@ struct LimeKiln {
     float Q = 0;  // kiln gas per year, m³/a
 };
 
-// Box texts, as typed.
-struct LimeKilnTexts {
-    std::string output;        // t/a
-    std::string fuelPerTonne;  // kg/t
-    std::string carbon;        // %
-    std::string recovery;      // %
-    std::string co2Share;      // %
+struct LimeKilnInput {
+    double output = 0;        // t/a
+    double fuelPerTonne = 0;  // kg/t
+    double carbon = 0;        // %
+    double recovery = 0;      // %
+    double co2Share = 0;      // %
 };
 
-void ComputeLimeKiln(LimeKiln& s, const LimeKilnTexts& in);
+void ComputeLimeKiln(LimeKiln& s, const LimeKilnInput& in, Steps& steps);
 
 struct DolomiteKiln {
     float T = 0;  // yearly output, t/a
@@ -35,15 +37,15 @@ struct DolomiteKiln {
     float R = 0;  // kiln gas per year, m³/a
 };
 
-struct DolomiteKilnTexts {
-    std::string output;        // t/a
-    std::string fuelPerTonne;  // kg/t
-    std::string carbon;        // %
-    std::string magnesia;      // MgO, %
-    std::string co2Share;      // %
-    std::string lime;          // CaO, %
+struct DolomiteKilnInput {
+    float output = 0;         // t/a, read as a Single
+    double fuelPerTonne = 0;  // kg/t
+    double carbon = 0;        // %
+    double magnesia = 0;      // MgO, %
+    double co2Share = 0;      // %
+    double lime = 0;          // CaO, %
 };
 
-void ComputeDolomiteKiln(DolomiteKiln& s, const DolomiteKilnTexts& in);
+void ComputeDolomiteKiln(DolomiteKiln& s, const DolomiteKilnInput& in, Steps& steps);
 
 }  // namespace korrimet::air_emission

@@ -2,35 +2,20 @@
 
 #include <cmath>
 
-#include "common/number_text.h"
 #include "common/steps.h"
 #include "common/stores.h"
 
 namespace korrimet::air_emission {
 
-float LeakRate(const LeakTexts& in) {
-    float V = 0, K = 0, C = 0, M = 0, T = 0, Gc = 0;
-    Steps steps;
-    auto read = [&](float& target, const std::string& text) {
-        steps([&] { target = single(ParseNumber(text, Precision::Single)); });
-    };
-    read(V, in.volume);
-    read(K, in.safety);
-    read(C, in.coefficient);
-    read(M, in.molecular);
-    read(T, in.temperature);
+void LeakRate(float& gc, const LeakInput& in, Steps& steps) {
     steps([&] {
-        const double kelvin = static_cast<double>(T) + 273.0f;
-        Gc = single(static_cast<double>(K) * C * V * std::sqrt(divide(M, kelvin)));
+        const double kelvin = static_cast<double>(in.temperature) + 273.0f;
+        gc = single(static_cast<double>(in.safety) * in.coefficient * in.volume * std::sqrt(divide(in.molecular, kelvin)));
     });
-    return Gc;
 }
 
-float VehicleEmission(const std::string& factor, const std::string& fuel) {
-    float amount = 0;
-    Steps steps;
-    steps([&] { amount = single(ParseNumber(factor, Precision::Double) * ParseNumber(fuel, Precision::Double)); });
-    return amount;
+void VehicleEmission(float& amount, double factor, double fuel, Steps& steps) {
+    steps([&] { amount = single(factor * fuel); });
 }
 
 }  // namespace korrimet::air_emission

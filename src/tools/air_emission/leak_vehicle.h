@@ -1,23 +1,24 @@
 #pragma once
-#include <string>
+
+namespace korrimet {
+class Steps;
+}
 
 namespace korrimet::air_emission {
 
-// Box texts of the equipment-leak calculator.
-struct LeakTexts {
-    std::string volume;       // V, m³
-    std::string safety;       // K, 1 to 2
-    std::string coefficient;  // C, by the pressure in the equipment
-    std::string molecular;    // M
-    std::string temperature;  // T, °C
+// Entries of the equipment-leak calculator, read as Singles.
+struct LeakInput {
+    float volume = 0;       // V, m³
+    float safety = 0;       // K, 1 to 2
+    float coefficient = 0;  // C, by the pressure in the equipment
+    float molecular = 0;    // M
+    float temperature = 0;  // T, °C
 };
 
-// Leak rate Gc in kg/h: K·C·V·√(M / (T + 273)). Every run starts from zero:
-// a box that is no number counts as 0, a failed formula gives 0.
-float LeakRate(const LeakTexts& in);
+// Leak rate Gc in kg/h: K·C·V·√(M / (T + 273)), one statement.
+void LeakRate(float& gc, const LeakInput& in, Steps& steps);
 
-// Pollutant amount: emission factor times fuel amount; 0 when either box
-// is no number.
-float VehicleEmission(const std::string& factor, const std::string& fuel);
+// Pollutant amount: emission factor times fuel amount, one statement.
+void VehicleEmission(float& amount, double factor, double fuel, Steps& steps);
 
 }  // namespace korrimet::air_emission

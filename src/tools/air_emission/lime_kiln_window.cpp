@@ -3,8 +3,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "common/widgets/model_input.h"
 #include "common/widgets/numeric_box.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "tools/air_emission/air_form.h"
@@ -57,10 +58,16 @@ public:
 
 private:
     void compute() {
-        ComputeLimeKiln(s_, {inputs_[0]->text().toStdString(), inputs_[1]->text().toStdString(),
-                             inputs_[2]->text().toStdString(), inputs_[3]->text().toStdString(),
-                             inputs_[4]->text().toStdString()});
-        result_->setText(qtext(NumberText(s_.Q)));
+        Press press(this);
+        LimeKilnInput in;
+        press.read(in.output, inputs_[0], Range::NonNegative);
+        press.read(in.fuelPerTonne, inputs_[1], Range::NonNegative);
+        press.read(in.carbon, inputs_[2], Range::Percent);
+        press.read(in.recovery, inputs_[3], Range::Percent);
+        if (press.read(in.co2Share, inputs_[4], Range::Percent))
+            press.check(in.co2Share, Range::Positive, inputName(inputs_[4]));
+        if (press.ok()) ComputeLimeKiln(s_, in, press.steps());
+        press.put(result_, [&] { return NumberText(s_.Q); });
     }
 
     State& s_;

@@ -1,5 +1,8 @@
 #pragma once
-#include <string>
+
+namespace korrimet {
+class Steps;
+}
 
 namespace korrimet::air_emission {
 
@@ -7,7 +10,7 @@ namespace korrimet::air_emission {
 // G = (5.38 + 4.1·u) · P · F · √M in g/h, with the vapour pressure P from
 // lg P = B − 0.05223·A / (t + 273).
 
-// Window-level Singles, kept from press to press; a failed step keeps its value.
+// Window-level Singles; every press sets each of them anew from the entries.
 struct OpenStorage {
     float lgP = 0;  // decimal logarithm of the vapour pressure
     float P = 0;    // vapour pressure
@@ -15,15 +18,15 @@ struct OpenStorage {
     float G = 0;    // evaporation rate, g/h
 };
 
-struct OpenStorageTexts {
-    std::string wind;         // u, m/s
-    std::string area;         // F, m²
-    std::string molecular;    // M
-    std::string temperature;  // t, °C
-    std::string a;            // constant A of the substance
-    std::string b;            // constant B of the substance
+struct OpenStorageInput {
+    double wind = 0;         // u, m/s
+    double area = 0;         // F, m²
+    double molecular = 0;    // M
+    double temperature = 0;  // t, °C
+    double a = 0;            // constant A of the substance
+    double b = 0;            // constant B of the substance
 };
 
-void ComputeOpenStorage(OpenStorage& s, const OpenStorageTexts& in);
+void ComputeOpenStorage(OpenStorage& s, const OpenStorageInput& in, Steps& steps);
 
 }  // namespace korrimet::air_emission

@@ -1,12 +1,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 
 #include "common/widgets/numeric_box.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -56,10 +55,9 @@ public:
         setTextColor(result_, kDarkGreen);
 
         // The substances' A and B, for the user to type into Text5 and Text8.
-        basis_ = basisBox(f, "Text7", 4200, 600, 3195, 2445,
-                          resourceText(":/air_emission/open_storage_substances.txt"));
-        basis_->setFont(tableFont(9));
+        basis_ = storedPage(f, "Text7", ":/air_emission/open_storage_substances.html", 4200, 600, 3195, 2445);
         basis_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        basis_->setTabChangesFocus(true);
 
         QGroupBox* frame = f.frame("Frame1", "计算公式", 120, 4440, 7275, 1575);
         FormBuilder inFrame(frame);
@@ -82,16 +80,23 @@ public:
 
 private:
     void compute() {
-        ComputeOpenStorage(s_, {wind_->text().toStdString(), area_->text().toStdString(),
-                                molecular_->text().toStdString(), temperature_->text().toStdString(),
-                                a_->text().toStdString(), b_->text().toStdString()});
-        result_->setText(qtext(NumberText(s_.G)));
+        Press press(this);
+        OpenStorageInput in;
+        press.read(in.wind, wind_, Range::NonNegative);
+        press.read(in.area, area_, Range::NonNegative);
+        press.read(in.molecular, molecular_, Range::Positive);
+        if (press.read(in.temperature, temperature_))
+            press.check(in.temperature > -273, QStringLiteral("存放温度须高于-273℃"));
+        press.read(in.a, a_);
+        press.read(in.b, b_);
+        if (press.ok()) ComputeOpenStorage(s_, in, press.steps());
+        press.put(result_, [&] { return NumberText(s_.G); });
     }
 
     State& s_;
     QLineEdit *wind_, *area_, *molecular_, *temperature_, *a_, *b_, *result_;
     QPushButton* compute_;
-    QPlainTextEdit* basis_;
+    QTextBrowser* basis_;
 };
 
 }  // namespace

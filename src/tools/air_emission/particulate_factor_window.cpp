@@ -3,10 +3,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <functional>
 #include <vector>
 
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -16,11 +17,14 @@
 namespace korrimet::air_emission {
 namespace {
 
-// The texts a computation reads: the picked item, Text1 and Text2 ("" where
+// The controls a computation reads: the list, Text1 and Text2 (null where
 // the window has none).
-struct Inputs {
-    std::string choice, text1, text2;
+struct Entries {
+    QComboBox* choice = nullptr;
+    QLineEdit* text1 = nullptr;
+    QLineEdit* text2 = nullptr;
 };
+using Computation = std::function<void(ParticulateResult&, Press&, const Entries&)>;
 
 // One window of the empirical-factor calculators: a heading, an optional
 // list to pick from, input rows, "计算", the result row and the basis text.
@@ -35,9 +39,8 @@ struct ParticulateForm {
     std::vector<std::string> choices;
     std::vector<Box> boxes;
     const char* resultLabel;
-    const char* basis;  // resource
-    bool blueBasis = false;
-    std::function<void(ParticulateResult&, const Inputs&)> compute;
+    const char* basis;  // resource: plain text, or a page with a table (.html)
+    Computation compute;
 };
 
 class ParticulateFactorWindow : public ToolWindow {
@@ -57,15 +60,15 @@ protected:
         int labels = 2;
         if (shape.choiceLabel) {
             f.label(QString("Label%1").arg(labels++), shape.choiceLabel, 240, top + 45, 2640, 300);
-            choice_ = f.combo("Combo1", 2880, top, 2040, 345, qitems(shape.choices), false);
-            style(choice_);
+            in_.choice = f.combo("Combo1", 2880, top, 2040, 345, qitems(shape.choices), false);
+            style(in_.choice);
             top += 480;
         }
         for (const auto& box : shape.boxes) {
             f.label(QString("Label%1").arg(labels++), box.label, 240, top + 45, 2640, 300);
             QLineEdit* edit = f.textBox(box.name, 2880, top, 2040, 345, box.text);
             style(edit);
-            (QString(box.name) == "Text1" ? text1_ : text2_) = edit;
+            (QString(box.name) == "Text1" ? in_.text1 : in_.text2) = edit;
             top += 480;
         }
         auto* compute = f.button("Command2", "计算", 2880, top + 120, 1335, 435);
@@ -73,12 +76,13 @@ protected:
         result_ = f.textBox("Text6", 2880, top + 780, 2040, 345, " ");
         style(result_);
 
-        QPlainTextEdit* basis = basisBox(f, "Text7", 4980, 840, 3315, 3120, resourceText(shape.basis));
-        basis->setFont(tableFont(9));
-        if (shape.blueBasis) {
-            setTextColor(basis, kBlue);
-            basis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        if (QString(shape.basis).endsWith(".html")) {
+            QTextBrowser* page = storedPage(f, "Text7", shape.basis, 4980, 840, 3315, 3120);
+            page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            page->setTabChangesFocus(true);
         } else {
+            QPlainTextEdit* basis = basisBox(f, "Text7", 4980, 840, 3315, 3120, resourceText(shape.basis));
+            basis->setFont(tableFont(9));
             basis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         }
 
@@ -87,24 +91,27 @@ protected:
 
 private:
     void compute() {
-        Inputs in;
-        if (choice_) in.choice = choice_->currentText().toStdString();
-        if (text1_) in.text1 = text1_->text().toStdString();
-        if (text2_) in.text2 = text2_->text().toStdString();
-        compute_(s_, in);
-        result_->setText(qtext(NumberText(s_.value)));
+        Press press(this);
+        compute_(s_, press, in_);
+        press.put(result_, [&] { return NumberText(s_.value); });
     }
 
     ParticulateResult& s_;
-    std::function<void(ParticulateResult&, const Inputs&)> compute_;
-    QComboBox* choice_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
+    Computation compute_;
+    Entries in_;
     QLineEdit* result_ = nullptr;
 };
 
 const char* const kAmountLabel = "请输入加工量（T）：";
 const char* const kParticulateLabel = "颗粒物排放量（kg）=";
+
+// The one amount of a window with a fixed factor, as a Single from `store`.
+Computation amountTimes(void (*store)(ParticulateResult&, double, Steps&)) {
+    return [store](ParticulateResult& r, Press& press, const Entries& in) {
+        double t = 0;
+        if (press.read(t, in.text2, Range::NonNegative)) store(r, t, press.steps());
+    };
+}
 
 class FeedMillingWindow : public ParticulateFactorWindow {
 public:
@@ -123,10 +130,12 @@ private:
         form.choices = factors.column(0);
         form.boxes = {{"Text2", kAmountLabel, "100"}};
         form.resultLabel = kParticulateLabel;
-        form.basis = ":/air_emission/feed_milling_basis.txt";
-        form.blueBasis = true;
-        form.compute = [&factors](ParticulateResult& r, const Inputs& in) {
-            ComputeFeedMilling(r, in.choice, in.text2, factors);
+        form.basis = ":/air_emission/feed_milling_basis.html";
+        form.compute = [&factors](ParticulateResult& r, Press& press, const Entries& in) {
+            const auto factor = factors.find({in.choice->currentText().toStdString()});
+            press.check(factor.has_value(), QStringLiteral("请选择粮食加工类型"));
+            double t = 0;
+            if (press.read(t, in.text2, Range::NonNegative) && factor) ComputeFeedMilling(r, *factor, t, press.steps());
         };
         return form;
     }
@@ -147,7 +156,7 @@ private:
         form.boxes = {{"Text2", kAmountLabel, "100"}};
         form.resultLabel = kParticulateLabel;
         form.basis = ":/air_emission/cotton_gin_basis.txt";
-        form.compute = [](ParticulateResult& r, const Inputs& in) { ComputeCottonGin(r, in.text2); };
+        form.compute = amountTimes(ComputeCottonGin);
         return form;
     }
 };
@@ -167,7 +176,7 @@ private:
         form.boxes = {{"Text2", "请输入装入料的用量（T）：", "100"}};
         form.resultLabel = kParticulateLabel;
         form.basis = ":/air_emission/glass_raw_material_basis.txt";
-        form.compute = [](ParticulateResult& r, const Inputs& in) { ComputeGlassRawMaterial(r, in.text2); };
+        form.compute = amountTimes(ComputeGlassRawMaterial);
         return form;
     }
 };
@@ -187,7 +196,7 @@ private:
         form.boxes = {{"Text2", "请输入玻璃产量（T）：", "100"}};
         form.resultLabel = kParticulateLabel;
         form.basis = ":/air_emission/glass_melting_basis.txt";
-        form.compute = [](ParticulateResult& r, const Inputs& in) { ComputeGlassMelting(r, in.text2); };
+        form.compute = amountTimes(ComputeGlassMelting);
         return form;
     }
 };
@@ -209,8 +218,14 @@ private:
         form.boxes = {{"Text1", "请输入不同窑型排放系数：", "10"}, {"Text2", "请输入产量（T）：", "100"}};
         form.resultLabel = "粉尘排放量（T）=";
         form.basis = ":/air_emission/lime_kiln_dust_basis.txt";
-        form.compute = [](ParticulateResult& r, const Inputs& in) {
-            ComputeLimeKilnDust(r, in.choice, in.text1, in.text2);
+        form.compute = [](ParticulateResult& r, Press& press, const Entries& in) {
+            const std::string kiln = in.choice->currentText().toStdString();
+            const bool rotary = kiln == kRotaryKiln;
+            press.check(rotary || kiln == kShaftKiln, QStringLiteral("请选择石灰窑的类型"));
+            double p = 0, t = 0;
+            if (rotary) press.read(p, in.text1, Range::Percent);  // a shaft kiln gives a fixed 1 %
+            press.read(t, in.text2, Range::NonNegative);
+            if (press.ok()) ComputeLimeKilnDust(r, rotary, p, t, press.steps());
         };
         return form;
     }

@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 
 #include "common/widgets/live_recompute.h"
-#include "common/widgets/qt_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -39,8 +39,13 @@ public:
 
 private:
     void recompute() {
-        const float amount = VehicleEmission(factor_->text().toStdString(), fuel_->text().toStdString());
-        result_->setText(qtext(NumberText(amount)));
+        Press press(this, PressMode::Live);
+        double factor = 0, fuel = 0;
+        press.read(factor, factor_, Range::NonNegative);
+        press.read(fuel, fuel_, Range::NonNegative);
+        float amount = 0;
+        if (press.ok()) VehicleEmission(amount, factor, fuel, press.steps());
+        press.put(result_, [&] { return NumberText(amount); });
     }
 
     QLineEdit *factor_, *fuel_, *result_;

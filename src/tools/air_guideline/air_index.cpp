@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "common/steps.h"
 #include "common/stores.h"
 #include "common/table_text.h"
 
@@ -70,23 +69,13 @@ std::vector<ScrollScale> LoadScrollScales(std::string_view text) {
     return scales;
 }
 
-double SubIndex(std::string_view concentration, const Breakpoints& c, const Breakpoints& index) {
-    double conc = 0, sub = 0;
-    Steps steps;
-    steps([&] { conc = ParseNumber(concentration, Precision::Double); });
-    if (steps.test([&] { return conc <= c[0]; })) {
-        steps([&] { sub = dbl(divide(conc, c[0]) * index[0]); });
-    } else {
-        for (std::size_t k = 1; k < kBreakpointCount; ++k) {
-            if (c[k - 1] < conc && conc <= c[k]) {
-                double slope = 0;
-                steps([&] { slope = dbl(divide(index[k] - index[k - 1], c[k] - c[k - 1])); });
-                steps([&] { sub = dbl((conc - c[k - 1]) * slope + index[k - 1]); });
-                break;
-            }
-        }
-    }
-    return std::floor(sub);
+double SubIndex(double conc, const Breakpoints& c, const Breakpoints& index) {
+    if (AboveTable(conc, c)) return index.back();
+    if (conc <= c[0]) return std::floor(conc / c[0] * index[0]);
+    std::size_t k = 1;
+    while (!(c[k - 1] < conc && conc <= c[k])) ++k;
+    const double slope = (index[k] - index[k - 1]) / (c[k] - c[k - 1]);
+    return std::floor((conc - c[k - 1]) * slope + index[k - 1]);
 }
 
 ApiVerdict CombineSubIndices(double so2, double no2, double pm10) {

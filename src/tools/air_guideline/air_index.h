@@ -44,10 +44,13 @@ std::vector<ScrollScale> LoadScrollScales(std::string_view text);
 constexpr int kScrollMin = 1;
 constexpr int kScrollMax = 500;
 
-// The sub-index of a concentration text, floored to a whole number: 0 for a
-// text that is no number or a concentration above the last breakpoint;
-// negative concentrations give negative sub-indices.
-double SubIndex(std::string_view concentration, const Breakpoints& breakpoints, const Breakpoints& index);
+// The sub-index of a concentration (≥ 0), floored to a whole number. Above
+// the last breakpoint the air is at least as bad as the table reaches: the
+// top index.
+double SubIndex(double concentration, const Breakpoints& breakpoints, const Breakpoints& index);
+inline bool AboveTable(double concentration, const Breakpoints& breakpoints) {
+    return concentration > breakpoints.back();
+}
 
 // The API and its primary pollutant from the three sub-indices: a tie goes
 // to NO2 over SO2, and PM10 only when larger than both others.

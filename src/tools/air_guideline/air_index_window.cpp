@@ -8,6 +8,7 @@
 
 #include "common/number_text.h"
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_table.h"
 #include "common/widgets/tool_registry.h"
@@ -50,7 +51,7 @@ public:
     static constexpr const char* kClassName = "空气污染指数计算1";
     static constexpr const char* kCaption = "空气污染指数计算";
 
-    AirIndexWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 3750, 6195) {
+    AirIndexWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 3750, 6735) {
         FormBuilder f = form();
         for (std::size_t i = 0; i < kInputs.size(); ++i) {
             const int n = static_cast<int>(i) + 1;
@@ -92,6 +93,11 @@ public:
             setTextColor(results_[k], kDarkGreen);
         }
         advice_ = f.button("Command2", "对健康的影响和建议采取措施", 180, 5895, 3375, 255);
+        // Says when a concentration lies beyond the table and its sub-index is taken as the top one.
+        beyond_ = f.label("Label19", "", 180, 6195, 3375, 480);
+        beyond_->setWordWrap(true);
+        beyond_->setFont(songti(9));
+        setTextColor(beyond_, Qt::red);
 
         connect(compute_, &QPushButton::clicked, this, [this] { compute(); });
         connect(advice_, &QPushButton::clicked, this, [] { OpenTool(kBandTable); });
@@ -106,16 +112,27 @@ private:
 
     void compute() {
         const ApiTables& t = tables();
+        Press press(this);
         std::array<double, 3> sub{};
+        QStringList beyond;
         for (std::size_t i = 0; i < kInputs.size(); ++i) {
-            if (const auto* row = t.breakpoints.find(kInputs[i].pollutant))
-                sub[i] = SubIndex(boxes_[i]->text().toStdString(), row->concentration, t.breakpoints.index);
-            results_[i]->setText(qtext(NumberText(sub[i])));
+            const auto* row = t.breakpoints.find(kInputs[i].pollutant);
+            double c = 0;
+            const int before = press.mark();
+            if (press.read(c, boxes_[i], Range::NonNegative) && row) {
+                sub[i] = SubIndex(c, row->concentration, t.breakpoints.index);
+                if (AboveTable(c, row->concentration))
+                    beyond << QStringLiteral("%1浓度超过%2mg/m^3").arg(kInputs[i].pollutant).arg(row->concentration.back());
+            }
+            press.put(results_[i], [&] { return NumberText(sub[i]); }, before);
         }
         const ApiVerdict verdict = CombineSubIndices(sub[0], sub[1], sub[2]);
-        results_[3]->setText(qtext(NumberText(verdict.api)));
-        results_[5]->setText(qtext(verdict.primary));
-        results_[4]->setText(qtext(CategoryOf(verdict.api, t.categories)));
+        press.put(results_[3], [&] { return NumberText(verdict.api); });
+        press.put(results_[5], [&] { return verdict.primary; });
+        press.put(results_[4], [&] { return CategoryOf(verdict.api, t.categories); });
+        beyond_->setText(beyond.isEmpty() || !press.ok()
+                             ? QString()
+                             : beyond.join(QStringLiteral("，")) + QStringLiteral("，已超出指数表，分指数按500计。"));
     }
 
     // A drag of the thumb: the bar stands at the dragged position while the
@@ -141,6 +158,7 @@ private:
     std::array<QScrollBar*, 3> bars_{};
     std::array<const ScrollScale*, 3> scales_{};
     std::array<QLineEdit*, 6> results_{};
+    QLabel* beyond_ = nullptr;
     bool scrolling_ = false;
     QPushButton *compute_, *advice_;
 };

@@ -3,10 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "common/steps.h"
-#include "common/stores.h"
 #include "common/table_text.h"
-#include "common/variant.h"
 
 namespace korrimet::air_guideline {
 namespace {
@@ -59,36 +56,45 @@ std::optional<double> MixingCoefficient(const MixingTables& tables, std::string_
     return std::nullopt;
 }
 
-double LatitudeOf(std::string_view degrees, std::string_view minutes) {
-    return LeadingNumber(degrees) + LeadingNumber(minutes) / 60;
-}
+double LatitudeOf(double degrees, double minutes) { return std::abs(degrees) + minutes / 60; }
 
 double CoriolisParameter(double latitude) {
     return (2 * kEarthRotation) * std::sin(latitude * kPi / 180);
 }
 
-std::vector<std::string> MixingLayerReport(const MixingLayerInput& in, const MixingTables& tables) {
-    const double f = CoriolisParameter(LatitudeOf(in.degrees, in.minutes));
+MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<double> u10,
+                                     std::optional<double> latitude, const MixingTables& tables) {
     const std::optional<double> coefficient = MixingCoefficient(tables, in.stability, in.region);
+    MixingLayerOutcome out;
+    std::optional<double> hf;
+    auto knownClass = [&] {
+        for (const MixingCoefficientRow& row : tables.coefficients)
+            if (row.stability == in.stability) return true;
+        return false;
+    };
+    if (!coefficient)
+        out.failure = knownClass() ? "未选择有效的行政区域" : "未选择有效的大气稳定度等级";
+    else if (!u10)
+        out.failure = "地面10米高处风速 U10不是有效的数值";
+    else if (!latitude)
+        out.failure = "地理纬度无效";
+    else {
+        const double f = CoriolisParameter(*latitude);
+        const double h = linearClass(in.stability) ? *coefficient * *u10 / f : *coefficient * std::sqrt(*u10 / f);
+        if (std::isfinite(h)) hf = h;
+        else out.failure = "结果不是有效的数值";
+    }
 
-    // An empty coefficient counts as 0; a failed formula leaves hf empty.
-    const double a = coefficient.value_or(0);
-    Variant hf;
-    Steps steps;
-    if (linearClass(in.stability))
-        steps([&] { hf = Variant::dbl(dbl(divide(a * ParseNumber(in.u10, Precision::Double), f))); });
-    else
-        steps([&] { hf = Variant::dbl(dbl(a * std::sqrt(divide(ParseNumber(in.u10, Precision::Double), f)))); });
-
-    return {
+    out.lines = {
         "参数:",
         "    地面10m处平均风速 U10 = " + in.u10 + "(m/s)",
         "    地区类别:" + in.region,
         "    地区纬度：" + in.degrees + "度" + in.minutes + "分",
         "结果:",
         "    混合层系数 =" + (coefficient ? NumberText(*coefficient) : std::string()),
-        "    混合层高度 hf = " + MaskText(hf, "#####.###") + "(m)",
+        "    混合层高度 hf = " + (hf ? MaskText(*hf, "#####.###") + "(m)" : "无法计算（" + out.failure + "）"),
     };
+    return out;
 }
 
 }  // namespace korrimet::air_guideline

@@ -32,8 +32,9 @@ struct MixingTables {
 std::optional<double> MixingCoefficient(const MixingTables& tables, std::string_view stability,
                                         std::string_view region);
 
-// Latitude in degrees from the degree and minute texts (their leading numbers).
-double LatitudeOf(std::string_view degrees, std::string_view minutes);
+// Latitude in degrees from degrees and minutes, north or south alike: the
+// minutes add to the size of the degrees, whatever their sign.
+double LatitudeOf(double degrees, double minutes);
 // Coriolis parameter f in 1/s.
 double CoriolisParameter(double latitude);
 
@@ -42,8 +43,14 @@ struct MixingLayerInput {
     std::string u10, stability, degrees, minutes, region;
 };
 
-// The seven report lines. A height that cannot be computed (U10 no number,
-// latitude 0, a negative root) leaves only the height's value out.
-std::vector<std::string> MixingLayerReport(const MixingLayerInput& in, const MixingTables& tables);
+struct MixingLayerOutcome {
+    std::vector<std::string> lines;  // the seven report lines
+    std::string failure;             // why hf cannot be computed; empty when it is
+};
+
+// The report from the wind speed and the latitude (none when not a sound
+// entry). hf needs both and a coefficient; without one its line says why.
+MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<double> u10,
+                                     std::optional<double> latitude, const MixingTables& tables);
 
 }  // namespace korrimet::air_guideline

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -46,6 +47,10 @@ public:
         report_ = f.richText("RichTextBox1", 195, 2460, 5655, 1815);
         setStoredNote(report_, resourceText(":/air_guideline/data/mixing_layer_note.html"));
 
+        // The minutes box stands after the label "度": messages name both by the latitude.
+        degrees_->setProperty("inputName", QStringLiteral("本地区的地理纬度（度）"));
+        minutes_->setProperty("inputName", QStringLiteral("本地区的地理纬度（分）"));
+
         for (const MixingCoefficientRow& row : mixingTables().coefficients) stability_->addItem(qtext(row.stability));
         for (const MixingRegion& r : mixingTables().regions) region_->addItem(qtext(r.name));
         for (QComboBox* c : {stability_, region_}) {
@@ -63,7 +68,23 @@ private:
         in.degrees = degrees_->text().toStdString();
         in.minutes = minutes_->text().toStdString();
         in.region = region_->currentText().toStdString();
-        setReport(report_, joinReportLines(MixingLayerReport(in, mixingTables())));
+
+        Press press(this);
+        std::optional<double> u10, latitude;
+        double v = 0, degrees = 0, minutes = 0;
+        if (press.read(v, u10_, Range::NonNegative)) u10 = v;
+        const bool degreesRead = press.read(degrees, degrees_);
+        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative);
+        if (degreesRead && minutesRead) {
+            const double phi = LatitudeOf(degrees, minutes);
+            // f vanishes at the equator: the formulas have no value there.
+            if (press.check(phi <= 90, QStringLiteral("地理纬度须在-90～90度之间")) &&
+                press.check(phi != 0, QStringLiteral("纬度为0时地转参数f为0，无法计算混合层高度")))
+                latitude = phi;
+        }
+        const MixingLayerOutcome out = MixingLayerReport(in, u10, latitude, mixingTables());
+        if (press.ok() && !out.failure.empty()) press.fail(QStringLiteral("混合层高度无法计算：") + qtext(out.failure));
+        setReport(report_, joinReportLines(out.lines));
     }
 
     QLineEdit *u10_, *degrees_, *minutes_;

@@ -1,5 +1,6 @@
 #include "tools/air_guideline/plume_rise.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_text.h"
@@ -11,7 +12,6 @@
 namespace korrimet::air_guideline {
 namespace {
 
-constexpr double kStandardPressure = 271.3386;
 constexpr double kPi = 3.1415926;
 constexpr const char* kMask = "####.####";
 
@@ -21,19 +21,6 @@ bool oneOf(std::string_view s, std::initializer_list<std::string_view> set) {
     return false;
 }
 
-// The box's number, or the refusal naming the box.
-struct Refusal {
-    std::string text;
-};
-double number(const std::string& text, const char* name) {
-    if (const std::optional<double> v = TryParseNumber(text, Precision::Double)) return *v;
-    throw Refusal{std::string(name) + " 不是数值,请检查输入!"};
-}
-double computed(double v, const char* name) {
-    if (!std::isfinite(v)) throw Refusal{std::string(name) + " 无法计算,请检查输入!"};
-    return v;
-}
-
 double powerRise(const RiseCoefficients& row, SiteLocation location, double qh, double h, double u) {
     const double n0 = location == SiteLocation::Rural ? row.n0Rural : row.n0Urban;
     return n0 * std::pow(qh, row.n1) * std::pow(h, row.n2) / u;
@@ -41,7 +28,24 @@ double powerRise(const RiseCoefficients& row, SiteLocation location, double qh, 
 
 double jetVelocity(double qv, double d) { return qv / (kPi * std::pow(d / 2, 2)); }
 
-Variant valueOrEmpty(const std::optional<double>& v) { return v ? Variant::dbl(*v) : Variant(); }
+// Why a formula cannot go on: a value it needs is missing or outside its domain.
+struct NoRise {
+    std::string why;
+};
+double need(const std::optional<double>& v, const char* name) {
+    if (!v) throw NoRise{std::string(name) + "不是有效的数值"};
+    return *v;
+}
+double finite(double v) {
+    if (!std::isfinite(v)) throw NoRise{"结果不是有效的数值"};
+    return v;
+}
+
+// Heat and gradient under a root with a fractional power: both must be positive.
+void requireStableTerms(double qh, double gradient) {
+    if (qh < 0) throw NoRise{"烟气热释放率Qh为负（烟气温度低于环境温度）"};
+    if (gradient + 0.0098 <= 0) throw NoRise{"大气温度梯度dTdz须大于-0.0098K/m"};
+}
 
 }  // namespace
 
@@ -76,103 +80,90 @@ RiseCoefficientTable LoadRiseCoefficients(std::string_view text) {
 
 RisePath ChooseRisePath(std::string_view stability, double u, double qh, double dt) {
     if (u >= kCalmWind && oneOf(stability, {"A", "B", "C", "D", "B-C", "C-D"})) {
-        if (qh >= kLargeHeat && dt > kHotGas) return RisePath::LargeHeat;
-        if (qh >= kMediumHeat && qh < kLargeHeat && dt > kHotGas) return RisePath::MediumHeat;
+        if (qh >= kLargeHeat && dt >= kHotGas) return RisePath::LargeHeat;
+        if (qh >= kMediumHeat && dt >= kHotGas) return RisePath::MediumHeat;
         if (qh > kSmallHeat && qh < kMediumHeat) return RisePath::Interpolated;
-        if (qh <= kSmallHeat || dt < kHotGas) return RisePath::Jet;
-        return RisePath::NoFormula;
+        return RisePath::Jet;
     }
     if (u >= kCalmWind && oneOf(stability, {"D-E", "E", "F"})) return RisePath::Stable;
     if (u < kCalmWind) return RisePath::Calm;
     return RisePath::UnknownClass;
 }
 
-ReportOutcome PlumeRiseReport(const PlumeRiseInput& in, const RiseCoefficientTable& table) {
-    double qh = 0, dt = 0;
+bool RiseNeedsDiameter(RisePath path) { return path == RisePath::Interpolated || path == RisePath::Jet; }
+bool RiseNeedsGradient(RisePath path) { return path == RisePath::Stable || path == RisePath::Calm; }
+
+double HeatRelease(double pressureRatio, double flow, double gasTemperature, double airTemperature) {
+    const double pa = pressureRatio * kStandardPressure;
+    return dbl(divide(0.35 * pa * flow * (gasTemperature - airTemperature), gasTemperature + kZeroCelsius));
+}
+
+PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumbers& n,
+                                 const RiseCoefficientTable& table) {
+    const double dt = n.gasTemperature - n.airTemperature;
+    const double qh = HeatRelease(n.pressureRatio, n.flow, n.gasTemperature, n.airTemperature);
+    const double u = n.outletWindSpeed;
+    const RisePath path = ChooseRisePath(in.stability, u, qh, dt);
     std::optional<double> vs, rise;
     Variant n0, n1, n2;
-    RisePath path{};
+    PlumeRiseOutcome out;
     try {
-        // Everything up to the formula of a power-law or jet path needs its numbers.
-        const double pa = computed(number(in.pressureRatio, "大气比标压 Pa") * kStandardPressure, "大气比标压 Pa");
-        const double ts = number(in.gasTemperature, "烟筒出口烟气温度 Ts");
-        const double ta = number(in.airTemperature, "环境大气温度 T");
-        dt = computed(ts - ta, "烟气温度与环境温差 ΔT");
-        const double qv = number(in.flow, "烟筒出口烟气量 Qv");
-        if (ts == 0) throw Refusal{"烟筒出口烟气温度 Ts 为0,无法计算烟气热释放率,请检查输入!"};
-        qh = computed(0.35 * pa * qv * dt / ts, "烟气热释放率 Qh");
-        const double u = number(in.outletWindSpeed, "烟筒出口风速 U");
-        path = ChooseRisePath(in.stability, u, qh, dt);
-
-        Steps steps;
+        auto height = [&] { return std::min(need(n.height, "烟囱几何高度 H"), kHighestStack); };
         switch (path) {
         case RisePath::LargeHeat:
         case RisePath::MediumHeat: {
             const RiseCoefficients& row = path == RisePath::LargeHeat ? table.large : table.medium;
-            rise = computed(powerRise(row, in.location, qh, number(in.height, "烟筒几何高度 H"), u),
-                            "烟气抬升高度 ΔH");
             n0 = Variant::dbl(in.location == SiteLocation::Rural ? row.n0Rural : row.n0Urban);
             n1 = Variant::dbl(row.n1);
             n2 = Variant::dbl(row.n2);
+            rise = finite(powerRise(row, in.location, qh, height(), u));
             break;
         }
         case RisePath::Interpolated: {
-            const double rise2 = computed(
-                powerRise(table.medium, in.location, qh, number(in.height, "烟筒几何高度 H"), u), "烟气抬升高度 ΔH");
-            // From here on a failed statement leaves its value unset, and so
-            // does every later statement that needs it.
-            double d = 0;
-            std::optional<double> rise1;
-            steps([&] {
-                d = ParseNumber(in.diameter, Precision::Double);
-                vs = dbl(jetVelocity(qv, d));
-            });
-            steps([&] {
-                if (vs) rise1 = dbl(2 * (1.5 * *vs * d + 0.01 * qh) / u - 0.048 * (qh - kSmallHeat) / u);
-            });
-            steps([&] {
-                if (rise1) rise = dbl(*rise1 + (rise2 - *rise1) * (qh - kSmallHeat) / (kMediumHeat - kSmallHeat));
-            });
+            const double rise2 = finite(powerRise(table.medium, in.location, qh, height(), u));
+            const double d = need(n.diameter, "烟囱出口内直径 d");
+            vs = finite(jetVelocity(n.flow, d));
+            const double rise1 = finite(2 * (1.5 * *vs * d + 0.01 * qh) / u - 0.048 * (qh - kSmallHeat) / u);
+            rise = finite(rise1 + (rise2 - rise1) * (qh - kSmallHeat) / (kMediumHeat - kSmallHeat));
             break;
         }
         case RisePath::Jet: {
-            const double d = number(in.diameter, "烟筒出口直径 d");
-            vs = computed(jetVelocity(qv, d), "烟气出口处排出风速 Vs");
-            rise = computed(2 * (1.5 * *vs * d + 0.01 * qh) / u, "烟气抬升高度 ΔH");
+            const double d = need(n.diameter, "烟囱出口内直径 d");
+            vs = finite(jetVelocity(n.flow, d));
+            rise = finite(2 * (1.5 * *vs * d + 0.01 * qh) / u);
             break;
         }
-        case RisePath::Stable:
-            steps([&] {
-                const double g = ParseNumber(in.gradient, Precision::Double);
-                rise = dbl(std::pow(qh, 1.0 / 3) * std::pow(g + 0.0098, -1.0 / 3) * std::pow(u, -1.0 / 3));
-            });
+        case RisePath::Stable: {
+            const double g = need(n.gradient, "大气温度梯度 dTdz");
+            requireStableTerms(qh, g);
+            rise = finite(std::pow(qh, 1.0 / 3) * std::pow(g + 0.0098, -1.0 / 3) * std::pow(u, -1.0 / 3));
             break;
-        case RisePath::Calm:
-            steps([&] {
-                const double g = ParseNumber(in.gradient, Precision::Double);
-                rise = dbl(5.5 * std::pow(qh, 1.0 / 4) * std::pow(g + 0.0098, -3.0 / 8));
-            });
-            break;
-        case RisePath::NoFormula:
-        case RisePath::UnknownClass: break;
         }
-
-        if (qh < kMediumHeat || dt < kHotGas || u < kCalmWind)
-            n0 = n1 = n2 = Variant::integer(0);
-    } catch (const Refusal& r) {
-        return {{}, r.text};
+        case RisePath::Calm: {
+            const double g = need(n.gradient, "大气温度梯度 dTdz");
+            requireStableTerms(qh, g);
+            rise = finite(5.5 * std::pow(qh, 1.0 / 4) * std::pow(g + 0.0098, -3.0 / 8));
+            break;
+        }
+        case RisePath::UnknownClass:
+            throw NoRise{in.stability.empty() ? "未选择大气稳定度等级" : "大气稳定度等级“" + in.stability + "”不在表中"};
+        }
+    } catch (const NoRise& r) {
+        rise.reset();
+        out.riseFailure = r.why;
     }
+    if (qh < kMediumHeat || dt < kHotGas || u < kCalmWind) n0 = n1 = n2 = Variant::integer(0);
 
-    // A height that is no number leaves He unset; an unset rise leaves He the height's text.
-    Variant he;
-    Steps steps;
-    steps([&] { he = Variant::text(in.height) + valueOrEmpty(rise); });
+    std::optional<double> he;
+    if (rise && n.height && std::isfinite(*n.height + *rise)) he = *n.height + *rise;
+    else if (rise) out.heightFailure = "烟囱几何高度 H不是有效的数值";
 
-    ReportOutcome out;
+    auto valueOrEmpty = [](const std::optional<double>& v) { return v ? Variant::dbl(*v) : Variant(); };
+    const bool capped = n.height && *n.height > kHighestStack;
     out.lines = {
         "项目所在位置:" + std::string(in.location == SiteLocation::Rural ? "农村或城市远郊" : "城市或城市近郊"),
         "参数:",
-        "    烟囱几何高度 H =" + in.height + "(m)",
+        "    烟囱几何高度 H =" + in.height + "(m)" + (capped ? "（超过240米，抬升按240米计）" : ""),
         "    烟囱出口内直径 d =" + in.diameter + "(m)",
         "    烟囱烟气排放率 Qv = " + in.flow + "(m^3/s)",
         "    烟囱出口烟气温度 Ts = " + in.gasTemperature + "(℃)",
@@ -189,8 +180,10 @@ ReportOutcome PlumeRiseReport(const PlumeRiseInput& in, const RiseCoefficientTab
         "    烟气热状况及地表状况系数 n0 =" + n0.toText(),
         "    烟气热释放率指数 n1 =" + n1.toText(),
         "    排气筒高度指数 n2 = " + n2.toText(),
-        "    烟气抬升高度 ΔH = " + MaskText(valueOrEmpty(rise), kMask) + "(m)",
-        "    烟囱有效高度 He = " + MaskText(he, kMask) + "(m)",
+        "    烟气抬升高度 ΔH = " + (rise ? MaskText(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
+        "    烟囱有效高度 He = " +
+            (he ? MaskText(*he, kMask) + "(m)"
+                : "无法计算（" + (rise ? out.heightFailure : std::string("抬升高度ΔH无法计算")) + "）"),
     };
     return out;
 }

@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "common/number_text.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -100,8 +101,39 @@ private:
         in.pressureRatio = pressureRatio_->text().toStdString();
         in.stability = stability_->currentText().toStdString();
         in.location = rural_->isChecked() ? SiteLocation::Rural : SiteLocation::Urban;
-        const ReportOutcome out = PlumeRiseReport(in, riseCoefficients());
-        setReport(report_, out.refusal ? qtext(*out.refusal) : joinReportLines(out.lines, "\n", true));
+
+        // The entries that choose the formula must all be sound.
+        Press press(this);
+        PlumeRiseNumbers n;
+        press.read(n.pressureRatio, pressureRatio_, Range::Positive);
+        if (press.read(n.gasTemperature, gasTemperature_))
+            press.check(n.gasTemperature > -kZeroCelsius, QStringLiteral("烟气温度须高于-273.15℃"));
+        press.read(n.airTemperature, airTemperature_);
+        press.read(n.flow, flow_, Range::NonNegative);
+        press.read(n.outletWindSpeed, outletWindSpeed_, Range::NonNegative);
+        double qh = 0;
+        if (press.ok())
+            press(QStringLiteral("烟气热释放率 Qh"),
+                  [&] { qh = HeatRelease(n.pressureRatio, n.flow, n.gasTemperature, n.airTemperature); });
+        if (!press.ok()) {
+            setReport(report_, press.message());
+            return;
+        }
+
+        const RisePath path =
+            ChooseRisePath(in.stability, n.outletWindSpeed, qh, n.gasTemperature - n.airTemperature);
+        auto readIfNumber = [&](std::optional<double>& target, QLineEdit* box, Range range) {
+            double v = 0;
+            if (press.read(v, box, range)) target = v;
+        };
+        readIfNumber(n.height, height_, Range::NonNegative);
+        if (RiseNeedsDiameter(path)) readIfNumber(n.diameter, diameter_, Range::Positive);
+        if (RiseNeedsGradient(path)) readIfNumber(n.gradient, gradient_, Range::Any);
+        const PlumeRiseOutcome out = PlumeRiseReport(in, n, riseCoefficients());
+        // A failed entry is named already; otherwise tell why no rise came out.
+        if (press.ok() && !out.riseFailure.empty())
+            press.fail(QStringLiteral("烟气抬升高度ΔH和有效高度He无法计算：") + qtext(out.riseFailure));
+        setReport(report_, joinReportLines(out.lines, "\n", true));
     }
 
     QLineEdit *height_, *diameter_, *flow_, *gasTemperature_, *windSpeed10_, *outletWindSpeed_, *airTemperature_,

@@ -28,32 +28,8 @@ double OutletWindSpeed(double u10, double height, double exponent) {
     return dbl(u10 * dbl(std::pow(height / 10, exponent)));
 }
 
-ReportOutcome WindSpeedReport(const WindSpeedInput& in, const WindExponentTable& table) {
-    double p = 0;
-    if (in.standardExponent) {
-        const std::optional<double> found = WindExponent(table, in.stability, in.location);
-        if (!found) return {{}, kNoExponentText};
-        p = *found;
-    }
-
-    const std::optional<double> u10 = TryParseNumber(in.u10, Precision::Double);
-    if (!u10) return {{}, "地面10米高处风速 U10 不是数值,请检查输入!"};
-    const std::optional<double> height = TryParseNumber(in.height, Precision::Double);
-    if (!height) return {{}, "烟囱几何高度 H 不是数值,请检查输入!"};
-    if (!in.standardExponent) {
-        const std::optional<double> typed = TryParseNumber(in.exponent, Precision::Double);
-        if (!typed) return {{}, "风幂指数不是数值,请检查输入!"};
-        p = *typed;
-    }
-    double u = 0;
-    try {
-        u = OutletWindSpeed(*u10, *height, p);
-    } catch (const StatementFailure&) {
-        return {{}, "无法计算出口风速,请检查输入!"};
-    }
-
-    ReportOutcome out;
-    out.lines = {
+std::vector<std::string> WindSpeedReport(const WindSpeedInput& in, double u, double p) {
+    return {
         "计算烟囱出口风速：",
         "结果：",
         "    烟囱出口处平均风速 U =" + MaskText(u, "####.######") + "(m / s)",
@@ -66,7 +42,6 @@ ReportOutcome WindSpeedReport(const WindSpeedInput& in, const WindExponentTable&
         in.standardExponent ? "    稳定度等级＝" + in.stability : "    稳定度等级＝Ｄ",
         "    风速幂指数 =" + (in.standardExponent ? NumberText(p) : in.exponent),
     };
-    return out;
 }
 
 }  // namespace korrimet::air_guideline

@@ -34,9 +34,7 @@ struct WindSpeedInput {
     SiteLocation location = SiteLocation::Rural;
 };
 
-// The nine report lines, or the one line that replaces them: the failed
-// look-up's text, or a note naming the entry that is no number or the
-// speed that cannot be computed.
-ReportOutcome WindSpeedReport(const WindSpeedInput& in, const WindExponentTable& table);
+// The nine report lines for the outlet speed u computed with exponent p.
+std::vector<std::string> WindSpeedReport(const WindSpeedInput& in, double u, double p);
 
 }  // namespace korrimet::air_guideline

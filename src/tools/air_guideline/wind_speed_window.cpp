@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/stored_page.h"
@@ -79,8 +80,23 @@ private:
         in.standardExponent = standard_->isChecked();
         in.stability = stability_->currentText().toStdString();
         in.location = rural_->isChecked() ? SiteLocation::Rural : SiteLocation::Urban;
-        const ReportOutcome out = WindSpeedReport(in, exponents());
-        setReport(report_, out.refusal ? qtext(*out.refusal) : joinReportLines(out.lines));
+
+        Press press(this);
+        double u10 = 0, height = 0, p = 0, u = 0;
+        if (in.standardExponent) {
+            const std::optional<double> found = WindExponent(exponents(), in.stability, in.location);
+            if (!found) {
+                press.fail(QStringLiteral("未选择大气稳定度等级"));
+                setReport(report_, qtext(kNoExponentText));
+                return;
+            }
+            p = *found;
+        }
+        press.read(u10, u10_, Range::NonNegative);
+        press.read(height, height_, Range::NonNegative);
+        if (!in.standardExponent) press.read(p, exponent_);
+        if (press.ok()) press(QStringLiteral("烟囱出口处平均风速 U"), [&] { u = OutletWindSpeed(u10, height, p); });
+        setReport(report_, press.ok() ? joinReportLines(WindSpeedReport(in, u, p)) : press.message());
     }
 
     QLineEdit *u10_, *height_, *exponent_;

@@ -1,7 +1,6 @@
 #include "tools/air_guideline/work_grade.h"
 
 #include "common/number_text.h"
-#include "common/steps.h"
 #include "common/stores.h"
 
 namespace korrimet::air_guideline {
@@ -20,14 +19,7 @@ const char* gradeName(WorkGrade grade) {
 }
 }  // namespace
 
-float EqualStandardRate(std::string_view q, std::string_view c) {
-    float p = 0;
-    Steps steps;
-    steps([&] {
-        p = single(divide(ParseNumber(q, Precision::Double), ParseNumber(c, Precision::Double)) * kMilligramsPerTonne);
-    });
-    return p;
-}
+float EqualStandardRate(double q, double c) { return single(divide(q, c) * kMilligramsPerTonne); }
 
 WorkGrade GradeOf(float p, Terrain terrain) {
     if (terrain == Terrain::Flat) return p > kUpperThreshold ? WorkGrade::Second : WorkGrade::Third;

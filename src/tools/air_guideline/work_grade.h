@@ -1,6 +1,5 @@
 #pragma once
 #include <string>
-#include <string_view>
 
 namespace korrimet::air_guideline {
 
@@ -8,9 +7,9 @@ enum class Terrain { Flat, Complex };
 enum class WorkGrade { First, Second, Third };
 
 // Equal-standard emission rate P in m³/h from Q (t/h) and the air quality
-// standard C (mg/m³), as a Single; 0 when either text is no number, C is 0
-// or P leaves the Single range.
-float EqualStandardRate(std::string_view q, std::string_view c);
+// standard C (mg/m³), as a Single. Fails the statement when C is 0 or P
+// leaves the Single range.
+float EqualStandardRate(double q, double c);
 
 // Flat terrain never reaches the first grade; a threshold itself stays in
 // the lower grade.

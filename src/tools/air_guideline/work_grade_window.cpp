@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/tool_registry.h"
@@ -49,9 +50,16 @@ public:
     }
 
 private:
+    // No grade without a rate: a failed press puts its reasons in place of the report.
     void compute() {
-        const float p = EqualStandardRate(q_->text().toStdString(), c_->text().toStdString());
-        setReport(report_, qtext(WorkGradeReport(p, flat_->isChecked() ? Terrain::Flat : Terrain::Complex)));
+        Press press(this);
+        double q = 0, c = 0;
+        float p = 0;
+        press.read(q, q_, Range::NonNegative);
+        press.read(c, c_, Range::Positive);
+        if (press.ok()) press(QStringLiteral("等标排放量"), [&] { p = EqualStandardRate(q, c); });
+        setReport(report_, press.ok() ? qtext(WorkGradeReport(p, flat_->isChecked() ? Terrain::Flat : Terrain::Complex))
+                                      : press.message());
     }
 
     QLineEdit *q_, *c_;

@@ -58,13 +58,23 @@ public:
         category_ = f.combo("Combo1", 3540, 1080, 2400, 345, items);
         search_ = f.button("Command1", "查    询", 6240, 840, 1575, 435);
 
-        result_ = f.frame("Frame1", "查询结果", 240, 1680, 7920, 6000);
+        // While the stored categories lack their entries, the window says so
+        // under the input and answers no keyword.
+        QLabel* missing = f.label("Label5", missingNotice(), 240, 1500, 7920, 300);
+        setTextColor(missing, kRed);
+        missing->setVisible(!missing->text().isEmpty());
+
+        result_ = f.frame("Frame1", "查询结果", 240, 1860, 7920, 5880);
         FormBuilder r(result_);
-        found_ = r.richText("Text2", 120, 300, 7680, 4680);
+        found_ = r.richText("Text2", 120, 300, 7680, 4560);
         found_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         setInfoBackground(found_);
-        r.label("Label4", "注意：查询项目的关键字和查询类别，一定要选取的！", 120, 5100, 7680, 300);
-        fullText_ = r.button("Command2", "产业结构调整指导目录（2011年本）全文阅读", 120, 5460, 5400, 375);
+        r.label("Label4", "注意：查询项目的关键字和查询类别，一定要选取的！", 120, 4980, 7680, 300);
+        fullText_ = r.button("Command2", "产业结构调整指导目录（2011年本）全文阅读", 120, 5340, 5400, 375);
+
+        // An emptied keyword box says what it wants in itself: no message box
+        // pops up while the user types.
+        keyword_->setPlaceholderText(QString::fromUtf8(kEmptyKeywordMessage));
 
         connect(keyword_, &QLineEdit::textChanged, this, [this] { requireKeyword(); });
         connect(category_, &QComboBox::activated, this, [this] { requireKeyword(); });
@@ -74,9 +84,15 @@ public:
 
 private:
     void requireKeyword() {
-        if (!keyword_->text().isEmpty()) return;
-        ShowMessage(QString::fromUtf8(kEmptyKeywordMessage), this);
-        keyword_->setFocus();
+        if (keyword_->text().isEmpty()) keyword_->setFocus();
+    }
+
+    // The notices of the categories whose entries are missing, each once.
+    static QString missingNotice() {
+        QStringList notices;
+        for (const StoredText& t : categoryTexts())
+            if (!t.complete() && !notices.contains(qtext16(t.missing))) notices << qtext16(t.missing);
+        return notices.join('\n');
     }
 
     void search() {
@@ -90,9 +106,15 @@ private:
         for (std::size_t c = 0; c < kCategories.size(); ++c) {
             if (chosen != QString::fromUtf8(kCategories[c].item)) continue;
             const StoredText& text = categoryTexts()[c];
+            if (!text.complete()) {
+                // No entries, no answer: "查无此项目" would read as "not in the catalogue".
+                result_->setTitle(QStringLiteral("查询结果"));
+                setReport(found_, qtext16(text.missing));
+                return;
+            }
             result_->setTitle(QString::fromUtf8(kCategories[c].heading));
             const auto listing = SearchCatalogue(text.text, keyword);
-            setReport(found_, withNotice(listing ? qtext16(*listing) : QString::fromUtf8(kNotFound), text));
+            setReport(found_, listing ? qtext16(*listing) : QString::fromUtf8(kNotFound));
             return;
         }
         setReport(found_, QString());

@@ -6,11 +6,12 @@
 #include <QTextEdit>
 #include <array>
 
+#include "common/value_range.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 #include "tools/other/consulting_fee.h"
 
 namespace korrimet::other {
@@ -35,9 +36,7 @@ const Choice kSensitivities[] = {
     {"Option11", "Label18", "一般", "环境敏感程度调整系0.8"},
 };
 
-const char* const kInvestmentMessage = "“项目的投资额（万元）”中不是有效的数值，请检查输入后重新计算！";
-const char* const kTopicsMessage = "“设置专题的个数”中不是有效的数值，请检查输入后重新计算！";
-const char* const kTopicsRangeMessage = "设置专题的个数过大，费用超出了可以计算的范围，请检查输入后重新计算！";
+const char* const kTopicsRange = "设置专题的个数过大，费用超出了可以计算的范围";
 
 // A bare option button with its text in a label beside it.
 QRadioButton* labelledOption(FormBuilder& f, const Choice& c, int left, int top, int labelWidth) {
@@ -138,27 +137,28 @@ private:
         return c;
     }
 
-    // The fees need both entries as numbers: a bad one is named, gets the
-    // focus, and the report stays as it was.
+    // The fees need the investment, and for a report form the topics, as
+    // numbers that are not negative. A failed press names the entry and
+    // clears the report, so no earlier fee stands as this press's answer.
     void compute() {
         const FeeChoice c = choice();
-        const auto investment = TryParseNumber(investment_->text(), Precision::Single);
-        if (!investment) return refuse(kInvestmentMessage, investment_);
+        Press press(this);
+        float investment = 0;
         double topics = 0;
-        if (c.document == FeeDocument::Form) {
-            const auto t = TryParseNumber(topics_->text(), Precision::Double);
-            if (!t) return refuse(kTopicsMessage, topics_);
-            topics = *t;
+        press.read(investment, investment_, Range::NonNegative);
+        if (c.document == FeeDocument::Form) press.read(topics, topics_, Range::NonNegative);
+        std::optional<Fees> fees;
+        if (press.ok()) {
+            fees = ComputeFees(investment, c, topics);
+            press.check(fees.has_value(), QString::fromUtf8(kTopicsRange));
         }
-        const auto fees = ComputeFees(static_cast<float>(*investment), c, topics);
-        if (!fees) return refuse(kTopicsRangeMessage, topics_);
+        if (!press.ok()) {
+            setReport(report_, QString());
+            press.clear(report_);
+            return;
+        }
+        Press::unmark(report_);
         setReport(report_, joinReportLines(FeeReport(c.document, *fees)));
-    }
-
-    void refuse(const char* message, QLineEdit* box) {
-        ShowMessage(QString::fromUtf8(message), this);
-        box->setFocus();
-        box->selectAll();
     }
 
     QLineEdit *investment_, *topics_;

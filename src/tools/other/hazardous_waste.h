@@ -12,16 +12,17 @@ namespace korrimet::other {
 // The codes of the list, "HW01" to "HW47".
 std::u16string WasteCode(int number);
 
-// The code's line and its class name line (with its CR), cut from the first
-// occurrence of `code` in the list, wherever that is: a code named earlier
-// inside another entry is found there. No value when the list does not hold
-// the code's text at all.
+// A code is found only where its entry starts: at a line that holds the
+// code alone (any case). A code named inside another entry, or a piece of a
+// name, finds nothing; no code at all stands for the first entry.
+
+// The code's line and its class name line (with its CR). No value when no
+// entry starts with `code`.
 std::optional<std::u16string> WasteClassName(std::u16string_view list, std::u16string_view code);
 
-// The entry from the first occurrence of `code` up to the CR of its last
-// line; "HW47", and a text with no entry start after it, run to the end of
-// the list less its final line feed. No value when the text is not in the
-// list. An empty code is found at the start: the entry of HW01.
+// The entry of `code` up to the CR of its last line; the last entry runs to
+// the end of the list less its final line feed. No value when no entry
+// starts with `code`.
 std::optional<std::u16string> WasteEntry(std::u16string_view list, std::u16string_view code);
 
 }  // namespace korrimet::other

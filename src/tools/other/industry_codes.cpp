@@ -5,7 +5,6 @@
 namespace korrimet::other {
 
 namespace {
-constexpr std::size_t kLookBack = 10;
 constexpr std::u16string_view kLineFeed = u"\n";
 }  // namespace
 
@@ -35,16 +34,12 @@ std::u16string CodeLinesHolding(std::u16string_view t, std::u16string_view keywo
     for (;;) {
         const std::size_t q = FindText(t, keyword, p);
         if (q == 0) break;
-        // The look-back never reaches behind the line listed last (nor, at
-        // the start, into the header): that line would come again and again.
-        const std::size_t from = q > kLookBack && q - kLookBack > p - 1 ? q - kLookBack : p - 1;
-        const std::size_t s = FindExact(t, kLineFeed, from);
-        const std::size_t e = s == 0 ? 0 : FindExact(t, kLineFeed, s + 1);
+        // The list is one class a line: a hit lists the whole line it lies in.
+        const std::size_t s = FindBackText(t, u'\n', q);
+        const std::size_t e = FindExact(t, kLineFeed, q);
         if (e == 0) {
-            // The hit lies in a last line without a line break: list it to
-            // the end of the list and stop.
-            std::size_t start = s != 0 ? s : FindBackText(t, u'\n', q);
-            lines.append(kLineFeed).append(Mid(t, start + 1, t.size() - start));
+            // A last line without a line break: list it to the end and stop.
+            lines.append(kLineFeed).append(Mid(t, s + 1, t.size() - s));
             break;
         }
         lines.append(kLineFeed).append(Mid(t, s + 1, e - s - 1));
@@ -56,7 +51,6 @@ std::u16string CodeLinesHolding(std::u16string_view t, std::u16string_view keywo
 
 std::u16string KeywordReport(std::u16string_view list, std::u16string_view keyword) {
     const std::u16string heading = CodeListHeading() + u"\n\n";
-    if (RefusedKeyword(keyword)) return heading + u"包含你输入关键字的行业类别及其代码如下：\n";
     if (FindText(list, keyword, 1) == 0) return heading + u"检索无记录，请重新输入";
     return heading + u"包含你输入关键字的行业类别及其代码如下：\n" + CodeLinesHolding(list, keyword);
 }

@@ -20,16 +20,14 @@ std::u16string CodeListHeading();
 std::u16string SectionText(std::u16string_view list, std::u16string_view item);
 std::u16string SectionReport(std::u16string_view list, std::u16string_view item);
 
-// The class lines that hold `keyword`: for each hit a line feed and the line
-// that begins after the first line feed from 10 characters before the hit
-// (its own line when the hit lies in the line's first 10 characters, else
-// the next one), each keeping its CR; then one line feed. The walk goes on
-// behind the line listed. A keyword found nowhere after the header gives
-// the one line feed.
+// The lines after the header that hold `keyword`: for each line in list
+// order a line feed and the whole line (keeping its CR), each line once; then
+// one line feed. A keyword found nowhere after the header gives the one line
+// feed.
 std::u16string CodeLinesHolding(std::u16string_view list, std::u16string_view keyword);
 
-// The result box after a keyword search; a refused keyword (see
-// RefusedKeyword) gives the found-heading over an empty list.
+// The result box after a keyword search; the window refuses a keyword that
+// RefusedKeyword names before it searches.
 std::u16string KeywordReport(std::u16string_view list, std::u16string_view keyword);
 
 }  // namespace korrimet::other

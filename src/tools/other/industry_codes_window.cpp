@@ -104,8 +104,10 @@ private:
     void searchKeyword() {
         const std::u16string keyword = keyword_->text().toStdU16String();
         if (RefusedKeyword(keyword)) {
+            // Refused: the result of the last search stays.
             ShowMessage(QString::fromUtf8(kRefusedKeywordMessage), this);
             keyword_->setFocus();
+            return;
         }
         setReport(report_, qtext16(KeywordReport(s_.codeList, keyword)));
     }

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <cmath>
 
+#include "common/value_range.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -47,7 +50,7 @@ public:
     static constexpr const char* kClassName = "万能单位换算";
     static constexpr const char* kCaption = "常用度量衡单位查询";
 
-    UnitConverterWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 5760) {
+    UnitConverterWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 7440, 6420) {
         FormBuilder f = form();
         f.label("Label1", "常用度量衡单位查询", 240, 120, 6960, 360)->setFont(songti(12));
         f.label("Label3", "常用度量衡单位查询", 240, 600, 4000, 300);
@@ -62,9 +65,9 @@ public:
         arrow->setPixmap(style()->standardIcon(QStyle::SP_ArrowDown).pixmap(twips(480), twips(480)));
         converted_ = f.textBox("Text2", 240, 3360, 3000, 345);
         to_ = f.label("Label5", "英里（mile）", 3360, 3405, 3840, 300);
-        QGroupBox* note = f.frame("Frame1", "说明", 240, 3960, 6960, 1560);
+        QGroupBox* note = f.frame("Frame1", "说明", 240, 3960, 6960, 2220);
         FormBuilder n(note);
-        n.label("Label6", kUsageNote, 120, 300, 6720, 1200);
+        n.label("Label6", kUsageNote, 120, 300, 6720, 1800);
 
         for (QWidget* w : {static_cast<QWidget*>(category_), static_cast<QWidget*>(line_),
                            static_cast<QWidget*>(amount_), static_cast<QWidget*>(converted_)})
@@ -98,18 +101,38 @@ private:
 
     void linePicked() {
         const UnitLine* row = FindConversion(unitTable(), line_->currentText().toStdString());
-        if (!row) return;  // a line for reading only
+        if (!row) {
+            // A line for reading only converts nothing: an earlier result must
+            // not stand beside it as if it were its conversion.
+            converted_->clear();
+            Press::mark(converted_, QStringLiteral("此条只供查阅，不能换算"));
+            return;
+        }
         amount_->setText("");
         converted_->setText("");
+        Press::unmark(converted_);
         from_->setText(qtext(row->fromUnit));
         to_->setText(qtext(row->toUnit));
     }
 
-    // Every change converts anew; a text that is no number leaves the last result.
+    // Every change converts anew; an amount that is no number, or a product
+    // beyond the range of a Double, clears the result and says why in it.
     void amountChanged() {
         const UnitLine* row = FindConversion(unitTable(), line_->currentText().toStdString());
         if (!row) return;
-        if (auto text = ConvertedText(*row, amount_->text().toStdString())) converted_->setText(qtext(*text));
+        if (amount_->text().isEmpty()) {
+            converted_->clear();
+            Press::unmark(converted_);
+            return;
+        }
+        Press press(this, PressMode::Live);
+        double amount = 0;
+        press.read(amount, amount_->text(), QStringLiteral("要换算的数值"));
+        press.put(converted_, [&] {
+            const double product = amount * *row->factor;
+            Require(std::isfinite(product), "换算结果超出了可以表示的范围");
+            return NumberText(product);
+        });
     }
 
     QComboBox *category_, *line_;

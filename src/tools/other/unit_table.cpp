@@ -1,6 +1,5 @@
 #include "tools/other/unit_table.h"
 
-#include <cmath>
 #include <set>
 
 #include "common/number_text.h"
@@ -70,15 +69,6 @@ const UnitLine* FindConversion(const std::vector<UnitCategory>& table, std::stri
         for (const UnitLine& line : category.lines)
             if (line.factor && line.text == text) return &line;
     return nullptr;
-}
-
-std::optional<std::string> ConvertedText(const UnitLine& line, std::string_view amount) {
-    if (!line.factor) return std::nullopt;
-    const auto value = TryParseNumber(amount, Precision::Double);
-    if (!value) return std::nullopt;
-    const double product = *value * *line.factor;
-    if (!std::isfinite(product)) return std::nullopt;
-    return NumberText(product);
 }
 
 }  // namespace korrimet::other

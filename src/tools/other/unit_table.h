@@ -34,8 +34,4 @@ std::vector<UnitCategory> ReadUnitTable(std::string_view text);
 // The converting line whose text equals `text` exactly, in table order.
 const UnitLine* FindConversion(const std::vector<UnitCategory>& table, std::string_view text);
 
-// The converted number's default double text; no value when the amount is
-// no number or the product leaves the range of a Double.
-std::optional<std::string> ConvertedText(const UnitLine& line, std::string_view amount);
-
 }  // namespace korrimet::other

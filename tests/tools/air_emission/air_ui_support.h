@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include "support/page_support.h"
 #include "support/ui_support.h"
 
 namespace korrimet::test {
@@ -34,6 +35,21 @@ inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
         if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
     }
     return {};
+}
+
+// Clicks `button` on entries the press must refuse. Returns its one message,
+// or what went otherwise: a result box in `results` that kept a text or was
+// left unmarked, or not exactly one message.
+inline QString refusal(QWidget* window, const QString& button, const QStringList& results) {
+    MessageRecorder messages;
+    click(window, button);
+    for (const QString& name : results) {
+        auto* box = child<QLineEdit>(window, name);
+        if (!box->text().isEmpty()) return name + " kept " + box->text();
+        if (box->placeholderText() != QStringLiteral("无法计算")) return name + " is not marked";
+    }
+    if (messages.messages().size() != 1) return QStringLiteral("%1 messages").arg(messages.messages().size());
+    return messages.messages().first();
 }
 
 }  // namespace korrimet::test

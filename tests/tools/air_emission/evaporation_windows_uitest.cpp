@@ -1,5 +1,4 @@
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -27,20 +26,29 @@ class EvaporationWindowsTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    // First, while the window-level variables still hold their starting zeros.
-    void aFirstPressComputesFromZeroedVariables() {
+    void aBadEntryAfterAGoodPressIsNamedAndLeavesNoOldResult() {
         QWidget* drying = test::openTool(kDrying);
-        QCOMPARE(test::text(drying, "Text6"), " ");
-        test::setText(drying, "Text1", "1000");
+        fill(drying, {"Text1", "Text2", "Text3"}, {"1000", "60", "10"});
         test::click(drying, "Command2");
-        QCOMPARE(test::text(drying, "Text6"), "1000");  // R stays 0 without moistures
+        QCOMPARE(test::text(drying, "Text6"), "555.5556");
+        test::setText(drying, "Text3", "100");  // no dry matter left: once the old 555.5556 stayed
+        QCOMPARE(test::refusal(drying, "Command2", {"Text6"}), "无法计算，请检查：\n干燥后的湿度为100%，物料中没有干物质");
+        test::setText(drying, "Text3", "");
+        QVERIFY(test::refusal(drying, "Command2", {"Text6"}).contains("“物料干燥后的湿度（%）”：未输入数值"));
+        test::setText(drying, "Text3", "10");
+        test::setText(drying, "Text2", "160");
+        QVERIFY(test::refusal(drying, "Command2", {"Text6"}).contains("“物料干燥前的湿度（%）”：须在0～100之间"));
 
-        for (const QString& cls : {kEvaporation, kOpenStorage}) {
-            QWidget* w = test::openTool(cls);
-            QCOMPARE(test::text(w, "Text6"), " ");
-            test::click(w, "Command2");
-            QCOMPARE(test::text(w, "Text6"), "0");
-        }
+        QWidget* evaporation = test::openTool(kEvaporation);
+        fill(evaporation, {"Text1", "Text2", "Text3"}, {"1000", "10", "40"});
+        test::click(evaporation, "Command2");
+        QCOMPARE(test::text(evaporation, "Text6"), "750");
+        test::setText(evaporation, "Text3", "0");
+        QVERIFY(test::refusal(evaporation, "Command2", {"Text6"}).contains("蒸发后的浓度为0"));
+        test::setText(evaporation, "Text3", "40");
+        test::click(evaporation, "Command2");
+        QCOMPARE(test::text(evaporation, "Text6"), "750");
+        QVERIFY(test::child<QLineEdit>(evaporation, "Text6")->placeholderText().isEmpty());
     }
 
     void dryingComputesOnThePressOnly() {
@@ -55,27 +63,23 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "-1250");
     }
 
-    void evaporationKeepsItsResultWhenTheEndConcentrationIsZero() {
-        QWidget* w = test::openTool(kEvaporation);
-        fill(w, {"Text1", "Text2", "Text3"}, {"1000", "10", "40"});
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "750");
-        test::setText(w, "Text3", "0");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "750");
-    }
-
-    void openStorageComputesTheBenzeneRow() {
+    void openStorageNeverComputesFromAnEarlierPress() {
         QWidget* w = test::openTool(kOpenStorage);
         fillBenzene(w);
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "6214.066");
-        test::setText(w, "Text2", "");
+        // Each bad press once multiplied B into lg P again: 5.69E+11, 5.2E+19, ...
+        test::setText(w, "Text4", "");
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("“敞开存放时温度（℃）”：未输入数值"));
+        test::setText(w, "Text4", "20");
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "6214.066");
+        test::setText(w, "Text3", "-78");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("“有害物质分子量”：须大于0"));
     }
 
-    void variablesSurviveClosingTheWindow() {
+    void aReopenedWindowDoesNotShowTheLastResultAgain() {
         QWidget* w = test::openTool(kOpenStorage);
         fillBenzene(w);
         test::setText(w, "Text2", "2");
@@ -86,8 +90,7 @@ private slots:
         w = test::openTool(kOpenStorage);
         for (const QString& box : kOpenStorageBoxes) QVERIFY(test::text(w, box).isEmpty());
         QCOMPARE(test::text(w, "Text6"), " ");
-        test::click(w, "Command2");  // every step that reads a box fails
-        QCOMPARE(test::text(w, "Text6"), "12428.13");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("未输入数值"));
     }
 
     void focusAndTabOrderFollowTheForms() {
@@ -97,7 +100,7 @@ private slots:
         };
         const Form forms[] = {
             {kDrying, "Text1", {"Text1", "Text3", "Text2", "Text6", "Command2", "Text7"}},
-            {kEvaporation, "Text7", {"Text7", "Command2", "Text6", "Text2", "Text3", "Text1"}},
+            {kEvaporation, "Text1", {"Text1", "Text7", "Command2", "Text6", "Text2", "Text3"}},
             {kOpenStorage,
              "Text8",
              {"Text8", "Text1", "Text3", "Text2", "Text4", "Text5", "Text6", "Command2", "Text7"}},
@@ -129,12 +132,13 @@ private slots:
 
     void openStorageShowsTheSubstanceTableAndTheFormula() {
         QWidget* w = test::openTool(kOpenStorage);
-        const QStringList lines = test::child<QPlainTextEdit>(w, "Text7")->toPlainText().split('\n');
-        QCOMPARE(lines.size(), 18);  // 17 lines, each ended by a line break
-        QCOMPARE(lines[0], "计算依据：《环境保护");
-        QCOMPARE(lines[7], "物质名称|   A   |   B   |");
-        QCOMPARE(lines[8], "  苯    |34172  |7.962  |");
-        QCOMPARE(lines[16], "乙醚    |46774  |9.13   |");
+        auto* substances = test::child<QTextBrowser>(w, "Text7");
+        QVERIFY(substances->toPlainText().startsWith("计算依据：《环境保护计算手册》"));
+        const QList<QStringList> table = test::tableRows(substances->document());
+        QCOMPARE(table.size(), 10);
+        QCOMPARE(table[0], QStringList({"物质名称", "A", "B"}));
+        QCOMPARE(table[4], QStringList({"醋酸甲酯", "46150", "8.715"}));
+        QCOMPARE(table[9], QStringList({"乙醚", "46774", "9.13"}));
 
         auto* formula = test::child<QTextBrowser>(w, "Image1");
         QCOMPARE(formula->size(), QSize(480, 34));

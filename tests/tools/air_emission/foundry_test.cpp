@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/number_text.h"
+#include "common/steps.h"
 #include "stored_tables.h"
 
 namespace korrimet::air_emission {
@@ -13,13 +14,21 @@ const FactorTable& factors() {
     return table;
 }
 
-using Rows = std::vector<std::size_t>;
+using State = FoundryRow::State;
 
 // Six empty industry rows with one row set.
 std::vector<FoundryChoice> only(std::size_t row, const std::string& furnace, const std::string& device) {
     std::vector<FoundryChoice> rows(6);
     rows[row] = {furnace, device};
     return rows;
+}
+
+std::string total(const std::vector<FoundryChoice>& choices, double amount, Foundry* out = nullptr) {
+    Foundry s;
+    Steps steps;
+    ComputeFoundry(s, FoundryRows(choices, factors()), amount, steps);
+    if (out) *out = s;
+    return steps.ok() ? NumberText(s.total) : "failed";
 }
 
 TEST(Foundry, TheTableListsTheSixIndustriesInWindowOrder) {
@@ -41,52 +50,31 @@ TEST(Foundry, AmountTimesTheFactorOfTheChosenPair) {
                           {2, "通用", "反射炉", "91"},
                           {4, "平炉", "电吸尘器", "23"},
                           {5, "熔旧锌炉", "袋室除尘", "18"}};
-    for (const Case& c : cases) {
-        Foundry s;
-        EXPECT_TRUE(ComputeFoundry(s, only(c.row, c.furnace, c.device), "100", factors()).empty());
-        EXPECT_EQ(NumberText(s.result), c.shown) << c.furnace << " " << c.device;
-    }
-    Foundry s;
-    ComputeFoundry(s, only(0, "坩锅炉", "无防治措施"), "-100", factors());
-    EXPECT_EQ(NumberText(s.result), "-86");
+    for (const Case& c : cases) EXPECT_EQ(total(only(c.row, c.furnace, c.device), 100), c.shown) << c.furnace;
 }
 
-TEST(Foundry, TheLowestMatchingRowWins) {
-    Foundry s;
+TEST(Foundry, EveryCountedRowShowsItsOwnEmissionAndTheTotalSumsThem) {
+    // 100 t: 453.9 kg/t × 100 = 45390 kg in row 1, 0.18 × 100 = 18 kg in row 6; together 45408 kg.
     auto rows = only(0, "加融剂的工厂", "无防治措施");
     rows[5] = {"熔旧锌炉", "袋室除尘"};
-    EXPECT_TRUE(ComputeFoundry(s, rows, "100", factors()).empty());
-    EXPECT_EQ(NumberText(s.result), "18");
+    Foundry s;
+    EXPECT_EQ(total(rows, 100, &s), "45408");
+    EXPECT_EQ(NumberText(s.rows[0]), "45390");
+    EXPECT_EQ(NumberText(s.rows[5]), "18");
 }
 
-TEST(Foundry, PairsWithoutAFactorAreReportedInRowOrder) {
-    Foundry s;
-    ComputeFoundry(s, only(1, "电炉", "袋室除尘"), "100", factors());
-    EXPECT_EQ(ComputeFoundry(s, only(4, "平炉", "袋室除尘"), "100", factors()), Rows({4}));
-    EXPECT_EQ(ComputeFoundry(s, only(0, "坩锅炉", ""), "100", factors()), Rows({0}));
-    auto rows = only(0, "坩锅炉", "电除尘");
-    rows[2] = {"通用", "袋室除尘"};
-    rows[5] = {"镀锌炉", "袋室除尘"};
-    EXPECT_EQ(ComputeFoundry(s, rows, "100", factors()), Rows({0, 5}));
-    EXPECT_EQ(NumberText(s.result), "100");  // the row in between still stores
-    // A furnace of another industry's list counts as no furnace.
-    EXPECT_TRUE(ComputeFoundry(s, only(1, "通用", "袋室除尘"), "100", factors()).empty());
-    EXPECT_EQ(NumberText(s.result), "100");
-}
-
-TEST(Foundry, TextsMustEqualAnItemExactly) {
-    Foundry s;
-    EXPECT_TRUE(ComputeFoundry(s, only(2, "通用 ", "无防治措施"), "100", factors()).empty());
-    EXPECT_EQ(NumberText(s.result), "0");
-    EXPECT_EQ(ComputeFoundry(s, only(2, "通用", "无防治措施 "), "100", factors()), Rows({2}));
-}
-
-TEST(Foundry, AnAmountThatIsNoNumberKeepsTheResult) {
-    Foundry s;
-    ComputeFoundry(s, only(2, "通用", "无防治措施"), "100", factors());
-    for (const char* amount : {"", "abc", "1E+300"})
-        EXPECT_TRUE(ComputeFoundry(s, only(0, "坩锅炉", "无防治措施"), amount, factors()).empty()) << amount;
-    EXPECT_EQ(NumberText(s.result), "789");
+TEST(Foundry, RowStatesByExactTexts) {
+    auto choices = only(0, "坩锅炉", "电除尘");  // a pair the table lacks
+    choices[1] = {"通用", "袋室除尘"};          // a furnace of another industry: no furnace here
+    choices[2] = {"通用 ", "无防治措施"};       // a trailing blank is another text
+    choices[3] = {"钵炉", "无防治措施"};
+    const std::vector<FoundryRow> rows = FoundryRows(choices, factors());
+    EXPECT_EQ(rows[0].state, State::NoFactor);
+    EXPECT_EQ(rows[1].state, State::NoFurnace);
+    EXPECT_EQ(rows[2].state, State::NoFurnace);
+    EXPECT_EQ(rows[3].state, State::Counted);
+    EXPECT_EQ(rows[3].factor, 0.05);
+    EXPECT_EQ(FoundryRows(only(2, "通用", ""), factors())[2].state, State::NoFactor);
 }
 
 }  // namespace

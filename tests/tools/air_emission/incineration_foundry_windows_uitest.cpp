@@ -11,7 +11,6 @@ using namespace korrimet;
 namespace {
 const QString kIncineration = "焚烧垃圾烟尘排放量";
 const QString kFoundry = "铸造工业颗粒物排放量";
-const QString kNoData = "未有统计数据";
 
 QComboBox* list(QWidget* w, const QString& name) { return test::child<QComboBox>(w, name); }
 
@@ -33,19 +32,6 @@ void pick(QWidget* w, const QString& name, const QString& item) {
 // Text typed into an editable list.
 void type(QWidget* w, const QString& name, const QString& text) { list(w, name)->setEditText(text); }
 
-// Records each message together with what the result box shows at that moment.
-class ResultSnooper : public MessageRecorder {
-public:
-    explicit ResultSnooper(QWidget* window) : window_(window) {}
-    void show(const QString& text, QWidget* parent) override {
-        MessageRecorder::show(text, parent);
-        shownMeanwhile << test::text(window_, "Text6");
-    }
-    QStringList shownMeanwhile;
-
-private:
-    QWidget* window_;
-};
 }  // namespace
 
 class IncinerationFoundryWindowsTest : public QObject {
@@ -54,19 +40,14 @@ class IncinerationFoundryWindowsTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    // First, while the window-level variables still hold their starting zeros.
-    void aFirstPressWithoutChoicesShowsZero() {
+    void aPressWithoutChoicesSaysWhatIsMissing() {
         QWidget* incineration = test::openTool(kIncineration);
         QCOMPARE(test::text(incineration, "Text6"), " ");
-        test::click(incineration, "Command2");
-        QCOMPARE(test::text(incineration, "Text6"), "0");
+        QCOMPARE(test::refusal(incineration, "Command2", {"Text6"}), "无法计算，请检查：\n请选择焚烧方式");
 
-        MessageRecorder messages;
         QWidget* foundry = test::openTool(kFoundry);
         QCOMPARE(test::text(foundry, "Text6"), " ");
-        test::click(foundry, "Command2");
-        QCOMPARE(test::text(foundry, "Text6"), "0");
-        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::refusal(foundry, "Command2", {"Text6"}), "无法计算，请检查：\n未选择任何炉型");
     }
 
     void incinerationOpensWithItsListsAndDefaults() {
@@ -113,13 +94,15 @@ private slots:
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "54440");
 
+        // A missing choice once showed the previous result (or "0"), an efficiency of 300 % a negative soot.
         type(w, "Combo2", "");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "54440");  // no refuse type: the previous result
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).endsWith("请选择焚烧垃圾种类"));
         type(w, "Combo2", "城市垃圾");
         type(w, "Combo3", "二氧化硫");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "0");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).endsWith("请选择排放污染物种类"));
+        pick(w, "Combo4", "焚烧炉焚烧");
+        test::setText(w, "Text1", "300");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("“请输入污染物的处理效率（%）”：须在0～100之间"));
     }
 
     void foundryOpensWithItsSixIndustries() {
@@ -139,20 +122,26 @@ private slots:
         QCOMPARE(test::text(w, "Text1"), "");
     }
 
-    void foundryTheLowestRowWithAFactorWins() {
+    void foundryShowsEveryRowAndTheirSum() {
         QWidget* w = test::openTool(kFoundry);
         test::setText(w, "Text1", "100");
         type(w, "Combo1", "加融剂的工厂");
         type(w, "Combo7", "无防治措施");
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "45390");
+        QCOMPARE(test::text(w, "Text11"), "45390");
+        // The lowest row once overwrote the others: 18 alone. 453.9 × 100 + 0.18 × 100 = 45408 kg.
         type(w, "Combo6", "熔旧锌炉");
         type(w, "Combo12", "袋室除尘");
         test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "18");
+        QCOMPARE(test::text(w, "Text11"), "45390");
+        QCOMPARE(test::text(w, "Text16"), "18");
+        QCOMPARE(test::text(w, "Text6"), "45408");
+        QCOMPARE(test::child<QLabel>(w, "Label16")->text(), "（铝件铸造业＋锌加工业之和）");
+        for (const char* idle : {"Text12", "Text13", "Text14", "Text15"}) QCOMPARE(test::text(w, idle), "");
     }
 
-    void foundryReportsEachRowWithoutDataBeforeWritingTheResult() {
+    void foundryRowsWithoutDataAreNamedInOneMessageAndLeaveNoTotal() {
         QWidget* w = test::openTool(kFoundry);
         test::setText(w, "Text1", "100");
         type(w, "Combo2", "电炉");
@@ -160,19 +149,17 @@ private slots:
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "26");
 
-        type(w, "Combo2", "");
-        type(w, "Combo1", "坩锅炉");   // no device
+        type(w, "Combo1", "坩锅炉");     // no device
         type(w, "Combo6", "镀锌炉");
         type(w, "Combo12", "袋室除尘");  // no factor for this pair
-        test::setText(w, "Text6", "x");
-        ResultSnooper messages(w);
-        test::click(w, "Command2");
-        QCOMPARE(messages.messages(), QStringList({kNoData, kNoData}));
-        QCOMPARE(messages.shownMeanwhile, QStringList({"x", "x"}));
-        QCOMPARE(test::text(w, "Text6"), "26");
+        QCOMPARE(test::refusal(w, "Command2", {"Text6", "Text11", "Text16"}),
+                 "无法计算，请检查：\n“铝件铸造业”：坩锅炉与（未选处理设施）未有统计数据"
+                 "\n“锌加工业”：镀锌炉与袋室除尘未有统计数据");
+        QCOMPARE(test::text(w, "Text12"), "26");  // the row with data still shows its own
+        QCOMPARE(test::child<QLabel>(w, "Label16")->text(), "");
     }
 
-    void foundryAmountThatIsNoNumberKeepsTheResultWithoutAMessage() {
+    void foundryAmountIsNamedWhenNoNumberOrNegative() {
         QWidget* w = test::openTool(kFoundry);
         test::setText(w, "Text1", "100");
         type(w, "Combo4", "反射炉或旧铅炉");
@@ -180,9 +167,9 @@ private slots:
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "6985");
         test::setText(w, "Text1", "");
-        type(w, "Combo4", "钵炉");
-        test::click(w, "Command2");  // the unexpected-message trap would abort here
-        QCOMPARE(test::text(w, "Text6"), "6985");
+        QVERIFY(test::refusal(w, "Command2", {"Text6", "Text14"}).contains("“请输入原料（产品）量（T）”：未输入数值"));
+        test::setText(w, "Text1", "-100");  // once -86 with no word
+        QVERIFY(test::refusal(w, "Command2", {"Text6", "Text14"}).contains("不能为负数"));
     }
 
     void clearingRefillsTheListsAndKeepsTheRest() {
@@ -205,23 +192,9 @@ private slots:
         QCOMPARE(list(w, "Combo9")->count(), 8);
         QCOMPARE(test::text(w, "Text1"), "100");
 
-        test::click(w, "Command2");  // nothing chosen: no message, the result as it was
-        QCOMPARE(test::text(w, "Text6"), "91");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).endsWith("未选择任何炉型"));
     }
 
-    void foundryResultSurvivesClosingTheWindow() {
-        QWidget* w = test::openTool(kFoundry);
-        test::setText(w, "Text1", "-100");
-        type(w, "Combo1", "坩锅炉");
-        type(w, "Combo7", "无防治措施");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "-86");
-        test::closeAllTools();
-        w = test::openTool(kFoundry);
-        QCOMPARE(list(w, "Combo1")->currentText(), "");
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "-86");
-    }
 };
 
 KORRIMET_UI_TEST_MAIN(IncinerationFoundryWindowsTest)

@@ -24,17 +24,13 @@ class KilnWindowsTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    // First, while the window-level variables still hold their starting zeros.
-    void aFirstPressWithEmptyBoxesShowsZero() {
+    void emptyBoxesAreNamedInsteadOfShowingZero() {
         QWidget* lime = test::openTool(kLime);
         QCOMPARE(test::text(lime, "Text6"), " ");
-        test::click(lime, "Command2");
-        QCOMPARE(test::text(lime, "Text6"), "0");
+        QVERIFY(test::refusal(lime, "Command2", {"Text6"}).contains("“石灰窑年产量(t)”：未输入数值"));
 
         QWidget* dolomite = test::openTool(kDolomite);
-        QCOMPARE(test::text(dolomite, "Text6"), " ");
-        test::click(dolomite, "Command2");
-        QCOMPARE(test::text(dolomite, "Text6"), "0");
+        QVERIFY(test::refusal(dolomite, "Command2", {"Text6"}).contains("“白云石中氧化钙的含量（%）”：未输入数值"));
     }
 
     void limeKilnComputesOnThePressOnly() {
@@ -59,18 +55,23 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "1270.933");
     }
 
-    void variablesSurviveClosingTheWindow() {
+    void aBadEntryAfterAGoodPressLeavesNoOldResult() {
         QWidget* w = test::openTool(kLime);
         fill(w, limeBoxes, {"10000", "150", "80", "0", "28"});
         test::click(w, "Command2");
+        QCOMPARE(test::text(w, "Text6"), "2.228286E+07");
+        // A zero CO2 share once kept the old gas volume and showed 2.228286E+07 again.
+        test::setText(w, "Text5", "0");
+        QCOMPARE(test::refusal(w, "Command2", {"Text6"}),
+                 "无法计算，请检查：\n“窑气中CO2所占体积百分数（%）”：须大于0");
+        test::setText(w, "Text5", "28");
+        test::setText(w, "Text4", "300");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("“废气回收利用率（%）”：须在0～100之间"));
         test::closeAllTools();
 
+        // A reopened window computes nothing from the values it no longer shows.
         w = test::openTool(kLime);
-        for (const QString& box : limeBoxes) QVERIFY(test::text(w, box).isEmpty());
-        QCOMPARE(test::text(w, "Text6"), " ");
-        // Empty boxes fail every step that reads them; Q is still the old one.
-        test::click(w, "Command2");
-        QCOMPARE(test::text(w, "Text6"), "2.228286E+07");
+        QVERIFY(test::refusal(w, "Command2", {"Text6"}).contains("未输入数值"));
     }
 
     void focusAndTabOrderFollowTheForms() {
@@ -80,7 +81,7 @@ private slots:
                  QStringList({"Text1", "Text3", "Text2", "Text4", "Text5", "Text6", "Command2", "Text7"}));
 
         QWidget* dolomite = test::openTool(kDolomite);
-        QCOMPARE(dolomite->focusWidget(), test::child<QWidget>(dolomite, "Text7"));
+        QCOMPARE(dolomite->focusWidget(), test::child<QWidget>(dolomite, "Text1"));  // not the notes
         QVERIFY(test::child<QPlainTextEdit>(dolomite, "Text7")->toPlainText().startsWith("计算依据："));
     }
 

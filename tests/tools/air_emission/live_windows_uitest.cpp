@@ -1,10 +1,10 @@
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QScrollBar>
 #include <QTextBrowser>
 
-#include "support/ui_support.h"
+#include "air_ui_support.h"
 
 using namespace korrimet;
 
@@ -29,21 +29,30 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "1.53071");
     }
 
-    void leakFollowsEveryChange() {
+    // While the user types no box pops up: a bad entry clears the result and marks it with the reason.
+    void aBadEntryWhileTypingClearsAndMarksTheResult() {
         QWidget* w = test::openTool(kLeak);
-        test::setText(w, "Text5", "");
-        QCOMPARE(test::text(w, "Text6"), "1.78923");  // an empty box counts as 0 °C
+        auto* result = test::child<QLineEdit>(w, "Text6");
+        MessageRecorder messages;
+        test::clickBox(w, "Text6");
+        QCOMPARE(result->text(), "1.53071");
+        test::setText(w, "Text5", "");  // once counted as 0 °C: 1.78923
+        QCOMPARE(result->text(), "");
+        QCOMPARE(result->placeholderText(), "无法计算");
+        QVERIFY(result->toolTip().contains("“设备内部有害气体或蒸汽的温度T：（℃）”：未输入数值"));
         test::setText(w, "Text5", "-273");
-        QCOMPARE(test::text(w, "Text6"), "0");
+        QCOMPARE(result->text(), "");
+        QVERIFY(result->toolTip().contains("设备内部温度须高于-273℃"));
         test::setText(w, "Text5", "100");
-        QCOMPARE(test::text(w, "Text6"), "1.53071");
-        test::setText(w, "Text4", "-34");
-        QCOMPARE(test::text(w, "Text6"), "0");
-        for (const char* box : {"Text1", "Text2", "Text3"}) {
-            test::setText(w, "Text4", "34");
-            test::setText(w, box, "");
-            QCOMPARE(test::text(w, "Text6"), "0");
+        QCOMPARE(result->text(), "1.53071");
+        QVERIFY(result->placeholderText().isEmpty());
+        for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+            const QString kept = test::text(w, box);
+            test::setText(w, box, "-1");
+            QCOMPARE(result->text(), "");
+            test::setText(w, box, kept);
         }
+        QVERIFY(messages.messages().isEmpty());
     }
 
     void typingRecomputesAfterEachCharacter() {
@@ -71,14 +80,14 @@ private slots:
         QCOMPARE(result->text(), "1.020473");
     }
 
-    void leakHelpShowsThePressureTable() {
+    void leakHelpShowsThePressureTableWithinItsBox() {
         QWidget* w = test::openTool(kLeak);
-        const QString help = test::child<QPlainTextEdit>(w, "Text7")->toPlainText();
-        const QStringList lines = help.split('\n');
-        QCOMPARE(lines.size(), 16);  // 15 lines, each ended by a line break
-        QCOMPARE(lines[1], QString(15, ' ') + "不同压力时系数C值：");
-        QCOMPARE(lines[7], " |  系数 C  | 0.24 |0.166|0.182| 0.189| 0.25| 0.29| ");
-        QCOMPARE(lines[14], "C值,后进行计算!");
+        auto* help = test::child<QTextBrowser>(w, "Text7");
+        QCOMPARE(test::tableRows(help->document()),
+                 QList<QStringList>({{"压力", "<2", "2", "7", "17", "41", "101", "401", "1001"},
+                                     {"系数 C", "0.24", "0.166", "0.182", "0.189", "0.25", "0.29", "0.31", "0.37"}}));
+        QVERIFY(help->toPlainText().contains("C值,后进行计算!"));
+        QCOMPARE(help->horizontalScrollBar()->maximum(), 0);  // no wider than its box
     }
 
     void vehicleMultipliesFactorAndFuel() {
@@ -86,8 +95,11 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "");
         test::clickBox(w, "Text6");
         QCOMPARE(test::text(w, "Text6"), "43264");
+        MessageRecorder messages;
         test::setText(w, "Text5", "");
-        QCOMPARE(test::text(w, "Text6"), "0");
+        QCOMPARE(test::text(w, "Text6"), "");  // once "0"
+        QVERIFY(test::child<QLineEdit>(w, "Text6")->toolTip().contains("“燃油量”：未输入数值"));
+        QVERIFY(messages.messages().isEmpty());
         test::setText(w, "Text4", "0.295");
         test::setText(w, "Text5", "1000");
         QCOMPARE(test::text(w, "Text6"), "295");

@@ -14,8 +14,8 @@ struct Tables {
     std::vector<ApiCategory> categories = LoadApiCategories(test::guidelineTable("api_categories.txt"));
     std::vector<ScrollScale> scales = LoadScrollScales(test::guidelineTable("api_scroll_scales.txt"));
 
-    double sub(const char* pollutant, std::string_view text) const {
-        return SubIndex(text, breakpoints.find(pollutant)->concentration, breakpoints.index);
+    double sub(const char* pollutant, double c) const {
+        return SubIndex(c, breakpoints.find(pollutant)->concentration, breakpoints.index);
     }
     const ScrollScale& scale(const char* pollutant) const {
         for (const ScrollScale& s : scales)
@@ -55,28 +55,33 @@ TEST(SubIndex, BreakpointsGiveExactlyTheirIndex) {
     const Tables& t = tables();
     for (const auto& row : t.breakpoints.rows)
         for (std::size_t k = 0; k < kBreakpointCount; ++k)
-            EXPECT_EQ(t.sub(row.pollutant.c_str(), NumberText(row.concentration[k])), t.breakpoints.index[k])
+            EXPECT_EQ(t.sub(row.pollutant.c_str(), row.concentration[k]), t.breakpoints.index[k])
                 << row.pollutant << " at " << row.concentration[k];
 }
 
 TEST(SubIndex, FollowsTheSegmentsAndFloors) {
     struct Case {
         const char* pollutant;
-        const char* text;
+        double c;
         double expected;
     } cases[] = {
-        {"SO2", "0.001", 1},   {"NO2", "0.001", 0},  {"PM10", "0.001", 1},  // the defaults
-        {"SO2", "0.06", 55},   {"NO2", "0.05", 31},  {"PM10", "0.16", 105},
-        {"SO2", "0.5", 153},   {"NO2", "0.2", 150},  {"PM10", "0.3", 175},
-        {"SO2", "0.02", 20},   {"NO2", "0.03", 18},  {"SO2", "2.61", 498},
-        {"SO2", "-0.01", -10}, {"SO2", "-0.0001", -1},  // floor goes down for negatives
+        {"SO2", 0.001, 1}, {"NO2", 0.001, 0}, {"PM10", 0.001, 1},  // the defaults
+        {"SO2", 0.06, 55}, {"NO2", 0.05, 31}, {"PM10", 0.16, 105},
+        {"SO2", 0.5, 153}, {"NO2", 0.2, 150}, {"PM10", 0.3, 175},
+        {"SO2", 0.02, 20}, {"NO2", 0.03, 18}, {"SO2", 2.61, 498},
     };
-    for (const Case& c : cases) EXPECT_EQ(tables().sub(c.pollutant, c.text), c.expected) << c.pollutant << c.text;
+    for (const Case& c : cases) EXPECT_EQ(tables().sub(c.pollutant, c.c), c.expected) << c.pollutant << c.c;
 }
 
-TEST(SubIndex, NoNumberOrAboveTheTableGivesZero) {
-    for (const char* text : {"", "abc", "3", "2.6201", "1E+400"}) EXPECT_EQ(tables().sub("SO2", text), 0) << text;
-    EXPECT_EQ(tables().sub("SO2", "-1E+308"), 0);  // the index itself overflows
+TEST(SubIndex, AboveTheTableIsTheTopIndexNeverClean) {
+    // SO2 10 mg/m³ read as 0 and "优"; beyond the last breakpoint (2.62) the air is at least at index 500.
+    for (double c : {2.6201, 3.0, 10.0, 1E+300}) {
+        EXPECT_EQ(tables().sub("SO2", c), 500) << c;
+        EXPECT_TRUE(AboveTable(c, tables().breakpoints.find("SO2")->concentration));
+    }
+    EXPECT_FALSE(AboveTable(2.62, tables().breakpoints.find("SO2")->concentration));
+    EXPECT_EQ(tables().sub("NO2", 0.95), 500);
+    EXPECT_EQ(CategoryOf(500, tables().categories), "重污染");
 }
 
 TEST(CombineSubIndices, LargestWinsWithNo2TakingTiesAndPm10OnlyWhenAbove) {

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -69,13 +70,25 @@ private slots:
         QCOMPARE(compute("0.06", "0.05", "0.16"), QStringList({"55", "31", "105", "105", "轻微污染", "PM10"}));
         QCOMPARE(compute("0.5", "0.2", "0.3"), QStringList({"153", "150", "175", "175", "轻度污染", "PM10"}));
         QCOMPARE(compute("0.05", "0.08", "0.05"), QStringList({"50", "50", "50", "50", "优", "NO2"}));
-        QCOMPARE(compute("3", "0.1", "0.1"), QStringList({"0", "75", "75", "75", "良", "NO2"}));
-        QCOMPARE(compute("-0.01", "-0.01", "-0.01"), QStringList({"-10", "-7", "-10", "-7", "优", "NO2"}));
+        QCOMPARE(test::child<QLabel>(w_, "Label19")->text(), "");
     }
 
-    void emptyBoxesCountAsZeroWithoutAMessage() {
-        QCOMPARE(compute("", "", ""), QStringList({"0", "0", "0", "0", "优", "NO2"}));
-        QCOMPARE(compute("abc", "0.1", ""), QStringList({"0", "75", "0", "75", "良", "NO2"}));
+    void aboveTheTableTheAirIsAtTheWorstGradeAndTheWindowSaysSo() {
+        // SO2 above 2.62 mg/m³ once gave sub-index 0; SO2 10 mg/m³ read as "优".
+        QCOMPARE(compute("3", "0.1", "0.1"), QStringList({"500", "75", "75", "500", "重污染", "SO2"}));
+        QCOMPARE(compute("10", "0.01", "0.01"), QStringList({"500", "6", "10", "500", "重污染", "SO2"}));
+        QCOMPARE(test::child<QLabel>(w_, "Label19")->text(), "SO2浓度超过2.62mg/m^3，已超出指数表，分指数按500计。");
+        compute("0.1", "0.1", "0.1");
+        QCOMPARE(test::child<QLabel>(w_, "Label19")->text(), "");
+    }
+
+    void aBadConcentrationIsNamedAndClearsWhatDependsOnIt() {
+        compute("0.06", "0.05", "0.16");
+        MessageRecorder messages;
+        // Empty boxes once counted as 0 and "优"; a negative one gave a negative index.
+        QCOMPARE(compute("-0.01", "0.05", ""), QStringList({"", "31", "", "", "", ""}));
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n“SO2浓度日均”：不能为负数\n“PM10日均浓度”：未输入数值"}));
+        QCOMPARE(box(w_, 7)->placeholderText(), "无法计算");
     }
 
     void resultsStayUntilTheNextClick() {

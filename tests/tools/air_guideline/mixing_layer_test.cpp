@@ -17,15 +17,19 @@ const MixingTables& tables() {
     return t;
 }
 
-std::vector<std::string> report(const char* stability, const char* region, const char* u10 = "2",
-                                 const char* degrees = "27", const char* minutes = "0") {
-    return MixingLayerReport({u10, stability, degrees, minutes, region}, tables());
+// The echo texts are the window's initial ones; the numbers as the window read them.
+MixingLayerOutcome outcome(const char* stability, const char* region, std::optional<double> u10 = 2,
+                           std::optional<double> latitude = 27) {
+    return MixingLayerReport({"2", stability, "27", "0", region}, u10, latitude, tables());
+}
+std::vector<std::string> report(const char* stability, const char* region) {
+    return outcome(stability, region).lines;
 }
 // Lines 6 and 7: the coefficient and the height.
 using Shown = std::pair<std::string, std::string>;
-Shown result(const char* stability, const char* region, const char* u10 = "2",
-                                           const char* degrees = "27", const char* minutes = "0") {
-    const auto lines = report(stability, region, u10, degrees, minutes);
+Shown result(const char* stability, const char* region, std::optional<double> u10 = 2,
+             std::optional<double> latitude = 27) {
+    const auto lines = outcome(stability, region, u10, latitude).lines;
     return {lines.at(5).substr(std::string("    混合层系数 =").size()),
             lines.at(6).substr(std::string("    混合层高度 hf = ").size())};
 }
@@ -85,41 +89,36 @@ TEST(MixingLayerReport, InitialTextsWithClassAInXinjiang) {
 TEST(MixingLayerReport, HeightsOfBothFormulas) {
     EXPECT_EQ(result("E", "新疆"), Shown("1.66", "288.55(m)"));
     EXPECT_EQ(result("F", "新疆"), Shown("0.7", "121.678(m)"));
-    EXPECT_EQ(result("A", "新疆", "2", "0", "1"), Shown("0.09", "4244131.876(m)"));
-    EXPECT_EQ(result("A", "新疆", "2", "-27"), Shown("0.09", "-2719.369(m)"));
+    EXPECT_EQ(result("A", "新疆", 2, 1.0 / 60), Shown("0.09", "4244131.876(m)"));
 }
 
-TEST(MixingLayerReport, LatitudeReadsTheLeadingNumbers) {
-    EXPECT_DOUBLE_EQ(LatitudeOf("27.5", "30"), 28);
-    EXPECT_DOUBLE_EQ(LatitudeOf("27度", "0"), 27);
-    EXPECT_DOUBLE_EQ(LatitudeOf("", "分"), 0);
-    EXPECT_EQ(report("A", "新疆", "2", "27度").at(3), "    地区纬度：27度度0分");
-    EXPECT_EQ(result("A", "新疆", "2", "27度"), result("A", "新疆"));
+TEST(MixingLayerReport, SouthernLatitudesCountByTheirSize) {
+    // −27° gave −2719.369 m; 27° S has the same |f| = 2 × 7.29e-5 × sin 27° as 27° N.
+    EXPECT_DOUBLE_EQ(LatitudeOf(-27, 0), 27);
+    EXPECT_DOUBLE_EQ(LatitudeOf(-27, 30), 27.5);  // 27°30′ S
+    EXPECT_DOUBLE_EQ(LatitudeOf(27.5, 30), 28);
+    EXPECT_EQ(result("A", "新疆", 2, LatitudeOf(-27, 0)), Shown("0.09", "2719.369(m)"));
 }
 
-TEST(MixingLayerReport, UnmatchedChoicesGiveAnEmptyCoefficientAndZeroHeight) {
-    EXPECT_EQ(result("a", "新疆"), Shown("", ".(m)"));
-    EXPECT_EQ(result("A", "陕西(秦岭以北)"), Shown("", ".(m)"));
-    EXPECT_EQ(result("", ""), Shown("", ".(m)"));
-    EXPECT_EQ(report("A", "").at(2), "    地区类别:");
-}
-
-TEST(MixingLayerReport, AHeightWithoutAValueIsLeftOutAndTheRestStays) {
+TEST(MixingLayerReport, AHeightThatCannotBeComputedSaysWhy) {
     struct Case {
-        const char *cls, *u10, *degrees, *minutes;
+        const char *cls, *region;
+        std::optional<double> u10, latitude;
+        const char* why;
     } cases[] = {
-        {"A", "", "27", "0"},    {"E", "x", "27", "0"},  // no number
-        {"A", "2", "0", "0"},    {"F", "2", "", "abc"},  // latitude 0: f = 0
-        {"E", "2", "-27", "0"},  {"F", "-2", "27", "0"},  // a negative root
-        {"A", "2", "1E+400", "0"},                        // a latitude beyond the double range
+        {"a", "新疆", 2, 27, "未选择有效的大气稳定度等级"},  // gave hf "."
+        {"A", "陕西(秦岭以北)", 2, 27, "未选择有效的行政区域"},
+        {"", "", 2, 27, "未选择有效的大气稳定度等级"},
+        {"A", "新疆", std::nullopt, 27, "地面10米高处风速 U10不是有效的数值"},
+        {"E", "新疆", 2, std::nullopt, "地理纬度无效"},
     };
     for (const Case& c : cases) {
-        const auto lines = report(c.cls, "新疆", c.u10, c.degrees, c.minutes);
-        ASSERT_EQ(lines.size(), 7u);
-        EXPECT_EQ(lines[1], std::string("    地面10m处平均风速 U10 = ") + c.u10 + "(m/s)");
-        EXPECT_NE(lines[5], "    混合层系数 =");
-        EXPECT_EQ(lines[6], "    混合层高度 hf = .(m)") << c.cls << ' ' << c.u10 << ' ' << c.degrees;
+        const MixingLayerOutcome out = outcome(c.cls, c.region, c.u10, c.latitude);
+        EXPECT_EQ(out.failure, c.why) << c.cls << ' ' << c.region;
+        ASSERT_EQ(out.lines.size(), 7u);
+        EXPECT_EQ(out.lines[6], std::string("    混合层高度 hf = 无法计算（") + c.why + "）");
     }
+    EXPECT_EQ(report("A", "").at(2), "    地区类别:");
 }
 
 }  // namespace

@@ -57,25 +57,54 @@ private slots:
         test::click(w_, "Command1");
         QCOMPARE(report(w_), "参数:\n    地面10m处平均风速 U10 = 2(m/s)\n    地区类别:新疆\n    地区纬度：27度0分\n"
                              "结果:\n    混合层系数 =0.09\n    混合层高度 hf = 2719.369(m)");
-        combo(w_, "Combo1")->setEditText("a");
+        MessageRecorder messages;
+        combo(w_, "Combo1")->setEditText("a");  // once hf "." with no reason
         test::click(w_, "Command1");
-        QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = .(m)"));
+        QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = 无法计算（未选择有效的大气稳定度等级）"));
+        QCOMPARE(messages.messages(),
+                 QStringList({"无法计算，请检查：\n混合层高度无法计算：未选择有效的大气稳定度等级"}));
+    }
+
+    void aLatitudeWithoutAHeightIsNamed() {
+        combo(w_, "Combo1")->setCurrentText("A");
+        combo(w_, "Combo2")->setCurrentText("新疆");
+        test::setText(w_, "Text2", "-27");  // southern: once −2719.369 m
+        test::click(w_, "Command1");
+        QVERIFY(report(w_).endsWith("    混合层高度 hf = 2719.369(m)"));
+        struct Case {
+            const char *degrees, *why;
+        } cases[] = {
+            {"0", "纬度为0时地转参数f为0，无法计算混合层高度"},
+            {"1e308", "地理纬度须在-90～90度之间"},
+            {"180", "地理纬度须在-90～90度之间"},  // once 3.8E+17 m
+            {"", "“本地区的地理纬度（度）”：未输入数值"},
+        };
+        for (const Case& c : cases) {
+            MessageRecorder messages;
+            test::setText(w_, "Text2", c.degrees);
+            test::click(w_, "Command1");
+            QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n" + QString(c.why)}));
+            QVERIFY2(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"), c.degrees);
+        }
     }
 
     void anEmptyWindSpeedLeavesOnlyTheHeightOut() {
         combo(w_, "Combo1")->setCurrentText("E");
         combo(w_, "Combo2")->setCurrentText("北京");
         test::setText(w_, "Text1", "");
+        MessageRecorder messages;
         test::click(w_, "Command1");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n“地面10米高处风速 U10 [m/s]”：未输入数值"}));
         const QStringList lines = report(w_).split('\n');
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines[1], "    地面10m处平均风速 U10 = (m/s)");
         QCOMPARE(lines[5], "    混合层系数 =1.66");
-        QCOMPARE(lines[6], "    混合层高度 hf = .(m)");
+        QCOMPARE(lines[6], "    混合层高度 hf = 无法计算（地面10米高处风速 U10不是有效的数值）");
     }
 
     void reopeningShowsTheNoteAndEmptyChoicesAgain() {
         combo(w_, "Combo1")->setCurrentText("B");
+        combo(w_, "Combo2")->setCurrentText("北京");
         test::click(w_, "Command1");
         QVERIFY(!report(w_).contains("以导则推荐方法"));
         test::closeAllTools();

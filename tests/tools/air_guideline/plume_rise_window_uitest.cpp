@@ -5,7 +5,7 @@
 #include <QTextEdit>
 
 #include "common/widgets/report_box.h"
-#include "support/ui_support.h"
+#include "report_support.h"
 
 using namespace korrimet;
 
@@ -68,8 +68,9 @@ private slots:
         QCOMPARE(lines[0], "项目所在位置:农村或城市远郊");
         QCOMPARE(lines[11], "    烟囱几何高度以上的大气温度梯度 dTdz = -0.019(K/m)");
         QCOMPARE(lines[15], "    烟气出口处排出风速 Vs = 12.7324(m/s)");
-        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 18.1139(m)");
-        QCOMPARE(lines[20], "    烟囱有效高度 He = 78.1139(m)");
+        QCOMPARE(lines[14], "    烟气热释放率   Qh = 807.8303(KJ/s)");  // 0.35 × 1013.25 × 10 × 85 / 373.15
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 18.1179(m)");
+        QCOMPARE(lines[20], "    烟囱有效高度 He = 78.1179(m)");
         test::click(w_, "Command2");
         QCOMPARE(report(w_), text);
     }
@@ -86,13 +87,33 @@ private slots:
         const QStringList lines = report(w_).split('\n');
         QCOMPARE(lines[0], "项目所在位置:城市或城市近郊");
         QCOMPARE(lines[16], "    烟气热状况及地表状况系数 n0 =1.305");
-        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 175.7365(m)");
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 190.0802(m)");  // 1.305 × 26824.2088^(1/3) × 120^(2/3) / 5
     }
 
-    void anInputTheFormulasNeedIsNamedInTheBox() {
-        test::setText(w_, "Text4", "0");
+    void anEntryThatChoosesTheFormulaIsNamedInAMessageAndTheBox() {
+        pick(w_, "A");
         test::click(w_, "Command2");
-        QCOMPARE(report(w_), "烟筒出口烟气温度 Ts 为0,无法计算烟气热释放率,请检查输入!");
+        test::setText(w_, "Text4", "");
+        QCOMPARE(test::refusedReport(w_, "Command2"), "无法计算，请检查：\n“烟筒出口烟气温度Ts[  ℃ ]”：未输入数值");
+    }
+
+    void aRiseThatCannotBeComputedSaysWhyInsteadOfHeEqualsH() {
+        MessageRecorder messages;
+        test::click(w_, "Command2");  // no class chosen: once "He = 60." as if computed
+        QStringList lines = report(w_).split('\n');
+        QCOMPARE(lines.size(), 22);
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 无法计算（未选择大气稳定度等级）");
+        QCOMPARE(lines[20], "    烟囱有效高度 He = 无法计算（抬升高度ΔH无法计算）");
+        QCOMPARE(messages.messages(),
+                 QStringList({"无法计算，请检查：\n烟气抬升高度ΔH和有效高度He无法计算：未选择大气稳定度等级"}));
+
+        messages.clear();
+        pick(w_, "E");
+        test::setText(w_, "Text8", "x");
+        test::click(w_, "Command2");
+        lines = report(w_).split('\n');
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 无法计算（大气温度梯度 dTdz不是有效的数值）");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n“大气温度梯度   dTdZ[ K/m]”：不是有效的数值"}));
     }
 
     void theEllipsisOpensOneWindSpeedWindow() {

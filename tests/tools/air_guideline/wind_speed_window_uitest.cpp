@@ -5,7 +5,7 @@
 #include <QTextEdit>
 
 #include "common/widgets/report_box.h"
-#include "support/ui_support.h"
+#include "report_support.h"
 
 using namespace korrimet;
 
@@ -85,17 +85,21 @@ private slots:
 
     void noClassChosenReplacesTheReportWithTheLookUpText() {
         test::click(w_, "Option2");
+        MessageRecorder messages;
         test::click(w_, "Command1");
         QCOMPARE(report(w_), "无对应的参数,请检查输入!");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n未选择大气稳定度等级"}));
     }
 
-    void anEntryThatIsNoNumberIsNamedInTheBoxNotAMessage() {
+    void aBadEntryAfterAGoodPressIsNamedAndReplacesTheReport() {
+        test::click(w_, "Command1");
+        QVERIFY(report(w_).contains("2.861938"));
         test::setText(w_, "Text2", "");
-        test::click(w_, "Command1");
-        QCOMPARE(report(w_), "烟囱几何高度 H 不是数值,请检查输入!");
-        test::setText(w_, "Text2", "-60");
-        test::click(w_, "Command1");
-        QCOMPARE(report(w_), "无法计算出口风速,请检查输入!");
+        QCOMPARE(test::refusedReport(w_, "Command1"), "无法计算，请检查：\n“烟囱几何高度       H [ m ]”：未输入数值");
+        test::setText(w_, "Text2", "60");
+        test::setText(w_, "Text1", "1e308");
+        test::setText(w_, "Text3", "5");  // (60 / 10)^5 × 1e308 leaves the double range
+        QCOMPARE(test::refusedReport(w_, "Command1"), "无法计算，请检查：\n“烟囱出口处平均风速 U”：结果不是有效的数值（如除以零、负数开方或数值溢出）");
     }
 
     void reopeningRestoresTheLoadState() {

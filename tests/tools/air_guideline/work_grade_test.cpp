@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/statement_failure.h"
+
 namespace korrimet::air_guideline {
 namespace {
 
@@ -9,49 +11,40 @@ const std::string kAdvice =
     "    建议：可根据项目的性质,总投资和产值,周围地形的复杂程度,环境敏感区的分布情况,"
     "以及当地大气污染程度,对评价级别作适当调整,但调整幅度上下不应超过一级.";
 
-std::string report(std::string_view q, std::string_view c, Terrain terrain) {
+std::string report(double q, double c, Terrain terrain) {
     return WorkGradeReport(EqualStandardRate(q, c), terrain);
 }
 
 TEST(WorkGrade, DefaultReportOnBothTerrains) {
-    EXPECT_EQ(report("10", "0.5", Terrain::Flat),
+    EXPECT_EQ(report(10, 0.5, Terrain::Flat),
               "    建议评价工作等级：二级 \n    等标排放量为：2E+10[m^3/h]\n" + kAdvice);
-    EXPECT_EQ(report("10", "0.5", Terrain::Complex),
+    EXPECT_EQ(report(10, 0.5, Terrain::Complex),
               "    建议评价工作等级：一级 \n    等标排放量为：2E+10[m^3/h]\n" + kAdvice);
 }
 
 TEST(WorkGrade, ThresholdsStayInTheLowerGrade) {
     struct Case {
-        const char* q;
+        double q;
         Terrain terrain;
         WorkGrade grade;
     } cases[] = {
-        {"1.25", Terrain::Flat, WorkGrade::Third},      // P = 2.5E+09 exactly
-        {"1.25", Terrain::Complex, WorkGrade::Second},  //
-        {"1.2500001", Terrain::Flat, WorkGrade::Second},
-        {"1.2500001", Terrain::Complex, WorkGrade::First},
-        {"0.125", Terrain::Complex, WorkGrade::Third},  // P = 2.5E+08 exactly
-        {"0.12500001", Terrain::Complex, WorkGrade::Second},
+        {1.25, Terrain::Flat, WorkGrade::Third},      // P = 2.5E+09 exactly
+        {1.25, Terrain::Complex, WorkGrade::Second},  //
+        {1.2500001, Terrain::Flat, WorkGrade::Second},
+        {1.2500001, Terrain::Complex, WorkGrade::First},
+        {0.125, Terrain::Complex, WorkGrade::Third},  // P = 2.5E+08 exactly
+        {0.12500001, Terrain::Complex, WorkGrade::Second},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GradeOf(EqualStandardRate(c.q, "0.5"), c.terrain), c.grade) << c.q;
-    EXPECT_EQ(EqualStandardRate("1.25", "0.5"), 2.5e9f);
+        EXPECT_EQ(GradeOf(EqualStandardRate(c.q, 0.5), c.terrain), c.grade) << c.q;
+    EXPECT_EQ(EqualStandardRate(1.25, 0.5), 2.5e9f);
 }
 
-TEST(WorkGrade, NoNumberOrZeroStandardGivesPZeroAndThirdGrade) {
-    const std::string zero = "    建议评价工作等级：三级 \n    等标排放量为：0[m^3/h]\n" + kAdvice;
-    EXPECT_EQ(report("", "0.5", Terrain::Complex), zero);
-    EXPECT_EQ(report("10", "", Terrain::Complex), zero);
-    EXPECT_EQ(report("10", "0", Terrain::Complex), zero);
-    EXPECT_EQ(report("0", "0", Terrain::Complex), zero);
-    EXPECT_EQ(report("1E+300", "0.5", Terrain::Complex), zero);  // beyond a Single
-    EXPECT_EQ(report("0", "0.5", Terrain::Flat), zero);
-}
-
-TEST(WorkGrade, NegativeRatesKeepTheirSign) {
-    EXPECT_EQ(report("-10", "0.5", Terrain::Complex),
-              "    建议评价工作等级：三级 \n    等标排放量为：-2E+10[m^3/h]\n" + kAdvice);
-    EXPECT_EQ(GradeOf(EqualStandardRate("10", "-0.5"), Terrain::Complex), WorkGrade::Third);
+TEST(WorkGrade, AZeroStandardOrARateBeyondASingleFails) {
+    // Both once gave P = 0 and "三级".
+    EXPECT_THROW(EqualStandardRate(10, 0), StatementFailure);
+    EXPECT_THROW(EqualStandardRate(1E+30, 0.5), StatementFailure);
+    EXPECT_EQ(EqualStandardRate(0, 0.5), 0.0f);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QTextEdit>
 
 #include "common/widgets/report_box.h"
-#include "support/ui_support.h"
+#include "report_support.h"
 
 using namespace korrimet;
 
@@ -51,15 +51,23 @@ private slots:
         QCOMPARE(report(w_), expected("一级", "2E+10"));
     }
 
-    void aBoxWithoutANumberReportsZero() {
-        test::click(w_, "Option2");
-        test::setText(w_, "Text2", "0");
+    void aBadEntryAfterAGoodPressIsNamedAndRecommendsNoGrade() {
         test::click(w_, "Command1");
-        QCOMPARE(report(w_), expected("三级", "0"));
-        test::setText(w_, "Text2", "0.5");
-        test::setText(w_, "Text1", "");
-        test::click(w_, "Command1");
-        QCOMPARE(report(w_), expected("三级", "0"));
+        QCOMPARE(report(w_), expected("二级", "2E+10"));
+        // Each of these once recommended "三级" with P = 0.
+        struct Case {
+            const char *q, *c, *why;
+        } cases[] = {
+            {"", "0.5", "“单位时间排放量Qi [ t/hr ]”：未输入数值"},
+            {"abc", "0.5", "“单位时间排放量Qi [ t/hr ]”：不是有效的数值"},
+            {"10", "0", "“大气环境质量标准 Ci [ mg/m^3 ]”：须大于0"},
+            {"1e30", "0.5", "“等标排放量”：数值超出可计算的范围"},
+        };
+        for (const Case& c : cases) {
+            test::setText(w_, "Text1", c.q);
+            test::setText(w_, "Text2", c.c);
+            QCOMPARE(test::refusedReport(w_, "Command1"), "无法计算，请检查：\n" + QString(c.why));
+        }
     }
 
     void reopeningStartsOnFlatTerrainAgain() {

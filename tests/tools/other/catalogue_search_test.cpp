@@ -26,9 +26,9 @@ TEST(CatalogueSearch, AHitAmongTheFirstTwentyCharactersTakesTheTextFromItsStart)
     EXPECT_EQ(SearchCatalogue(document(), u"鼓励类"), u"\n" + kTitle + kEntry1 + u"\n");
 }
 
-TEST(CatalogueSearch, AHitFarIntoAnEntryListsTheSpanAfterIt) {
+TEST(CatalogueSearch, AHitFarIntoAnEntryListsThatEntry) {
     ASSERT_GT(kEntry3.find(u"污泥"), 20u);
-    EXPECT_EQ(SearchCatalogue(document(), u"污泥"), u"\n" + kGap + kEntry4 + u"\n");
+    EXPECT_EQ(SearchCatalogue(document(), u"污泥"), u"\n" + kGap + kEntry3 + u"\n");
 }
 
 TEST(CatalogueSearch, AHitFarIntoTheLastEntryListsThatEntryAndEnds) {
@@ -40,9 +40,12 @@ TEST(CatalogueSearch, AKeywordNotInTheCategoryFindsNothing) {
     EXPECT_EQ(SearchCatalogue(document(), u"钢铁"), std::nullopt);
 }
 
-TEST(CatalogueSearch, ALowerCaseBInAnEntryEndsTheSpanToo) {
-    const std::u16string t = u"第一类  鼓励类 A\r\n1.太阳能电池片b级组件生产B" + kGap;
-    EXPECT_EQ(SearchCatalogue(t, u"太阳能"), u"\n第一类  鼓励类 A\r\n1.太阳能电池片\n");
+// Only the capital B before an entry's line break closes it.
+TEST(CatalogueSearch, LettersBInsideAnEntryCloseNothing) {
+    const std::u16string t = u"第一类  鼓励类 A\r\n1.太阳能电池片b级组件生产B" + kGap +
+                             u"2.Ebb型燃煤锅炉B" + kGap + u"3.B型燃煤锅炉改造B" + kGap;
+    EXPECT_EQ(SearchCatalogue(t, u"电池"), u"\n第一类  鼓励类 A\r\n1.太阳能电池片b级组件生产\n");
+    EXPECT_EQ(SearchCatalogue(t, u"燃煤锅炉"), u"\n" + kGap + u"2.Ebb型燃煤锅炉\n" + kGap + u"3.B型燃煤锅炉改造\n");
 }
 
 TEST(CatalogueSearch, ShortEntriesAreListedOnceEachAndTheWalkEnds) {

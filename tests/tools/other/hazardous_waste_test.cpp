@@ -26,12 +26,17 @@ TEST(HazardousWaste, ClassNameAndEntryOfACode) {
 TEST(HazardousWaste, TheLastEntryRunsToTheEndLessTheFinalLineFeed) {
     EXPECT_EQ(WasteEntry(wasteList(), u"HW47"), kHW47 + u"\r");
     EXPECT_EQ(WasteEntry(wasteList(), u"hw47"), kHW47 + u"\r");
-    EXPECT_EQ(WasteEntry(wasteList(), u"钡化合物"), u"钡化合物生产\r");
 }
 
-TEST(HazardousWaste, ACodeNamedEarlierInsideAnotherEntryIsFoundThere) {
-    EXPECT_EQ(WasteClassName(wasteList(), u"HW42"), u"HW42类的废有机溶剂\r");
-    EXPECT_EQ(WasteEntry(wasteList(), u"HW42"), u"HW42类的废有机溶剂\r\n废溶剂的再生残渣\r");
+// A code is found where its own entry starts, never inside another entry,
+// and a piece of a code or a name finds nothing.
+TEST(HazardousWaste, CodesMatchOnlyAtTheStartOfTheirOwnEntry) {
+    EXPECT_EQ(WasteClassName(wasteList(), u"HW42"), u"HW42\r\n废有机溶剂\r");
+    EXPECT_EQ(WasteEntry(wasteList(), u"HW42"), kHW42 + u"\r");
+    for (const char16_t* piece : {u"W", u"废", u"HW4", u"钡化合物", u"HW06类"}) {
+        EXPECT_EQ(WasteEntry(wasteList(), piece), std::nullopt);
+        EXPECT_EQ(WasteClassName(wasteList(), piece), std::nullopt);
+    }
 }
 
 TEST(HazardousWaste, NoCodeChosenShowsTheFirstEntryAndAnUnknownTextNothing) {

@@ -40,31 +40,25 @@ class LookupWindowsTest : public QObject {
 private slots:
     void cleanup() { test::closeAllTools(); }
 
-    // The catalogue's stored categories hold only their titles and a few
-    // headings: every result says so.
-    void catalogueSearchesTheChosenCategoryAndSaysWhatItLacks() {
+    // The stored categories hold no entries: the window says so under the
+    // input and, instead of "查无此项目", in the result.
+    void catalogueSaysItsEntriesAreMissingAndAnswersNoKeyword() {
+        const QString missing = "本机未收录产业结构调整指导目录的条目，无法按关键字查询。";
         QWidget* w = test::openTool(kCatalogue);
         auto* category = test::child<QComboBox>(w, "Combo1");
         QCOMPARE(category->count(), 3);
         QCOMPARE(category->currentText(), "");
         QCOMPARE(test::text(w, "Text1"), "太阳能");
-        QCOMPARE(test::child<QPushButton>(w, "Command1")->text(), "查    询");
+        auto* notice = test::child<QLabel>(w, "Label5");
+        QVERIFY(notice->isVisibleTo(w));
+        QCOMPARE(notice->text(), missing);
 
-        pick(w, "Combo1", "鼓励类");
-        test::click(w, "Command1");
-        QCOMPARE(test::child<QGroupBox>(w, "Frame1")->title(), "你查询的关键词属鼓励的有以下项目：");
-        const QString notFound = report(w, "Text2");
-        QVERIFY2(notFound.startsWith("查无此项目\n\n注意："), qPrintable(notFound));
-        QVERIFY(notFound.contains("条目正文尚未收录"));
-
-        test::setText(w, "Text1", "农林业");
-        pick(w, "Combo1", "淘汰类");
-        test::click(w, "Command1");
-        QCOMPARE(test::child<QGroupBox>(w, "Frame1")->title(), "你查询的关键词属淘汰类的有以下项目：");
-        const QString found = report(w, "Text2");
-        QVERIFY2(found.startsWith("\n第三类  淘汰类A\r\n"), qPrintable(found));
-        QVERIFY(found.contains("（一）农林业"));
-        QVERIFY(found.contains("\n\n注意：本机所存的淘汰类目录"));
+        for (const char* item : {"鼓励类", "淘汰类"}) {
+            pick(w, "Combo1", item);
+            test::click(w, "Command1");
+            QCOMPARE(test::child<QGroupBox>(w, "Frame1")->title(), "查询结果");
+            QCOMPARE(report(w, "Text2"), missing);
+        }
     }
 
     void catalogueRefusesKeywordsAndMissingChoices() {
@@ -84,16 +78,17 @@ private slots:
         test::setText(w, "Text1", "太阳能");
         test::click(w, "Command1");
         QCOMPARE(report(w, "Text2"), "");
-        QCOMPARE(test::child<QGroupBox>(w, "Frame1")->title(), "你查询的关键词属限制类的有以下项目：");
 
+        // Emptying the keyword while typing, or picking a category then,
+        // pops no box: the empty box asks for the keyword itself.
         messages.clear();
         auto* keyword = test::child<QLineEdit>(w, "Text1");
         keyword->setFocus();
         keyword->selectAll();
         QTest::keyClick(keyword, Qt::Key_Delete);
-        QCOMPARE(messages.messages(), QStringList{"请输入你要查询的关键字"});
         pick(w, "Combo1", "鼓励类");
-        QCOMPARE(messages.messages().size(), 2);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(keyword->placeholderText(), "请输入你要查询的关键字");
         QCOMPARE(w->focusWidget(), keyword);
     }
 
@@ -155,19 +150,43 @@ private slots:
         test::click(w, "Command1");
         QVERIFY(report(w, "RichTextBox1").count('\n') > 300);
 
+        // Every line that holds the keyword, each once, and no other: as a
+        // plain scan of the stored list finds them.
+        const QStringList listLines =
+            QString::fromUtf8(test::fileBytes(KORRIMET_TEST_DATA "/../../src/tools/other/data/"
+                                                                 "industry-classification-gbt4754-2002.txt"))
+                .split("\r\n")
+                .mid(7);
+        QCOMPARE(listLines.first(), "A 农、林、牧、渔业");
+        for (const char* k : {"护理设备", "设备", "食品", "机械", "服务", "批发", "化学", "塑料", "汽车", "木材"}) {
+            test::setText(w, "Text1", k);
+            test::click(w, "Command1");
+            QString expected;
+            for (const QString& line : listLines)
+                if (line.contains(QString::fromUtf8(k))) expected += "\n" + line + "\r";
+            const QString found = report(w, "RichTextBox1");
+            QCOMPARE(found.mid(found.indexOf("如下：\n") + 4), expected + "\n");
+        }
+        test::setText(w, "Text1", "护理设备");
+        test::click(w, "Command1");
+        QVERIFY(report(w, "RichTextBox1").endsWith("如下：\n\n3685 机械治疗及病房护理设备制造\r\n"));
+
         test::setText(w, "Text1", "区块链");
         test::click(w, "Command1");
         QCOMPARE(report(w, "RichTextBox1"), kHeading + "检索无记录，请重新输入");
     }
 
-    void industryRefusesAKeywordAndShowsAnEmptyList() {
+    void industryRefusesAKeywordAndKeepsTheLastResult() {
         QWidget* w = test::openTool(kIndustry);
         test::click(w, "Option2");
+        test::click(w, "Command1");
+        const QString chemistry = report(w, "RichTextBox1");
+        QVERIFY(chemistry.contains("化工"));
         MessageRecorder messages;
         test::setText(w, "Text1", "3C");
         test::click(w, "Command1");
         QCOMPARE(messages.messages(), QStringList{kRefused});
-        QCOMPARE(report(w, "RichTextBox1"), kHeading + "包含你输入关键字的行业类别及其代码如下：\n");
+        QCOMPARE(report(w, "RichTextBox1"), chemistry);
         QCOMPARE(w->focusWidget(), test::child<QLineEdit>(w, "Text1"));
 
         test::closeAllTools();
@@ -186,7 +205,7 @@ private slots:
         QVERIFY(!test::child<QComboBox>(w, "Combo2")->isEnabled());
 
         test::click(w, "Command1");  // nothing chosen: the first entry
-        QVERIFY(report(w, "Text3").startsWith("HW01\r\n医院临床废物\r\n\n注意：本机所存的名录"));
+        QCOMPARE(report(w, "Text3"), "HW01\r\n医院临床废物\r\n\n本机未收录各类的废物来源和常见危害组分或废物名称，只有各类的编号和类别名称。");
 
         pick(w, "Combo1", "HW01");
         QCOMPARE(test::text(w, "Text4"), "HW01\r\n医院临床废物\r");
@@ -200,6 +219,10 @@ private slots:
         test::click(w, "Command1");
         QCOMPARE(messages.messages(), QStringList{"危险废物名录中没有“HW48”，请从列表中选取危废编号！"});
         QVERIFY(report(w, "Text3").startsWith("HW47"));
+        // Only a whole code finds an entry, not a piece of a name.
+        test::setComboText(w, "Combo1", "废");
+        test::click(w, "Command1");
+        QCOMPARE(messages.messages().size(), 2);
     }
 
     void wasteFullListShowsEveryClass() {

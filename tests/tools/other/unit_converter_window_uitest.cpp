@@ -92,27 +92,45 @@ private slots:
         QCOMPARE(label("Label4"), "1万亿立方英尺（tcf）");
     }
 
-    void aTextThatIsNoNumberKeepsTheLastResult() {
+    // A text that is no number, or a product beyond a Double, clears the
+    // result and says why on it, with no message box while typing.
+    void aTextThatIsNoNumberClearsTheResult() {
         choose("长度单位查询", "1千米（km）=0.621英里（mile）");
-        type("12");
-        QCOMPARE(test::text(w_, "Text2"), "7.452");
+        auto* result = test::child<QLineEdit>(w_, "Text2");
+        type("1e30");
+        QCOMPARE(result->text(), "6.21E+29");
+        type("9");
+        QCOMPARE(result->text(), "");
+        QVERIFY2(result->toolTip().contains("要换算的数值"), qPrintable(result->toolTip()));
+        test::setText(w_, "Text1", "12");
+        QCOMPARE(result->text(), "7.452");
+        QCOMPARE(result->toolTip(), "");
         QTest::keyClick(test::child<QLineEdit>(w_, "Text1"), Qt::Key_Backspace);
-        QCOMPARE(test::text(w_, "Text2"), "0.621");
+        QCOMPARE(result->text(), "0.621");
         QTest::keyClick(test::child<QLineEdit>(w_, "Text1"), Qt::Key_Backspace);
-        QCOMPARE(test::text(w_, "Text2"), "0.621");
+        QCOMPARE(result->text(), "");
         type("abc");
-        QCOMPARE(test::text(w_, "Text2"), "0.621");
+        QCOMPARE(result->text(), "");
+        QVERIFY(!result->toolTip().isEmpty());
+    }
+
+    void theUsageNoteShowsWhole() {
+        auto* note = test::child<QLabel>(w_, "Label6");
+        QVERIFY(note->heightForWidth(note->width()) <= note->height());
+        QVERIFY(note->geometry().bottom() < test::child<QWidget>(w_, "Frame1")->height());
     }
 
     void aReadingOnlyLineOrAnotherCategoryStopsTheConversion() {
         choose("质量单位查询", "1吨（t）=1000千克（kg）");
         type("2");
         QCOMPARE(test::text(w_, "Text2"), "2000");
+        // A reading-only line shows no conversion beside it.
         pick("Combo2", "1千克（kg）=2.205磅（lb）");
         QCOMPARE(label("Label4"), "吨（t）");
         QCOMPARE(test::text(w_, "Text1"), "2");
+        QCOMPARE(test::text(w_, "Text2"), "");
         type("5");
-        QCOMPARE(test::text(w_, "Text2"), "2000");
+        QCOMPARE(test::text(w_, "Text2"), "");
 
         choose("质量单位查询", "1吨（t）=1000千克（kg）");
         type("3");

@@ -1,7 +1,9 @@
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTest>
 
+#include "support/page_support.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -26,11 +28,21 @@ private slots:
     void urbanWaterUsePage() {
         QWidget* w = test::openTool("城市居民生活用水量标准1");
         QCOMPARE(w->windowTitle(), "城市居民生活用水量标准");
-        const QString text = test::child<QTextBrowser>(w, "RichTextBox1")->toPlainText();
+        auto* page = test::child<QTextBrowser>(w, "RichTextBox1");
+        const QString text = page->toPlainText();
         QVERIFY(text.startsWith("表3.0.1 城市居民生活用水量标准"));
-        QVERIFY(text.contains("80～135"));
-        QVERIFY(text.contains("新疆、西藏、青海"));
         QVERIFY(text.contains("注：1"));
+        // The table is the data file's, row by row: its head and all six zones.
+        QStringList lines = QString::fromUtf8(test::fileBytes(KORRIMET_TEST_DATA
+                                                              "/../../src/tools/water/data/urban-water-use-gbt50331-2002.txt"))
+                                .split('\n', Qt::SkipEmptyParts)
+                                .filter(QRegularExpression("^[^#]"));
+        QCOMPARE(lines.size(), 7);
+        QList<QStringList> rows;
+        for (const QString& line : lines) rows << line.trimmed().split('\t');
+        QCOMPARE(rows[1], QStringList({"一", "80～135", "黑龙江、吉林、辽宁、内蒙古"}));
+        QCOMPARE(rows[4], QStringList({"四", "150～220", "广西、广东、海南"}));
+        QCOMPARE(test::tableRows(page->document()), rows);
         QCOMPARE(test::child<QLabel>(w, "Label1")->text(), "数据来源：GB/T 50331-2002《城市居民生活用水量标准》表3.0.1");
     }
 
