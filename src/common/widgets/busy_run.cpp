@@ -77,6 +77,4 @@ void BusyRun::pump() {
     if (guard_->cancelled) throw RunCancelled{};
 }
 
-bool BusyRun::cancelled() const { return guard_->cancelled; }
-
 }  // namespace korrimet

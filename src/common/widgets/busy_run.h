@@ -27,7 +27,6 @@ public:
 
     // Throws RunCancelled when the user has cancelled.
     void pump();
-    bool cancelled() const;
 
 private:
     class Guard;

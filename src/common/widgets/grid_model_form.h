@@ -51,7 +51,8 @@ struct GridModelLayout {
 // `Frame2`; the grid (XL `Text12`, YL `Text13`, Xc `Text14`, Yc `Text15`,
 // `Command2`, help `Command3`) in `Frame3`; `ProgressBar1` below. A model
 // gives its layout and formulas; the grid run, its file and viewer, the
-// point's label and the bar are the same for all.
+// point's label and the bar are the same for all. While a grid runs,
+// `Command2` reads "取  消" and stops it, as Esc does.
 class GridModelForm : public ToolWindow {
     Q_OBJECT
 public:
