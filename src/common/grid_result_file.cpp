@@ -34,27 +34,41 @@ LoopPlan PlanLoop(const GridLoop& loop, std::size_t limit) {
     return plan;
 }
 
-GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, std::size_t cellLimit) {
+GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, const GridLimits& limits) {
     GridPlan plan;
-    LoopPlan ys = PlanLoop(y, cellLimit);
-    if (ys.status == LoopPlan::Status::Ready) {
-        LoopPlan xs = PlanLoop(x, cellLimit / std::max<std::size_t>(ys.values.size(), 1));
-        if (xs.status == LoopPlan::Status::Ready) {
-            plan.xs = std::move(xs.values);
-            plan.ys = std::move(ys.values);
-            return plan;
-        }
-        plan.status = xs.status == LoopPlan::Status::Endless ? GridPlan::Status::EndlessX : GridPlan::Status::TooLarge;
+    plan.limits = limits;
+    auto refuse = [&](GridPlan::Status status) {
+        plan.status = status;
         return plan;
+    };
+    LoopPlan ys = PlanLoop(y, limits.rowCells);
+    if (ys.status == LoopPlan::Status::Endless) return refuse(GridPlan::Status::EndlessY);
+    if (ys.status == LoopPlan::Status::TooLarge) return refuse(GridPlan::Status::TooWide);
+
+    std::size_t header = 10;  // "X=\c/Y=;", the carriage return and the closing line end
+    for (double v : ys.values) header += 3 + NumberText(v).size();
+    if (header > limits.fileBytes) return refuse(GridPlan::Status::TooLarge);
+    // "x=", ";", a carriage return and at least one digit.
+    const std::size_t rowBytes = 4 + ys.values.size() * kGridCellBytes;
+    LoopPlan xs = PlanLoop(x, (limits.fileBytes - header) / (rowBytes + 1));
+    if (xs.status == LoopPlan::Status::Endless) return refuse(GridPlan::Status::EndlessX);
+    if (xs.status == LoopPlan::Status::TooLarge) return refuse(GridPlan::Status::TooLarge);
+    if (!xs.values.empty()) {
+        const std::size_t xText =
+            std::max(NumberText(xs.values.front()).size(), NumberText(xs.values.back()).size());
+        if (header + xs.values.size() * (rowBytes + xText) > limits.fileBytes)
+            return refuse(GridPlan::Status::TooLarge);
     }
-    plan.status = ys.status == LoopPlan::Status::Endless ? GridPlan::Status::EndlessY : GridPlan::Status::TooLarge;
+    plan.xs = std::move(xs.values);
+    plan.ys = std::move(ys.values);
     return plan;
 }
 
 GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRowDone& rowDone) {
     GridText result;
     std::string& text = result.text;
-    text.reserve(16 + plan.ys.size() * 8 + plan.xs.size() * (12 + plan.ys.size() * 11));
+    text.reserve(std::min(plan.limits.fileBytes,
+                          16 + plan.ys.size() * 8 + plan.xs.size() * (12 + plan.ys.size() * kGridCellBytes)));
     text += "X=\\c/Y=;";
     for (double y : plan.ys) {
         text += "y=";
@@ -76,8 +90,13 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRow
             }
             text += ';';
         }
-        if (rowDone) rowDone(x);
         text += '\r';
+        if (text.size() > plan.limits.fileBytes) {
+            result = GridText{};
+            result.tooLarge = true;
+            return result;
+        }
+        if (rowDone) rowDone(x);
     }
     text += "\r\n";
     return result;

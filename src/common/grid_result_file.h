@@ -17,8 +17,16 @@ struct GridLoop {
     double step = 0;
 };
 
-// Beyond this many cells a result file is no longer a table anyone can use.
-inline constexpr std::size_t kGridCellLimit = 10'000'000;
+// What a grid run may produce: a file of at most `fileBytes`, whose widest
+// line holds at most `rowCells` cells. Beyond that the file is no table
+// anyone can use and the result window could not hold it.
+struct GridLimits {
+    std::size_t fileBytes = 64u << 20;
+    std::size_t rowCells = 20'000;
+};
+// A cell's text and its ";" as a run counts it in advance: the masks give
+// seven to ten characters.
+inline constexpr std::size_t kGridCellBytes = 10;
 
 // The values of one loop, or why it cannot run: a step of 0 whose first value
 // lies within the range never ends; more than `limit` values are too many.
@@ -30,17 +38,19 @@ struct LoopPlan {
 LoopPlan PlanLoop(const GridLoop& loop, std::size_t limit);
 
 struct GridPlan {
-    enum class Status { Ready, EndlessX, EndlessY, TooLarge };
+    // TooLarge: the file would pass its limit; TooWide: a row would.
+    enum class Status { Ready, EndlessX, EndlessY, TooLarge, TooWide };
     Status status = Status::Ready;
     std::vector<double> xs;  // row values, in loop order
     std::vector<double> ys;  // column values, in loop order
+    GridLimits limits;
 };
 
 // The loop values of both axes, or the reason the run must be refused: a step
-// of 0 whose first value lies within the range never ends, and a grid of more
-// than `cellLimit` cells (rows count as cells when there are no columns) is
-// too large to write.
-GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, std::size_t cellLimit = kGridCellLimit);
+// of 0 whose first value lies within the range never ends, and a grid whose
+// file, counted at kGridCellBytes a cell, or whose row passes its limit is
+// refused before anything is computed.
+GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, const GridLimits& limits = {});
 
 // Appends the text of cell (x, y), without its ";", and returns false when one
 // of its statements failed.
@@ -50,6 +60,9 @@ using GridRowDone = std::function<void(double x)>;
 
 struct GridText {
     std::string text;
+    // Longer cells than counted made the file pass its limit: the run
+    // stopped there and `text` is empty.
+    bool tooLarge = false;
     std::size_t failedCells = 0;
     double firstFailedX = 0, firstFailedY = 0;
 };
@@ -57,7 +70,7 @@ struct GridText {
 // The whole file text: "X=\c/Y=;", a "y=" cell per column, a carriage return,
 // then per row "x=" and its cells, each closed by ";", and a carriage return;
 // the text ends with a carriage return and line feed. x and y are written in
-// their default double text.
+// their default double text. `rowDone` may throw to stop the run.
 GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRowDone& rowDone = {});
 
 // Writes the bytes to a file beside `path` and renames it over `path`, so the

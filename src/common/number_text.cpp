@@ -1,5 +1,6 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -175,30 +176,30 @@ std::string defaultNumberText(T value, int precision) {
 // |value| to `decimals` places: its 15 significant digits rounded half up,
 // so a value written as 2.675 shows as 2.68 although its binary is below.
 std::string roundedFixed(double value, int decimals) {
-    std::string digits(15, '0');
+    // The 15 digits of d.dddddddddddddde±x, in place: a grid writes millions.
+    char digits[15];
+    std::fill(std::begin(digits), std::end(digits), '0');
     int exponent = 0;
     if (value != 0) {
         char buf[64];
         auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-        std::string_view sci(buf, static_cast<size_t>(r.ptr - buf));
-        size_t ePos = sci.find('e');
-        digits.clear();
-        for (char c : sci.substr(0, ePos))
-            if (isDigit(c)) digits += c;
-        std::string_view ex = sci.substr(ePos + 1);
-        if (!ex.empty() && ex[0] == '+') ex.remove_prefix(1);
-        std::from_chars(ex.data(), ex.data() + ex.size(), exponent);
+        digits[0] = buf[0];
+        std::copy(buf + 2, buf + 16, digits + 1);
+        const char* ex = buf + 17;
+        if (*ex == '+') ++ex;
+        std::from_chars(ex, r.ptr, exponent);
     }
-    // value x 10^decimals = digits x 10^shift
+    // value x 10^decimals = n x 10^0, n = digits x 10^shift
     const int shift = exponent - 14 + decimals;
     std::string n;
     if (shift >= 0) {
-        n = digits + std::string(static_cast<size_t>(shift), '0');
+        n.reserve(15 + static_cast<size_t>(shift));
+        n.append(digits, 15).append(static_cast<size_t>(shift), '0');
     } else if (-shift > 15) {
         n = "0";
     } else {
         const size_t keep = static_cast<size_t>(15 + shift);
-        n = digits.substr(0, keep);
+        n.assign(digits, keep);
         if (digits[keep] >= '5') {
             size_t i = n.size();
             while (i > 0 && n[i - 1] == '9') n[--i] = '0';
@@ -209,9 +210,10 @@ std::string roundedFixed(double value, int decimals) {
     }
     if (n.size() < static_cast<size_t>(decimals) + 1) n.insert(0, decimals + 1 - n.size(), '0');
     size_t firstWhole = 0;
-    while (firstWhole + 1 < n.size() - decimals && n[firstWhole] == '0') ++firstWhole;
-    std::string out = n.substr(firstWhole, n.size() - decimals - firstWhole);
-    if (decimals > 0) out += "." + n.substr(n.size() - decimals);
+    const size_t wholeEnd = n.size() - static_cast<size_t>(decimals);
+    while (firstWhole + 1 < wholeEnd && n[firstWhole] == '0') ++firstWhole;
+    std::string out(n, firstWhole, wholeEnd - firstWhole);
+    if (decimals > 0) out.append(1, '.').append(n, wholeEnd, std::string::npos);
     return out;
 }
 

@@ -57,9 +57,18 @@ TEST(GridResultFile, EndlessAndOversizedGridsAreRefusedBeforeTheyRun) {
     EXPECT_EQ(outside.status, GridPlan::Status::Ready);
     EXPECT_TRUE(outside.xs.empty());
 
-    EXPECT_EQ(PlanGrid({0, 9, 1}, {0, 9, 1}, 100).status, GridPlan::Status::Ready);
-    EXPECT_EQ(PlanGrid({0, 10, 1}, {0, 9, 1}, 100).status, GridPlan::Status::TooLarge);
-    EXPECT_EQ(PlanGrid({0, 100, 1}, {0, -1, 1}, 100).status, GridPlan::Status::TooLarge);
+    // Counted at ten characters a cell: header 10 + 10 × "y=n;", rows "x=n;" + 10 cells + "\r".
+    const GridLimits limits{50 + 10 * 105, 10};
+    EXPECT_EQ(PlanGrid({0, 9, 1}, {0, 9, 1}, limits).status, GridPlan::Status::Ready);
+    EXPECT_EQ(PlanGrid({0, 10, 1}, {0, 9, 1}, limits).status, GridPlan::Status::TooLarge);
+    EXPECT_EQ(PlanGrid({0, 0, 1}, {0, 10, 1}, limits).status, GridPlan::Status::TooWide);
+    // Rows without columns still count: 500 rows of "x=nnn;\r" pass 1000 bytes.
+    EXPECT_EQ(PlanGrid({0, 499, 1}, {0, -1, 1}, {1000, 10}).status, GridPlan::Status::TooLarge);
+    // The default limits: a million cells pass, the grids that made the window
+    // hold gigabytes do not.
+    EXPECT_EQ(PlanGrid({10, 10000, 10}, {0, 999, 1}).status, GridPlan::Status::Ready);
+    EXPECT_EQ(PlanGrid({10, 1e7, 1}, {0, 0, 1}).status, GridPlan::Status::TooLarge);
+    EXPECT_EQ(PlanGrid({10, 10, 1}, {0, 3e6, 1}).status, GridPlan::Status::TooWide);
     // A step too small to move a large value never ends either.
     EXPECT_EQ(PlanGrid({1e20, 2e20, 1}, {0, 0, 1}).status, GridPlan::Status::TooLarge);
     EXPECT_EQ(PlanGrid({10, 1e12, 1}, {0, 0, 1}).status, GridPlan::Status::TooLarge);

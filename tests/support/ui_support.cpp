@@ -55,6 +55,23 @@ QStringList texts(QWidget* window, const QStringList& boxes) {
     return out;
 }
 
+void expectBadEntriesNamed(QWidget* window, const QString& button, const QString& result, const QString& good,
+                           const QList<QStringList>& cases) {
+    MessageRecorder messages;
+    for (const QStringList& c : cases) {
+        const QString kept = text(window, c[0]);
+        click(window, button);
+        QCOMPARE(text(window, result), good);
+        setText(window, c[0], c[1]);
+        messages.clear();
+        click(window, button);
+        QVERIFY2(text(window, result).isEmpty(), qPrintable(c[0]));
+        QVERIFY2(messages.messages().size() == 1 && messages.messages()[0].contains(c[2]),
+                 qPrintable(c[0] + ": " + messages.messages().join(" | ")));
+        setText(window, c[0], kept);
+    }
+}
+
 void closeAllTools() {
     for (QWidget* w : ToolRegistry::instance().openWindows()) w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
 #include "platform/message_service.h"
 #include "shell/lifecycle.h"
@@ -34,6 +35,12 @@ inline void setText(QWidget* window, const QString& name, const QString& value) 
 inline void click(QWidget* window, const QString& name) {
     QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
+// The text a result window shows, every line end as a line feed.
+inline QString viewerText(QWidget* viewer) {
+    auto* v = qobject_cast<ResultFileViewer*>(viewer);
+    if (!v) qFatal("%s is no result window", viewer ? qPrintable(viewer->objectName()) : "nothing");
+    return v->text();
+}
 // A file's whole content; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
 
@@ -44,6 +51,13 @@ void clickBox(QWidget* window, const QString& box);
 // Marks the boxes, so a recomputation shows where it happened.
 void markTexts(QWidget* window, const QStringList& boxes, const QString& mark = QStringLiteral("x"));
 QStringList texts(QWidget* window, const QStringList& boxes);
+
+// A bad entry after a good press: for each case {box, bad text, a part of
+// the one message}, a press of `button` first shows `good` in `result`, then
+// with the bad text names it in one message and leaves `result` empty. The
+// box gets its text back after each case.
+void expectBadEntriesNamed(QWidget* window, const QString& button, const QString& result, const QString& good,
+                           const QList<QStringList>& cases);
 
 inline void setComboText(QWidget* window, const QString& name, const QString& value) {
     child<QComboBox>(window, name)->setCurrentText(value);

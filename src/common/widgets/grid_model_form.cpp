@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "common/steps.h"
+#include "common/widgets/press.h"
 #include "common/stores.h"
 #include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
@@ -53,7 +54,7 @@ GridModelForm::GridModelForm(const GridModelLayout& layout)
     modelField(f3, 13, 1, 0, "计算点离排放口横向范围YL（m）：", "100");
     modelField(f3, 14, 0, 1, "计算点离排放口流线网格Xc（m）：", "100");
     modelField(f3, 15, 1, 1, "计算点离排放口横向网格Yc（m）：", "10");
-    QPushButton* grid = f3.button("Command2", "计  算  结  果", 3420, 1350, 2160, 400);
+    QPushButton* grid = gridButton_ = f3.button("Command2", "计  算  结  果", 3420, 1350, 2160, 400);
     QPushButton* help = f3.button("Command3", "用前查看帮助系统", 6000, 1350, 2160, 400);
 
     bar_ = f.place(new LoopProgress, "ProgressBar1", 120, top3 + 1920 + 120, 9360, 195);
@@ -75,40 +76,35 @@ GridModelForm::GridModelForm(const GridModelLayout& layout)
 
 QLineEdit* GridModelForm::box(int index) const { return control<QLineEdit>(QStringLiteral("Text%1").arg(index)); }
 
-void GridModelForm::readSingle(Steps& steps, int index, float& target) const {
-    steps([&] { target = single(ParseNumber(box(index)->text(), Precision::Single)); });
-}
-
-std::optional<float> GridModelForm::requireSingle(int index) { return korrimet::requireSingle(this, box(index)); }
-
-std::optional<double> GridModelForm::requireDouble(int index) { return korrimet::requireDouble(this, box(index)); }
-
 void GridModelForm::computePoint() {
-    if (std::optional<std::string> text = pointText()) box(11)->setText(qtext(*text));
+    Press press(this);
+    const std::optional<std::string> text = pointText(press);
+    if (text && press.ok()) press.put(box(11), [&] { return *text; });
+    else press.clear(box(11));
 }
 
 void GridModelForm::computeGrid() {
-    std::optional<GridCell> cell = gridCell();
-    if (!cell) return;
-    auto xl = TryParseNumber(box(12)->text(), Precision::Double);
-    auto yl = TryParseNumber(box(13)->text(), Precision::Double);
-    auto xc = TryParseNumber(box(14)->text(), Precision::Double);
-    auto yc = TryParseNumber(box(15)->text(), Precision::Double);
-    if (!xl || !yl || !xc || !yc) {
-        ShowMessage(kGridNotNumberMessage, this);
-        return;
+    double xl = 0, yl = 0, xc = 0, yc = 0;
+    std::optional<GridCell> cell;
+    {
+        Press press(this);
+        cell = gridCell(press);
+        press.read(xl, box(12));
+        press.read(yl, box(13));
+        press.read(xc, box(14));
+        press.read(yc, box(15));
+        if (!cell || !press.ok()) return;
     }
-    const GridPlan plan = PlanGrid({10, *xl, *xc}, {0, *yl, *yc});
+    const GridPlan plan = PlanGrid({10, xl, xc}, {0, yl, yc});
     Steps steps;
     auto afterRow = [&](double x) {
         bar_->setLoopMin(0);
-        steps([&] { bar_->setLoopMax(single(*xl)); });
+        steps([&] { bar_->setLoopMax(single(xl)); });
         bar_->setVisible(true);
         steps([&] { bar_->setLoopValue(single(x)); });
     };
-    const bool runs = plan.status == GridPlan::Status::Ready;
-    runGridFile(this, plan, *cell, afterRow, layout_.resultFile, layout_.resultWindow);
-    if (runs) steps([&] { bar_->setLoopValue(single(*xl)); });
+    if (runGridFile(this, plan, *cell, afterRow, layout_.resultFile, layout_.resultWindow, gridButton_))
+        steps([&] { bar_->setLoopValue(single(xl)); });
 }
 
 GridModelHelp::GridModelHelp(const QString& className, const QString& caption, const QString& page)

@@ -10,11 +10,16 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace korrimet {
 
 class LoopProgress;
-class Steps;
+class Press;
+
+// A point whose value a formula could not give (X of 0 or below, an overflow).
+inline const QString kGridPointRefused = QStringLiteral(
+    "该点浓度无法计算：计算点距离X须为大于0的数值，河流水深H、流速μ和横向混合系数My不能为0，请检查输入！");
 
 inline const QString kGridResultTip =
     QStringLiteral("数据可以复制到WORD中，后在WORD采用文字转换为表格的方式获得规范数据表格！");
@@ -46,26 +51,25 @@ struct GridModelLayout {
 // `Frame2`; the grid (XL `Text12`, YL `Text13`, Xc `Text14`, Yc `Text15`,
 // `Command2`, help `Command3`) in `Frame3`; `ProgressBar1` below. A model
 // gives its layout and formulas; the grid run, its file and viewer, the
-// point's label and the bar are the same for all.
+// point's label and the bar are the same for all. While a grid runs,
+// `Command2` reads "取  消" and stops it, as Esc does.
 class GridModelForm : public ToolWindow {
     Q_OBJECT
 public:
     explicit GridModelForm(const GridModelLayout& layout);
 
     QLineEdit* box(int index) const;
-    // A statement of its own: a box that holds no number leaves `target`.
-    void readSingle(Steps& steps, int index, float& target) const;
 
 protected:
-    // The text of C(X, Y) for `Text11`; nullopt leaves the box as it was
-    // (the user has been told why).
-    virtual std::optional<std::string> pointText() = 0;
-    // The cell formula of a run, from the model inputs; nullopt refuses the
-    // run (the user has been told why).
-    virtual std::optional<GridCell> gridCell() = 0;
+    // Every entry is read through the press, which names each that fails;
+    // nothing is computed from an entry that failed.
+    // The text of C(X, Y) for `Text11`; nullopt when the press failed (and
+    // the box is cleared).
+    virtual std::optional<std::string> pointText(Press& press) = 0;
+    // The cell formula of a run, from the model inputs; nullopt when the
+    // press failed, which refuses the run.
+    virtual std::optional<GridCell> gridCell(Press& press) = 0;
 
-    std::optional<float> requireSingle(int index);
-    std::optional<double> requireDouble(int index);
     LoopProgress* bar() const { return bar_; }
 
 private:
@@ -74,6 +78,7 @@ private:
 
     GridModelLayout layout_;
     QLabel* resultLabel_;
+    QPushButton* gridButton_;
     LoopProgress* bar_;
 };
 

@@ -5,28 +5,32 @@
 
 #include "common/grid_result_file.h"
 
+class QAbstractButton;
 class QWidget;
 
 namespace korrimet {
 
-inline const QString kGridNotNumberMessage = QStringLiteral("网格范围和网格间距必须输入数值，请检查输入！");
-
-// Why a planned grid cannot run; empty when it can.
-QString gridRefusalMessage(GridPlan::Status status);
+// Why a planned grid cannot run, with the limit it would pass; empty when it can.
+QString gridRefusalMessage(const GridPlan& plan);
 
 // Writes a result file whole into the private result folder; when it cannot,
-// tells the user why and returns false.
-bool writeResultFile(QWidget* window, const QString& fileName, std::string_view text);
+// tells the user why, removes what an earlier run left there and lets an open
+// viewer `viewerClass` show that it is gone, and returns false.
+bool writeResultFile(QWidget* window, const QString& fileName, std::string_view text, const QString& viewerClass);
+
+// Removes a result file that no longer belongs to the entries (its run
+// failed or was cancelled); an open viewer `viewerClass` shows it is gone.
+void discardResultFile(const QString& fileName, const QString& viewerClass);
 
 // A model window's grid run: refuses a plan that cannot run (with its
 // message, before anything changes); otherwise computes every cell, calling
-// `afterRow` after each row while the windows keep repainting (user input
-// waits and `window` cannot be closed until the run ends), writes the file
-// whole into the result folder and shows the viewer window `viewerClass`.
-// Cells whose statements failed are reported after the viewer opens. Returns
-// true when the file was written.
+// `afterRow` after each row while the windows keep repainting and `cancel`
+// (or Esc) stops the run with a message and no file; writes the file whole
+// into the result folder and shows it in the viewer window `viewerClass`,
+// reading it again when that window is open. Cells whose statements failed
+// are reported after the viewer shows. Returns true when the file was written.
 bool runGridFile(QWidget* window, const GridPlan& plan, const GridCell& cell,
                  const std::function<void(double x)>& afterRow, const QString& fileName,
-                 const QString& viewerClass);
+                 const QString& viewerClass, QAbstractButton* cancel = nullptr);
 
 }  // namespace korrimet

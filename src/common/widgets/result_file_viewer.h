@@ -1,31 +1,57 @@
 #pragma once
+#include <QByteArray>
+#include <memory>
+
 #include "common/widgets/tool_window.h"
 
-class QPlainTextEdit;
+class QFile;
+class QListView;
 
 namespace korrimet {
 
-// A result window over one result file of the private result folder: it reads
-// the file whole into `RichTextBox1` when it loads (each carriage return
-// starts a line; a missing file leaves the box empty) and, unless told
-// otherwise, deletes the file when it closes or the program ends.
+class ResultLines;
+
+// A result window over one result file of the private result folder. The
+// file's lines (each carriage return, line feed or pair of them ends one)
+// show read-only in `RichTextBox1`, in a fixed-pitch font, laid out only as
+// far as they are seen, so a file of millions of lines is held once, as its
+// bytes. Whole lines are selected with the mouse or keys and copied as text.
+// Unless told otherwise the window deletes its file when it closes or the
+// program ends, but only the file it shows: a newer file written over the
+// same path since it was read stays.
 class ResultFileViewer : public ToolWindow {
     Q_OBJECT
 public:
     ResultFileViewer(const QString& className, const QString& caption, const QString& fileName,
-                     const QString& toolTip, bool deletesFile = true);
+                     const QString& toolTip, bool deletesFile = true, const QByteArray& missingFileText = {});
+    ~ResultFileViewer() override;
 
-    QPlainTextEdit* textBox() const { return box_; }
+    // Reads the file again: a run has replaced it (or failed and removed it).
+    void reload();
+
+    QListView* view() const { return view_; }
+    int lineCount() const;
+    QString line(int index) const;
+    // The text shown, every line end as a line feed.
+    QString text() const;
+
+    // Shows the latest file of `className`'s viewer: an open viewer reads it
+    // again and is raised, else the viewer opens.
+    static void showLatest(const QString& className);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void removeFile();
+    void removeOwnFile();
+    void copySelection() const;
 
     QString fileName_;
     bool deletesFile_;
-    QPlainTextEdit* box_;
+    QByteArray missingFileText_;  // shown when there is no file to read
+    QListView* view_;
+    ResultLines* lines_;
+    std::unique_ptr<QFile> shown_;  // kept open: it names the file shown
 };
 
 }  // namespace korrimet

@@ -104,7 +104,7 @@ ProtectionCoefficients LowWindCoefficients(ProtectionBand band) {
     return {row->a[0], row->b, row->c, row->d};
 }
 
-SearchEnd FindProtectionDistance(ProtectionState& s) {
+SearchEnd FindProtectionDistance(ProtectionState& s, const ProtectionProgress& progress) {
     Steps steps;
     steps([&] { s.q = single(divide(s.qc, s.cm)); });
     steps([&] { s.inverseA = single(divide(1.0, s.a)); });
@@ -121,7 +121,9 @@ SearchEnd FindProtectionDistance(ProtectionState& s) {
         return SearchEnd::OutOfRange;
     }
 
-    for (bool first = true;; first = false) {
+    for (unsigned step = 1;; ++step) {
+        const bool first = step == 1;
+        if (progress && step % 4096 == 0) progress(s.l);
         if (single(s.l + 0.01) == s.l) return SearchEnd::OutOfRange;
         steps([&] { s.l = single(s.l + 0.01); });
         evaluate(s, steps);
@@ -132,12 +134,13 @@ SearchEnd FindProtectionDistance(ProtectionState& s) {
 }
 
 ProtectionRun ComputeProtectionDistance(ProtectionState& s, const ProtectionInputs& in,
-                                        const std::function<void()>& noRowMatches) {
+                                        const std::function<void()>& noRowMatches,
+                                        const ProtectionProgress& progress) {
     Steps steps;
     chooseCoefficients(s, ProtectionBand::UpTo1000, in.choices, noRowMatches);
     readInputs(s, in, steps);
     s.l = 0;
-    ProtectionRun run{FindProtectionDistance(s), 0};
+    ProtectionRun run{FindProtectionDistance(s, progress), 0};
     if (run.end != SearchEnd::Met) return run;
     s.l1 = s.lc;
 
@@ -154,7 +157,13 @@ ProtectionRun ComputeProtectionDistance(ProtectionState& s, const ProtectionInpu
     chooseCoefficients(s, band, in.choices, noRowMatches);
     readInputs(s, in, steps);
     s.l = run.start;
-    run.end = FindProtectionDistance(s);
+    run.end = FindProtectionDistance(s, progress);
+    // The coefficients jump at the bound: below it the distance lies beyond
+    // the bound, above it below the bound. The bound itself is the answer.
+    if (run.end == SearchEnd::BelowStart) {
+        run.end = SearchEnd::Met;
+        s.lc = run.start;
+    }
     return run;
 }
 

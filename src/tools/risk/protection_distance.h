@@ -48,10 +48,14 @@ enum class SearchEnd {
     OutOfRange,   // the distance no longer grows by adding 0.01 m
 };
 
+// Called every few thousand steps of a search with the distance reached; it
+// may throw to stop the search.
+using ProtectionProgress = std::function<void(float l)>;
+
 // Scans L upwards from the state's L in steps of 0.01 m until f lies within
 // 0.1 % of Qc/Cm. Since f only grows with L, a scan that has passed above the
 // band never comes back, and is stopped.
-SearchEnd FindProtectionDistance(ProtectionState& s);
+SearchEnd FindProtectionDistance(ProtectionState& s, const ProtectionProgress& progress = {});
 
 struct ProtectionInputs {
     std::string_view cm, qc, s;  // texts of the limit, emission and area boxes
@@ -66,10 +70,13 @@ struct ProtectionRun {
 // The compute button: coefficients of the first band, the inputs, a search
 // from 0; when it ends beyond 1000 m, the matching band's coefficients, the
 // inputs again and a second search from the band's lower bound. The result is
-// the state's last distance tested. `noRowMatches` is called each time the
-// choices match no row (the low-wind row is then taken). A search that cannot
-// meet the tolerance ends the run.
+// the state's last distance tested. When the band's own coefficients put the
+// distance below its lower bound while those below put it beyond, the
+// distance is that bound. `noRowMatches` is called each time the choices
+// match no row (the low-wind row is then taken). A search that cannot meet
+// the tolerance ends the run.
 ProtectionRun ComputeProtectionDistance(ProtectionState& s, const ProtectionInputs& in,
-                                        const std::function<void()>& noRowMatches);
+                                        const std::function<void()>& noRowMatches,
+                                        const ProtectionProgress& progress = {});
 
 }  // namespace korrimet::risk

@@ -4,7 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "common/widgets/busy_run.h"
 #include "common/widgets/help_button.h"
+#include "common/widgets/loop_progress.h"
+#include "common/widgets/press.h"
 #include "common/widgets/numeric_box.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
@@ -49,7 +54,7 @@ public:
     using State = ProtectionState;
 
     explicit ProtectionDistanceWindow(State& state)
-        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 5070, 5115), s_(state) {
+        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 5070, 5340), s_(state) {
         FormBuilder f = form();
         f.label("Label1", "卫生防护距离计算", 120, 150, 4830, 360)->setFont(songti(12, true));
         // The frame encloses the box column only; the labels stand left of it.
@@ -67,12 +72,12 @@ public:
             return box.combo(name, 3000 - kFrameLeft, top - kFrameTop, 1455, 330, items);
         };
 
-        label(5, "无组织排放量Kg/h）：", 840);
         qc_ = input("Text7", 840, "0.05");
-        label(0, "标准浓度限值（mg/M^3）：", 1320);
+        label(5, "无组织排放量Kg/h）：", 840)->setBuddy(qc_);
         cm_ = input("Text1", 1320, "0.03");
-        label(6, "生产单元占地面积（M^2）：", 1800);
+        label(0, "标准浓度限值（mg/M^3）：", 1320)->setBuddy(cm_);
         area_ = input("Text8", 1800, "200");
+        label(6, "生产单元占地面积（M^2）：", 1800)->setBuddy(area_);
         label(1, "请选择风速（m/s）：", 2280);
         wind_ = choice("Combo1", 2280, {"大于4", "大于2小于4", "小于2"});
         shareLabel_ = label(2, "排气筒的污染物排放量：", 3360);
@@ -85,9 +90,12 @@ public:
 
         f.label("Label3", "卫生防护距离(M)：", 120, 4125, 2460, 300);
         result_ = f.textBox("Text6", 2640, 4080, 2175, 330, " ");
-        QPushButton* compute = f.button("Command2", "计    算", 120, 4560, 1335, 400);
+        QPushButton* compute = compute_ = f.button("Command2", "计    算", 120, 4560, 1335, 400);
         QPushButton* clear = f.button("Command1", "清   除", 1680, 4560, 1215, 400);
         helpButton(f, "Command3", "说  明", 3000, 4560, 1815, 400, kNote);
+        // A search may take seconds: the bar shows how far it has come (full at 2000 m).
+        bar_ = f.place(new LoopProgress, "ProgressBar1", 120, 5070, 4830, 195);
+        bar_->setLoopMax(2000);
 
         connect(stacks_, &QComboBox::activated, this, [this] {
             const QString text = stacks_->currentText();
@@ -109,24 +117,52 @@ private:
     }
 
     void computeDistance() {
+        {
+            // A box that holds no number must not leave the previous click's value in play.
+            Press press(this);
+            float v = 0;
+            press.read(v, qc_, Range::Positive);
+            press.read(v, cm_, Range::Positive);
+            press.read(v, area_, Range::NonNegative);
+            if (!press.ok()) {
+                press.clear(result_);
+                return;
+            }
+        }
         const std::string cm = cm_->text().toStdString(), qc = qc_->text().toStdString(),
                           area = area_->text().toStdString();
         const std::string wind = wind_->currentText().toStdString(), stacks = stacks_->currentText().toStdString(),
                           share = share_->currentText().toStdString(), basis = basis_->currentText().toStdString();
-        const ProtectionRun run = ComputeProtectionDistance(s_, {cm, qc, area, {wind, stacks, share, basis}},
-                                                            [this] { ShowMessage(kNoRowMessage, this); });
-        const QString failure = searchFailure(run, s_.lc);
-        if (failure.isEmpty()) {
-            result_->setText(qtext(NumberText(s_.lc)));
-        } else {
-            // No distance met the tolerance: show none rather than the last one tried.
-            result_->clear();
-            ShowMessage(failure, this);
+        result_->clear();
+        ProtectionRun run;
+        bool noRow = false;  // said once, after the run: no box may wait for a click during it
+        try {
+            BusyRun busy(this, compute_);
+            bar_->setLoopValue(0);
+            busy.pump();
+            run = ComputeProtectionDistance(
+                s_, {cm, qc, area, {wind, stacks, share, basis}},
+                [&] { noRow = true; },
+                [&](float l) {
+                    bar_->setLoopValue(std::min(l, bar_->loopMax()));
+                    busy.pump();
+                });
+            bar_->setLoopValue(bar_->loopMax());
+        } catch (const RunCancelled&) {
+            ShowMessage(kRunCancelledMessage, this);
+            return;
         }
+        if (noRow) ShowMessage(kNoRowMessage, this);
+        const QString failure = searchFailure(run, s_.lc);
+        // No distance met the tolerance: show none rather than the last one tried.
+        if (failure.isEmpty()) result_->setText(qtext(NumberText(s_.lc)));
+        else ShowMessage(failure, this);
     }
 
     State& s_;
     QLineEdit *qc_, *cm_, *area_, *result_;
+    QPushButton* compute_;
+    LoopProgress* bar_;
     QComboBox *wind_, *stacks_, *share_, *basis_;
     QLabel *shareLabel_, *basisLabel_;
 };

@@ -2,8 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QFile>
-#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <cmath>
 
@@ -12,6 +10,7 @@
 #include "common/widgets/busy_run.h"
 #include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
+#include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/result_file_viewer.h"
@@ -33,7 +32,7 @@ const QString kGridFile = QStringLiteral("风险评价计算结果.txt");
 const QString kPointsWindow = QStringLiteral("风险评价烟团模式之临界点坐标");
 const QString kPointsFile = QStringLiteral("testfile.txt");
 
-const QString kCriticalNotNumber = QStringLiteral("临界浓度必须是大于0的数值，请检查输入！");
+const QString kPointFailed = QStringLiteral("该点浓度无法计算（数值溢出），请检查输入！");
 
 QString searchFailure(AxisSearchEnd end) {
     switch (end) {
@@ -88,9 +87,9 @@ public:
 
         FormBuilder f4(f.frame("Frame4", "下风向临界点距离L（X,0,0）的计算", 120, 3840, 9360, 1380));
         critical_ = field(f4, 15, 11, 0, 0, "请输入临界浓度（mg/M^3)：", "0.03");
-        QPushButton* distance = f4.button("Command4", "计     算 ", 4920, 300, 1800, 400);
+        QPushButton* distance = distanceButton_ = f4.button("Command4", "计     算 ", 4920, 300, 1800, 400);
         distance_ = field(f4, 16, 14, 0, 1, "临界距离（M)：", "");
-        QPushButton* contour = f4.button("Command5", "网格临界点坐标", 4920, 780, 1800, 400);
+        QPushButton* contour = contourButton_ = f4.button("Command5", "网格临界点坐标", 4920, 780, 1800, 400);
 
         FormBuilder f3(f.frame("Frame3", "下风向地面网格点空气中污染物的浓度计算（mg/M^3)", 120, 5280, 9360, 1800));
         QLineEdit* rangeX = field(f3, 13, 15, 0, 0, "纵向范围（X）：", "5000");
@@ -99,7 +98,7 @@ public:
         QLineEdit* stepY = field(f3, 11, 18, 1, 1, "横向网格（YL）：", "100");
         for (const char* name : {"Text13", "Label15"}) control<QWidget>(name)->setToolTip("下风向距离");
         for (const char* name : {"Text12", "Label16"}) control<QWidget>(name)->setToolTip("下风向网格");
-        QPushButton* grid = f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
+        QPushButton* grid = gridButton_ = f3.button("Command2", "计     算 ", 4920, 1290, 1800, 400);
         QPushButton* help = f3.button("Command3", "用前请查看帮助", 7080, 1290, 2040, 400);
         rangeX_ = rangeX;
         stepX_ = stepX;
@@ -128,23 +127,42 @@ private:
                 z0_->text().toStdString()};
     }
 
+    // The puff parameters must all be numbers, the σ above 0 (they divide)
+    // and the amount not negative, before anything is computed from them.
+    bool readPuff(Press& press) const {
+        double v = 0;
+        press.read(v, q_, Range::NonNegative);
+        for (QLineEdit* sigma : {sigmaX_, sigmaY_, sigmaZ_}) press.read(v, sigma, Range::Positive);
+        for (QLineEdit* centre : {x0_, y0_, z0_}) press.read(v, centre);
+        return press.ok();
+    }
+
     void computePoint() {
-        const PuffTexts p = puffTexts();
-        // A point coordinate that is no number leaves its factor, and so C, at 0.
-        auto x = TryParseNumber(pointX_->text(), Precision::Double);
-        auto y = TryParseNumber(pointY_->text(), Precision::Double);
-        const float c = x && y ? PuffConcentration(p, *x, *y) : 0.0f;
-        result_->setText(qtext(NumberText(c)));
+        Press press(this);
+        readPuff(press);
+        double x = 0, y = 0;
+        press.read(x, pointX_);
+        press.read(y, pointY_);
+        bool failed = false;
+        float c = 0;
+        if (press.ok()) {
+            c = PuffConcentration(puffTexts(), x, y, &failed);
+            press.check(!failed, kPointFailed);
+        }
+        press.put(result_, [&] { return NumberText(c); });
     }
 
     void computeGrid() {
+        {
+            Press press(this);
+            readPuff(press);
+            double v = 0;
+            for (QLineEdit* box : {rangeX_, stepX_, rangeY_, stepY_}) press.read(v, box);
+            if (!press.ok()) return;
+        }
         const std::string xRange = rangeX_->text().toStdString();
         const std::optional<GridPlan> plan = PlanPuffGrid(
             {xRange, stepX_->text().toStdString(), rangeY_->text().toStdString(), stepY_->text().toStdString()});
-        if (!plan) {
-            ShowMessage(kGridNotNumberMessage, this);
-            return;
-        }
         const double xMax = *PuffGridXRange(xRange);
         auto afterRow = [&](double x) {
             Steps steps;
@@ -153,24 +171,28 @@ private:
             bar_->setVisible(true);
             steps([&] { bar_->setLoopValue(single(x)); });
         };
-        runGridFile(this, *plan, PuffGridCell(puffTexts()), afterRow, kGridFile, kGridWindow);
+        runGridFile(this, *plan, PuffGridCell(puffTexts()), afterRow, kGridFile, kGridWindow, gridButton_);
     }
 
-    // The critical concentration, or a message when it cannot be one: every
-    // step would then count as a hit, or none could ever be.
-    std::optional<double> criticalConcentration() {
-        const std::optional<double> c = TryParseNumber(critical_->text(), Precision::Double);
-        if (c && *c > 0) return c;
-        ShowMessage(kCriticalNotNumber, this);
-        return std::nullopt;
+    // The puff parameters and the critical concentration, which must be above
+    // 0: every step would then count as a hit, or none could ever be.
+    std::optional<double> readCritical() {
+        Press press(this);
+        readPuff(press);
+        double critical = 0;
+        press.read(critical, critical_, Range::Positive);
+        if (!press.ok()) return std::nullopt;
+        return critical;
     }
 
     void findCriticalDistance() {
-        const std::optional<double> critical = criticalConcentration();
+        const std::optional<double> critical = readCritical();
+        distance_->clear();
         if (!critical) return;
         AxisSearchResult found;
-        {
-            BusyRun busy(this);
+        try {
+            BusyRun busy(this, distanceButton_);
+            busy.pump();
             found = SearchCriticalAxis(puffTexts(), *critical, kCriticalDistanceSearch, [&](double x) {
                 bar_->setLoopMin(0);
                 bar_->setLoopMax(100);
@@ -179,23 +201,28 @@ private:
                 busy.pump();
             });
             bar_->setLoopValue(100);
+        } catch (const RunCancelled&) {
+            ShowMessage(kRunCancelledMessage, this);
+            return;
         }
-        if (found.end == AxisSearchEnd::Hit) {
-            distance_->setText(qtext(NumberText(found.x)));
-        } else {
-            distance_->clear();
-            ShowMessage(searchFailure(found.end), this);
-        }
+        if (found.end == AxisSearchEnd::Hit) distance_->setText(qtext(NumberText(found.x)));
+        else ShowMessage(searchFailure(found.end), this);
     }
 
+    // Only a contour of the entries as they are may stay in the points file:
+    // a run that fails or is cancelled removes an earlier one.
     void traceCriticalContour() {
-        const std::optional<double> critical = criticalConcentration();
-        if (!critical) return;
+        const std::optional<double> critical = readCritical();
+        if (!critical) {
+            discardResultFile(kPointsFile, kPointsWindow);
+            return;
+        }
         const PuffTexts p = puffTexts();
         std::string text;
         AxisSearchEnd end;
-        {
-            BusyRun busy(this);
+        try {
+            BusyRun busy(this, contourButton_);
+            busy.pump();
             const AxisSearchResult length =
                 SearchCriticalAxis(p, *critical, kContourLengthSearch, [&](double) { busy.pump(); });
             end = length.end;
@@ -211,12 +238,17 @@ private:
                 bar_->setLoopValue(0);
                 text = CriticalPointsText(contour);
             }
+        } catch (const RunCancelled&) {
+            discardResultFile(kPointsFile, kPointsWindow);
+            ShowMessage(kRunCancelledMessage, this);
+            return;
         }
         if (end != AxisSearchEnd::Hit) {
+            discardResultFile(kPointsFile, kPointsWindow);
             ShowMessage(searchFailure(end), this);
             return;
         }
-        if (writeResultFile(this, kPointsFile, text)) OpenTool(kPointsWindow);
+        if (writeResultFile(this, kPointsFile, text, kPointsWindow)) ResultFileViewer::showLatest(kPointsWindow);
     }
 
     // Setting the text a box already holds would only move its caret.
@@ -255,6 +287,7 @@ private:
     QLineEdit *q_, *sigmaX_, *sigmaY_, *sigmaZ_, *x0_, *y0_, *z0_, *pointX_, *pointY_, *result_;
     QLineEdit *critical_, *distance_, *rangeX_, *stepX_, *rangeY_, *stepY_;
     QLabel *open_, *pointLabel_, *close_;
+    QPushButton *distanceButton_, *contourButton_, *gridButton_;
     LoopProgress* bar_;
 };
 
@@ -288,13 +321,10 @@ public:
     static constexpr const char* kClassName = "风险评价烟团模式之临界点坐标";
     static constexpr const char* kCaption = "烟团模式之网格临界点坐标";
 
+    // With no file it shows the box's own stored text.
     PuffPointsWindow()
         : ResultFileViewer(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), kPointsFile, QString(),
-                           false) {
-        // The box's own stored text, seen when there is no file to read.
-        const QString path = resultFilePath(kPointsFile);
-        if (path.isEmpty() || !QFile::exists(path)) textBox()->setPlainText(QStringLiteral("RichTextBox1"));
-    }
+                           false, QByteArrayLiteral("RichTextBox1")) {}
 };
 
 }  // namespace

@@ -4,14 +4,11 @@
 #include "common/widgets/qt_text.h"
 #include "common/widgets/grid_model_form.h"
 #include "common/widgets/tool_registry.h"
-#include "platform/message_service.h"
+#include "common/widgets/press.h"
 #include "tools/water/cumulative_flow.h"
 
 namespace korrimet::water {
 namespace {
-
-const QString kPointRefused =
-    QStringLiteral("该点浓度无法计算：计算点距离X须为大于0的数值，河流水深H、河水流速μ和横向混合系数My不能为0，请检查输入！");
 
 GridModelLayout cumulativeFlowLayout(bool decays) {
     GridModelLayout l;
@@ -41,40 +38,38 @@ public:
     explicit CumulativeFlowWindow(bool decays) : GridModelForm(cumulativeFlowLayout(decays)), decays_(decays) {}
 
 protected:
-    std::optional<std::string> pointText() override {
-        std::optional<CumulativeFlowInputs> in = readInputs();
-        if (!in) return std::nullopt;
-        std::optional<double> y = requireDouble(10);
-        if (!y) return std::nullopt;
-        std::optional<RiverPoint> p = CumulativeFlowPoint(*in, TryParseNumber(box(9)->text(), Precision::Double), *y);
-        if (!p) {
-            ShowMessage(kPointRefused, this);
-            return std::nullopt;
-        }
+    std::optional<std::string> pointText(Press& press) override {
+        const CumulativeFlowInputs in = readInputs(press);
+        double x = 0, y = 0;
+        press.read(x, box(9));
+        press.read(y, box(10));
+        if (!press.ok()) return std::nullopt;
+        const std::optional<RiverPoint> p = CumulativeFlowPoint(in, x, y);
+        if (!press.check(p && !p->failed, kGridPointRefused)) return std::nullopt;
         return MaskText(p->c, kCumulativeFlowMask);
     }
 
-    std::optional<GridCell> gridCell() override {
-        std::optional<CumulativeFlowInputs> in = readInputs();
-        if (!in) return std::nullopt;
-        return CumulativeFlowCell(*in);
+    std::optional<GridCell> gridCell(Press& press) override {
+        const CumulativeFlowInputs in = readInputs(press);
+        if (!press.ok()) return std::nullopt;
+        return CumulativeFlowCell(in);
     }
 
 private:
-    // Every input must be a number before anything is computed; the first
-    // that is none is named to the user.
-    std::optional<CumulativeFlowInputs> readInputs() {
+    // H, u and My divide: they must be above 0; flows, concentrations and a
+    // cannot be negative; K1 is taken as typed.
+    CumulativeFlowInputs readInputs(Press& press) const {
         CumulativeFlowInputs in;
         in.decays = decays_;
-        std::vector<std::pair<int, float*>> order = {{1, &in.qh}, {3, &in.ch}, {5, &in.qp},
-                                                      {7, &in.cp}, {16, &in.u}, {2, &in.h}};
-        if (decays_) order.push_back({4, &in.k1});
-        order.insert(order.end(), {{6, &in.my}, {8, &in.a}});
-        for (auto [index, target] : order) {
-            std::optional<float> v = requireSingle(index);
-            if (!v) return std::nullopt;
-            *target = *v;
-        }
+        press.read(in.qh, box(1), Range::NonNegative);
+        press.read(in.ch, box(3), Range::NonNegative);
+        press.read(in.qp, box(5), Range::NonNegative);
+        press.read(in.cp, box(7), Range::NonNegative);
+        press.read(in.u, box(16), Range::Positive);
+        press.read(in.h, box(2), Range::Positive);
+        if (decays_) press.read(in.k1, box(4));
+        press.read(in.my, box(6), Range::Positive);
+        press.read(in.a, box(8), Range::NonNegative);
         return in;
     }
 

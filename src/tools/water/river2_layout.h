@@ -1,7 +1,11 @@
 #pragma once
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "common/steps.h"
+#include "common/number_text.h"
+
+#include "common/widgets/press.h"
 #include "common/widgets/grid_model_form.h"
 #include "tools/water/river2.h"
 
@@ -21,12 +25,29 @@ inline std::vector<GridModelInput> River2Fields() {
     };
 }
 
-// Ch, Cp, H, My, u, Qp, B and a from Text1 to Text8, a statement each.
-inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Steps& steps) {
+// Ch, Cp, H, My, u, Qp, B and a from Text1 to Text8. H, My and u divide:
+// they must be above 0; the others cannot be negative.
+inline River2Inputs ReadRiver2Inputs(const GridModelForm& form, Press& press) {
     River2Inputs in;
-    float* targets[] = {&in.ch, &in.cp, &in.h, &in.my, &in.u, &in.qp, &in.b, &in.a};
-    for (int i = 0; i < 8; ++i) form.readSingle(steps, i + 1, *targets[i]);
+    const std::pair<float*, Range> targets[] = {
+        {&in.ch, Range::NonNegative}, {&in.cp, Range::NonNegative}, {&in.h, Range::Positive},
+        {&in.my, Range::Positive},    {&in.u, Range::Positive},     {&in.qp, Range::NonNegative},
+        {&in.b, Range::NonNegative},  {&in.a, Range::NonNegative}};
+    for (int i = 0; i < 8; ++i) press.read(*targets[i].first, form.box(i + 1), targets[i].second);
     return in;
+}
+
+// X and Y from Text9 and Text10, then the point by the model's formula
+// through the point mask; nullopt once the press has said why there is none.
+template <class Formula>
+std::optional<std::string> River2PointText(const GridModelForm& form, Press& press, Formula&& formula) {
+    float x = 0, y = 0;
+    press.read(x, form.box(9));
+    press.read(y, form.box(10));
+    if (!press.ok()) return std::nullopt;
+    const RiverPoint p = formula(x, y);
+    if (!press.check(!p.failed, kGridPointRefused)) return std::nullopt;
+    return MaskText(p.c, kRiver2PointMask);
 }
 
 }  // namespace korrimet::water

@@ -1,5 +1,4 @@
 #include "common/number_text.h"
-#include "common/steps.h"
 #include "common/widgets/grid_model_form.h"
 #include "common/widgets/tool_registry.h"
 #include "tools/water/river2.h"
@@ -30,18 +29,15 @@ public:
     River2Window() : GridModelForm(river2Layout()) {}
 
 protected:
-    std::optional<std::string> pointText() override {
-        Steps steps;
-        River2Inputs in = ReadRiver2Inputs(*this, steps);
-        float x = 0, y = 0;
-        readSingle(steps, 9, x);
-        readSingle(steps, 10, y);
-        return MaskText(River2Concentration(in, x, y).c, kRiver2PointMask);
+    std::optional<std::string> pointText(Press& press) override {
+        const River2Inputs in = ReadRiver2Inputs(*this, press);
+        return River2PointText(*this, press, [&](float x, float y) { return River2Concentration(in, x, y); });
     }
 
-    std::optional<GridCell> gridCell() override {
-        Steps steps;
-        return River2Cell(ReadRiver2Inputs(*this, steps));
+    std::optional<GridCell> gridCell(Press& press) override {
+        const River2Inputs in = ReadRiver2Inputs(*this, press);
+        if (!press.ok()) return std::nullopt;
+        return River2Cell(in);
     }
 };
 

@@ -1,7 +1,6 @@
 #include <QLineEdit>
 
 #include "common/number_text.h"
-#include "common/steps.h"
 #include "common/widgets/grid_model_form.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
@@ -35,25 +34,24 @@ public:
     River6Window() : GridModelForm(river6Layout()) {}
 
 protected:
-    std::optional<std::string> pointText() override {
-        Steps steps;
-        River6Inputs in = readInputs(steps);
-        float x = 0, y = 0;
-        readSingle(steps, 9, x);
-        readSingle(steps, 10, y);
-        return MaskText(River6Concentration(in, x, y).c, kRiver2PointMask);
+    std::optional<std::string> pointText(Press& press) override {
+        const River6Inputs in = readInputs(press);
+        return River2PointText(*this, press, [&](float x, float y) { return River6Concentration(in, x, y); });
     }
 
-    std::optional<GridCell> gridCell() override {
-        Steps steps;
-        return River6Cell(readInputs(steps));
+    std::optional<GridCell> gridCell(Press& press) override {
+        const River6Inputs in = readInputs(press);
+        if (!press.ok()) return std::nullopt;
+        return River6Cell(in);
     }
 
 private:
-    // K1 stays text until the decay statement, where a text that is no
-    // number fails it.
-    River6Inputs readInputs(Steps& steps) const {
-        return {ReadRiver2Inputs(*this, steps), TryParseNumber(box(16)->text(), Precision::Double)};
+    // K1 may be negative: the pollutant then grows, as typed.
+    River6Inputs readInputs(Press& press) const {
+        River6Inputs in{ReadRiver2Inputs(*this, press), std::nullopt};
+        double k1 = 0;
+        if (press.read(k1, box(16))) in.k1 = k1;
+        return in;
     }
 };
 

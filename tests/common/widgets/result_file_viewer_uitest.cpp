@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListView>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -50,9 +52,8 @@ private slots:
     void showsTheFileLineByLineAndDeletesItOnClose() {
         writeFile("X=\\c/Y=;y=0;\rx=10;.1;\r\r\n");
         QWidget* w = test::openTool(TestViewer::kClassName);
-        auto* box = test::child<QPlainTextEdit>(w, "RichTextBox1");
-        QCOMPARE(box->toPlainText(), "X=\\c/Y=;y=0;\nx=10;.1;\n\n");
-        QCOMPARE(box->toolTip(), "提示");
+        QCOMPARE(test::viewerText(w), "X=\\c/Y=;y=0;\nx=10;.1;\n\n");
+        QCOMPARE(test::child<QListView>(w, "RichTextBox1")->toolTip(), "提示");
         QVERIFY(QFile::exists(resultFilePath(kFile)));
         w->close();
         QVERIFY(!QFile::exists(resultFilePath(kFile)));
@@ -60,7 +61,7 @@ private slots:
 
     void aMissingFileLeavesTheBoxEmptyAndClosesQuietly() {
         QWidget* w = test::openTool(TestViewer::kClassName);
-        QVERIFY(test::child<QPlainTextEdit>(w, "RichTextBox1")->toPlainText().isEmpty());
+        QVERIFY(test::viewerText(w).isEmpty());
         w->close();
     }
 
@@ -73,18 +74,29 @@ private slots:
         QVERIFY(QFile::exists(resultFilePath(kFile)));
     }
 
-    void aGridRunWritesTheFileAndOpensTheViewer() {
+    void aGridRunShowsItsFileInTheOpenViewer() {
         writeFile("an earlier run");
         QWidget* viewer = test::openTool(TestViewer::kClassName);
-        QCOMPARE(test::child<QPlainTextEdit>(viewer, "RichTextBox1")->toPlainText(), "an earlier run");
+        QCOMPARE(test::viewerText(viewer), "an earlier run");
         QWidget owner;
         QVERIFY(runGridFile(&owner, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk, {}, kFile, TestViewer::kClassName));
         QFile f(resultFilePath(kFile));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("X=\\c/Y=;y=0;\rx=10;1;\r\r\n"));
-        // An open viewer is only brought forward: it keeps the earlier text.
         QCOMPARE(ToolRegistry::instance().window(TestViewer::kClassName), viewer);
-        QCOMPARE(test::child<QPlainTextEdit>(viewer, "RichTextBox1")->toPlainText(), "an earlier run");
+        QCOMPARE(test::viewerText(viewer), "X=\\c/Y=;y=0;\nx=10;1;\n\n");
+    }
+
+    void linesAreCopiedAsTheFileHoldsThem() {
+        writeFile("a;1;\rb;22;\r\nc;333;\n");
+        auto* viewer = static_cast<ResultFileViewer*>(test::openTool(TestViewer::kClassName));
+        QCOMPARE(viewer->lineCount(), 3);
+        auto* view = test::child<QListView>(viewer, "RichTextBox1");
+        view->selectionModel()->select(view->model()->index(2, 0), QItemSelectionModel::Select);
+        view->selectionModel()->select(view->model()->index(0, 0), QItemSelectionModel::Select);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "a;1;\nc;333;\n");
     }
 
     void refusedPlansChangeNothing() {
@@ -92,10 +104,11 @@ private slots:
         QWidget owner;
         MessageRecorder messages;
         QVERIFY(!runGridFile(&owner, PlanGrid({10, 100, 0}, {0, 0, 1}), cellOk, {}, kFile, TestViewer::kClassName));
-        QVERIFY(!runGridFile(&owner, PlanGrid({10, 100, 1}, {0, 100, 1}, 100), cellOk, {}, kFile,
+        QVERIFY(!runGridFile(&owner, PlanGrid({10, 100, 1}, {0, 100, 1}, {1000, 200}), cellOk, {}, kFile,
                              TestViewer::kClassName));
-        QCOMPARE(messages.messages(), (QStringList{gridRefusalMessage(GridPlan::Status::EndlessX),
-                                                   gridRefusalMessage(GridPlan::Status::TooLarge)}));
+        QCOMPARE(messages.messages().size(), 2);
+        QCOMPARE(messages.messages()[0], "网格间距不能为0，否则计算无法结束，请检查输入！");
+        QVERIFY(messages.messages()[1].startsWith("网格计算结果文件将超过"));
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) == nullptr);
         QFile f(resultFilePath(kFile));
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -115,6 +128,21 @@ private slots:
         QVERIFY(messages.messages()[0].contains("2个网格点"));
         QVERIFY(messages.messages()[0].contains("x=0，y=0"));
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) != nullptr);
+    }
+
+    void cellsLongerThanCountedStopTheRunAtTheLimit() {
+        QWidget owner;
+        MessageRecorder messages;
+        auto wide = [](double, double, std::string& out) {
+            out += std::string(100, '9');
+            return true;
+        };
+        const GridPlan plan = PlanGrid({10, 19, 1}, {0, 9, 1}, {2000, 100});
+        QCOMPARE(plan.status, GridPlan::Status::Ready);  // counted at ten characters a cell
+        QVERIFY(!runGridFile(&owner, plan, wide, {}, kFile, TestViewer::kClassName));
+        QCOMPARE(messages.messages().size(), 1);
+        QVERIFY(messages.messages()[0].startsWith("网格计算结果文件将超过"));
+        QVERIFY(!QFile::exists(resultFilePath(kFile)));
     }
 
     void aFileThatCannotBeWrittenIsReportedAndNoViewerOpens() {

@@ -107,17 +107,21 @@ TEST(Protection, ClearedBoxesStillGiveADistance) {
     EXPECT_NEAR(o.distance, 129.54, 0.006);
 }
 
-TEST(Protection, AnEntryThatIsNoNumberKeepsThePreviousRunsValue) {
-    ProtectionState s;
-    compute(s, "0.03", "0.05", "200", {"小于2", "", "", ""});
-    const float first = s.lc;
-    Outcome o = compute(s, "abc", "", "2 00", {"小于2", "", "", ""});
-    EXPECT_EQ(o.run.end, SearchEnd::Met);
-    EXPECT_EQ(o.distance, first);
-    // A limit of 0 cannot divide: the previous quotient stays.
-    o = compute(s, "0", "0.05", "200", {"小于2", "", "", ""});
-    EXPECT_EQ(s.cm, 0.0f);
-    EXPECT_EQ(o.distance, first);
+// Qc 8.6, Cm 0.03, S 1,000,000 m², wind below 2: q = 286.667, r² = S / 3.14 =
+// 318471.3, and at L = 2000 m B·L^C = 0.015 · 2000^1.79 = 12160.0, so
+// √(B·L^C + r²/4) = 302.949. Beyond 2000 m (A 80, D 0.57): f = 302.949 ·
+// 2000^0.57 / 80 = 302.949 · 76.135 / 80 = 288.31, 0.57 % above q, so the
+// root of that band lies below 2000 m; up to 2000 m (A 400, D 0.78): f =
+// 302.949 · 375.667 / 400 = 284.52, 0.75 % below q, so the root of that band
+// lies beyond 2000 m. Neither band holds its own root: the distance is 2000 m.
+TEST(Protection, BetweenTwoBandsThatBothMissTheDistanceIsTheBound) {
+    for (const char* qc : {"8.58", "8.6", "8.64"}) {
+        ProtectionState s;
+        Outcome o = compute(s, "0.03", qc, "1000000", {"小于2", "", "", ""});
+        EXPECT_EQ(o.run.end, SearchEnd::Met) << qc;
+        EXPECT_EQ(o.run.start, 2000.0f) << qc;
+        EXPECT_EQ(o.distance, 2000.0f) << qc;
+    }
 }
 
 TEST(Protection, SearchesThatCannotMeetTheToleranceEndWithTheirReason) {

@@ -1,12 +1,12 @@
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 
+#include "common/widgets/busy_run.h"
 #include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
@@ -20,15 +20,14 @@ const QString kWindow = "风险评价之烟团模式";
 const QString kHelp = "风险评价之烟团帮助";
 const QString kGrid = "风险评价烟团之网格计算结果";
 const QString kPoints = "风险评价烟团模式之临界点坐标";
-const QString kCriticalNotNumber = "临界浓度必须是大于0的数值，请检查输入！";
+const QString kCritical = "请输入临界浓度（mg/M^3)";
 
 QString shown(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).replace("\r\n", "\n").replace('\r', '\n');
 }
 QWidget* window(const QString& className) { return ToolRegistry::instance().window(className); }
-QString boxText(const QString& className) {
-    return test::child<QPlainTextEdit>(window(className), "RichTextBox1")->toPlainText();
-}
+QString boxText(const QString& className) { return test::viewerText(window(className)); }
+QString named(const QString& label, const QString& reason) { return "“" + label + "”：" + reason; }
 }  // namespace
 
 class PuffWindowTest : public QObject {
@@ -55,17 +54,14 @@ private slots:
         QCOMPARE(test::text(w_, "Text7"), "0.203904");
     }
 
-    void anEntryThatIsNoNumberGivesZero() {
-        for (const char* box : {"Text1", "Text4", "Text8", "Text10", "Text17", "Text18"}) {
-            closeAndReopen();
-            test::setText(w_, box, "x");
-            test::click(w_, "Command1");
-            QVERIFY2(test::text(w_, "Text7") == "0", box);
-        }
-        closeAndReopen();
-        test::setText(w_, "Text4", "0");
-        test::click(w_, "Command1");
-        QCOMPARE(test::text(w_, "Text7"), "0");
+    void anEntryThatCannotBeUsedIsNamedAndLeavesNoPoint() {
+        test::expectBadEntriesNamed(w_, "Command1", "Text7", "0.203904",
+                                    {{"Text1", "x", named("Q(事故期间烟团排放量:mg)", "不是有效的数值")},
+                                     {"Text4", "0", named("σz(Z方向扩散系数)", "须大于0")},
+                                     {"Text8", "x", named("X0(烟团中心坐标)", "不是有效的数值")},
+                                     {"Text10", "abc", named("Z0(烟团中心坐标)", "不是有效的数值")},
+                                     {"Text17", "", named("Y(下风向地面某点坐标Y)", "未输入数值")},
+                                     {"Text18", "1e999", named("X(下风向地面某点坐标X)", "数值超出可计算的范围")}});
     }
 
     void sigmaXAndSigmaYFollowEachOther() {
@@ -133,7 +129,7 @@ private slots:
         QVERIFY(viewer);
         QCOMPARE(viewer->windowTitle(), "风险评价之烟团模式网格计算结果");
         QCOMPARE(boxText(kGrid), shown(bytes));
-        QCOMPARE(test::child<QPlainTextEdit>(viewer, "RichTextBox1")->toolTip(),
+        QCOMPARE(test::child<QWidget>(viewer, "RichTextBox1")->toolTip(),
                  "此计算结果可以复制到WORD中,采用文字转换为表格的形式得到规范数据表!");
         QCOMPARE(bar()->loopMax(), 5000.0f);
         QCOMPARE(bar()->loopValue(), 5000.0f);
@@ -141,14 +137,13 @@ private slots:
         QVERIFY(!QFile::exists(gridPath()));
     }
 
-    void aRunWhileTheGridIsOpenReplacesOnlyTheFile() {
+    void aRunWhileTheGridIsOpenShowsTheNewGrid() {
         test::click(w_, "Command2");
-        const QString first = boxText(kGrid);
         test::setText(w_, "Text12", "-500");
         test::click(w_, "Command2");
-        QCOMPARE(test::fileBytes(gridPath()),
-                 QByteArray("X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;\r\r\n"));
-        QCOMPARE(boxText(kGrid), first);
+        const QByteArray bytes("X=\\c/Y=;y=0;y=100;y=200;y=300;y=400;y=500;y=600;y=700;y=800;y=900;y=1000;\r\r\n");
+        QCOMPARE(test::fileBytes(gridPath()), bytes);
+        QCOMPARE(boxText(kGrid), shown(bytes));
     }
 
     void gridsThatCannotRunAreRefused() {
@@ -158,21 +153,20 @@ private slots:
         test::setText(w_, "Text12", "500");
         test::setText(w_, "Text14", "abc");
         test::click(w_, "Command2");
-        QCOMPARE(messages.messages(),
-                 (QStringList{gridRefusalMessage(GridPlan::Status::EndlessX), kGridNotNumberMessage}));
+        QCOMPARE(messages.messages(), (QStringList{"网格间距不能为0，否则计算无法结束，请检查输入！",
+                                                   "无法计算，请检查：\n" + named("横向范围（Y）", "不是有效的数值")}));
         QVERIFY(!QFile::exists(gridPath()));
         QVERIFY(!window(kGrid));
     }
 
-    void aGridOfParametersThatAreNoNumbersIsFlooredAndNamed() {
+    void aGridOfParametersThatCannotBeUsedDoesNotRun() {
         test::setText(w_, "Text4", "0");
         test::setText(w_, "Text13", "0");
         test::setText(w_, "Text14", "100");
         MessageRecorder messages;
         test::click(w_, "Command2");
-        QCOMPARE(test::fileBytes(gridPath()), QByteArray("X=\\c/Y=;y=0;y=100;\rx=0;1E-08;1E-08;\r\r\n"));
-        QCOMPARE(messages.messages().size(), 1);
-        QVERIFY(messages.messages()[0].contains("x=0，y=0"));
+        QVERIFY(!QFile::exists(gridPath()));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + named("σz(Z方向扩散系数)", "须大于0")});
     }
 
     void criticalDistanceAtTheDefaults() {
@@ -208,8 +202,10 @@ private slots:
             test::click(w_, "Command4");
             test::click(w_, "Command5");
         }
-        QCOMPARE(messages.messages(), QStringList(8, kCriticalNotNumber));
-        QCOMPARE(test::text(w_, "Text16"), "12");
+        const QStringList reasons = {"未输入数值", "不是有效的数值", "须大于0", "须大于0"};
+        QCOMPARE(messages.messages().size(), 8);
+        for (int i = 0; i < 8; ++i) QCOMPARE(messages.messages()[i], "无法计算，请检查：\n" + named(kCritical, reasons[i / 2]));
+        QCOMPARE(test::text(w_, "Text16"), "");
         QVERIFY(!QFile::exists(pointsPath()));
         QVERIFY(!window(kPoints));
     }
@@ -227,7 +223,9 @@ private slots:
         QCOMPARE(messages.messages().size(), 3);
         QVERIFY(messages.messages()[0].startsWith("下风向轴线上找不到浓度等于临界浓度的点"));
         QCOMPARE(messages.messages()[1], messages.messages()[0]);
-        QVERIFY(messages.messages()[2].startsWith("烟团参数必须是数值"));
+        // σy follows σx.
+        QCOMPARE(messages.messages()[2], "无法计算，请检查：\n" + named("σx(x方向扩散系数)", "须大于0") + "\n" +
+                                             named("σy(Y方向扩散系数)", "须大于0"));
         QVERIFY(!window(kPoints));
     }
 
@@ -244,14 +242,37 @@ private slots:
         QCOMPARE(boxText(kPoints), shown(bytes));
         QCOMPARE(bar()->loopMax(), 450.5f);
         QCOMPARE(bar()->loopValue(), 0.0f);
-        // A new run while the window is open changes the file, not the window.
+        // A new run while the window is open shows its own points.
         test::setText(w_, "Text15", "0.1");
         test::click(w_, "Command5");
-        QVERIFY(test::fileBytes(pointsPath()) != bytes);
-        QCOMPARE(boxText(kPoints), shown(bytes));
+        const QByteArray second = test::fileBytes(pointsPath());
+        QVERIFY(second != bytes);
+        QCOMPARE(boxText(kPoints), shown(second));
         viewer->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QFile::exists(pointsPath()));
+    }
+
+    void aContourRunThatFailsOrIsCancelledLeavesNoEarlierPoints() {
+        test::click(w_, "Command5");
+        QVERIFY(QFile::exists(pointsPath()));
+        MessageRecorder messages;
+        test::setText(w_, "Text15", "1");  // above the puff centre's concentration
+        test::click(w_, "Command5");
+        QVERIFY(!QFile::exists(pointsPath()));
+        QCOMPARE(boxText(kPoints), "RichTextBox1");  // the open window no longer shows them
+
+        test::setText(w_, "Text15", "0.03");
+        test::click(w_, "Command5");
+        QVERIFY(QFile::exists(pointsPath()));
+        messages.clear();
+        QTimer::singleShot(0, this, [&] { QTest::keyClick(w_, Qt::Key_Escape); });
+        test::click(w_, "Command5");
+        QVERIFY(!QFile::exists(pointsPath()));
+        QTimer::singleShot(0, this, [&] { QTest::keyClick(w_, Qt::Key_Escape); });
+        test::click(w_, "Command4");
+        QCOMPARE(test::text(w_, "Text16"), "");
+        QCOMPARE(messages.messages(), QStringList(2, kRunCancelledMessage));
     }
 
     void thePointsWindowWithoutAFileShowsItsStoredText() {
@@ -269,12 +290,6 @@ private slots:
         QVERIFY(text.startsWith("说明：\n    1、风险评价导则上未给出Q的单位；"));
         QVERIFY(text.endsWith("如果进度条长时间没有反应，请退出！"));
         QVERIFY(text.contains("\n    3、σx在计算中，一般与σy取相等值；\n"));
-    }
-
-private:
-    void closeAndReopen() {
-        test::closeAllTools();
-        w_ = test::openTool(kWindow);
     }
 };
 
