@@ -6,18 +6,8 @@
 
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_window.h"
-#include "platform/message_service.h"
 
 namespace korrimet {
-namespace {
-
-std::optional<double> require(QWidget* window, const QLineEdit* box, Precision precision) {
-    std::optional<double> v = TryParseNumber(box->text(), precision);
-    if (!v) ShowMessage(notNumberMessage(inputName(box)), window);
-    return v;
-}
-
-}  // namespace
 
 QLineEdit* modelField(FormBuilder& frame, int index, int column, int row, const QString& label,
                       const QString& text) {
@@ -66,20 +56,6 @@ QString inputName(const QWidget* box) {
     }
     if (best) return withoutClosingMarks(best->text());
     return box->objectName();
-}
-
-QString notNumberMessage(const QString& inputName) {
-    return QStringLiteral("“%1”必须输入数值，请检查输入！").arg(inputName);
-}
-
-std::optional<float> requireSingle(QWidget* window, const QLineEdit* box) {
-    std::optional<double> v = require(window, box, Precision::Single);
-    if (!v) return std::nullopt;
-    return static_cast<float>(*v);
-}
-
-std::optional<double> requireDouble(QWidget* window, const QLineEdit* box) {
-    return require(window, box, Precision::Double);
 }
 
 }  // namespace korrimet

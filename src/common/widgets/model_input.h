@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -19,11 +18,5 @@ QLineEdit* modelField(FormBuilder& frame, int index, int column, int row, const 
 // above it), without closing colons; the box's name when it has no label.
 QString inputName(const QWidget* box);
 
-QString notNumberMessage(const QString& inputName);
-
-// Reads a box whose text must be a number before a computation may start: a
-// text that is none is named to the user (over `window`) and gives nullopt.
-std::optional<float> requireSingle(QWidget* window, const QLineEdit* box);
-std::optional<double> requireDouble(QWidget* window, const QLineEdit* box);
 
 }  // namespace korrimet

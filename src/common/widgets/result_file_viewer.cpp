@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListView>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "common/widgets/tool_registry.h"
+#include "common/widgets/tool_window.h"
 #include "platform/result_folder.h"
 
 #ifdef Q_OS_UNIX
@@ -160,11 +160,7 @@ private:
     std::function<void()> copy_;
 };
 
-QFont viewerFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
+QFont viewerFont() { return fixedPitchFont(9); }
 
 // Whether `path` still names the file that `shown` holds open.
 bool stillShown(const QFile& shown, const QString& path) {

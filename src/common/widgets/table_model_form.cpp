@@ -66,7 +66,7 @@ QLineEdit* TableModelForm::box(int index) const { return control<QLineEdit>(QStr
 int TableModelForm::slotLeft(int slot) const { return slot % 2 == 0 ? 120 : 4800; }
 int TableModelForm::slotTop(int slot) const { return 330 + slot / 2 * kRowHeight; }
 
-bool TableModelForm::requireSingles(std::initializer_list<Input> boxes) {
+bool TableModelForm::readEntries(std::initializer_list<Input> boxes) {
     bool ok = true;
     for (const Input& in : boxes) ok = press_->read(*in.target, box(in.index), in.range) && ok;
     return ok;

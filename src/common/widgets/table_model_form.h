@@ -70,7 +70,7 @@ protected:
     };
     // Reads the boxes in the order given, each of which must hold a number
     // in its range; false when one does not (the press names each).
-    bool requireSingles(std::initializer_list<Input> boxes);
+    bool readEntries(std::initializer_list<Input> boxes);
     // The press of the run going on; only valid inside prepare().
     Press& press() const { return *press_; }
 

@@ -39,7 +39,7 @@ public:
 protected:
     std::optional<TableModel> prepare() override {
         BayInputs in;
-        if (!requireSingles({{2, &in.cp}, {6, &in.ch}, {3, &in.mv}, {4, &in.phi}, {1, &in.qp}, {7, &in.d}}))
+        if (!readEntries({{2, &in.cp}, {6, &in.ch}, {3, &in.mv}, {4, &in.phi}, {1, &in.qp}, {7, &in.d}}))
             return std::nullopt;
         return TableModel{kBayReportHead, BayRow(in)};
     }

@@ -46,7 +46,7 @@ protected:
     std::optional<TableModel> prepare() override {
         constexpr Range amount = Range::NonNegative, positive = Range::Positive;
         FrolovInputs in;
-        if (!requireSingles({{1, &in.qp, positive}, {3, &in.ch, amount}, {7, &in.h, positive}, {10, &in.eps, amount},
+        if (!readEntries({{1, &in.qp, positive}, {3, &in.ch, amount}, {7, &in.h, positive}, {10, &in.eps, amount},
                              {13, &in.qh, amount}, {2, &in.cp, amount}, {4, &in.v, positive}, {6, &in.k1, amount},
                              {11, &in.r, positive}, {12, &in.n, positive}}))
             return std::nullopt;

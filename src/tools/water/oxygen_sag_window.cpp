@@ -65,7 +65,7 @@ protected:
     std::optional<TableModel> prepare() override {
         constexpr Range amount = Range::NonNegative;
         OxygenSagInputs in;
-        if (!requireSingles({{3, &in.qh, amount}, {4, &in.ch, amount}, {12, &in.qp, amount}, {2, &in.cp, amount},
+        if (!readEntries({{3, &in.qh, amount}, {4, &in.ch, amount}, {12, &in.qp, amount}, {2, &in.cp, amount},
                              {7, &in.u, Range::Positive}, {6, &in.dp}, {10, &in.dh}, {11, &in.k1, amount},
                              {13, &in.k2, amount}}))
             return std::nullopt;

@@ -40,7 +40,7 @@ protected:
     std::optional<TableModel> prepare() override {
         constexpr Range amount = Range::NonNegative;
         ThomasInputs in;
-        if (!requireSingles({{1, &in.qp, amount}, {2, &in.cp, amount}, {3, &in.qh, amount}, {4, &in.ch, amount},
+        if (!readEntries({{1, &in.qp, amount}, {2, &in.cp, amount}, {3, &in.qh, amount}, {4, &in.ch, amount},
                              {7, &in.u, Range::Positive}, {6, &in.dp}, {10, &in.dh}, {11, &in.k1, amount},
                              {13, &in.k2, amount}, {12, &in.k3, amount}}))
             return std::nullopt;
