@@ -338,6 +338,12 @@ std::string MaskText(std::string_view text, std::string_view mask) {
     return v ? MaskText(*v, mask) : std::string(text);
 }
 
+std::string ResultMaskText(double value, std::string_view mask) {
+    std::string text = MaskText(value, mask);
+    if (!std::isfinite(value)) return text;
+    return text.find_first_of("0123456789") == std::string::npos ? std::string("0") : text;
+}
+
 std::string SignFirstNumberText(float value) { return signFirst(NumberText(value)); }
 std::string SignFirstNumberText(double value) { return signFirst(NumberText(value)); }
 

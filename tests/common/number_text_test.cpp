@@ -162,6 +162,12 @@ TEST(MaskText, OfATextParsesItFirst) {
     EXPECT_EQ(MaskText(std::string_view("."), "####.##"), ".");
 }
 
+TEST(ResultMaskText, ShowsAValueRoundedAwayAsZeroAndKeepsNoNumberAsIs) {
+    EXPECT_EQ(ResultMaskText(0.001, "####.##"), "0");
+    EXPECT_EQ(ResultMaskText(0.5, "####.##"), ".5");
+    EXPECT_EQ(ResultMaskText(std::numeric_limits<double>::infinity(), "####.##"), "Infinity");
+}
+
 TEST(SignFirstNumberText, PutsABlankOrAMinusFirst) {
     EXPECT_EQ(SignFirstNumberText(1.0f), " 1");
     EXPECT_EQ(SignFirstNumberText(0.5f), " .5");

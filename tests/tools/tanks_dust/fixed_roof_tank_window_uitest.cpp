@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -5,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 
 #include "support/ui_support.h"
 
@@ -49,6 +51,14 @@ private slots:
         QCOMPARE(text(8), "0.65");
     }
 
+    void theNarrowHelpButtonsShowTheirWholeCaption() {
+        const auto buttons = w_->findChildren<QPushButton*>();
+        QCOMPARE(std::count_if(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->text() == "......?"; }),
+                 8);
+        for (QPushButton* b : buttons)
+            QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) < b->width(), qPrintable(b->objectName()));
+    }
+
     void typingDiameterOrTurnoversOverwritesTheirFactors() {
         MessageRecorder messages;
         type(3, "5");
@@ -82,7 +92,7 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
     }
 
-    void aZeroIsReportedAndOnlyTheLossesItEntersShowAPoint() {
+    void aZeroIsReportedAndOnlyTheLossesItEntersShowZero() {
         MessageRecorder messages;
         type(3, "10");
         type(10, "20");
@@ -90,7 +100,7 @@ private slots:
         test::setText(w_, box(4), "0");
         test::click(w_, "Command8");
         QCOMPARE(messages.messages(), QStringList{kZeroMessage});
-        QCOMPARE(text(11), ".");
+        QCOMPARE(text(11), "0");  // not a lone point
         QCOMPARE(text(12), ".634482");
     }
 

@@ -371,6 +371,12 @@ private slots:
         QCOMPARE(text(25), "52.013");
         QCOMPARE(text(1), "52.013");  // the working loss is empty and counts as 0
         messages.clear();
+        set(15, "-5");  // a loss typed over is read as an amount: no negative total
+        QCOMPARE(text(1), "");
+        QVERIFY(messages.messages().isEmpty());
+        set(15, "");
+        QCOMPARE(text(1), "52.013");
+        messages.clear();
         set(3, "101.3");  // P equals Pa
         test::click(w_, "Command3");
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n罐内油品本体温度下蒸汽压P须小于当地大气压"});
