@@ -491,7 +491,7 @@ private:
 
     void workingLoss() {
         const auto t = type();
-        if (!t) return;
+        if (!t) return refuseType(t_[15], workingFailed_);
         Press press(this);
         double loss = 0;
         bool clamped = false;
@@ -531,7 +531,7 @@ private:
 
     void breathingLoss() {
         const auto t = type();
-        if (!t) return;
+        if (!t) return refuseType(t_[25], breathingFailed_);
         Press press(this);
         double loss = 0;
         std::string_view mask = "##.####";
@@ -565,6 +565,17 @@ private:
         breathingFailed_ = !press.ok();
         breathingFailed_ = !press.put(t_[25], [&] { return ResultMaskText(loss, mask); });
         total();
+    }
+
+    // A typed type that is none of the items computes nothing: the press
+    // says so, and neither its result nor the total keeps a value of
+    // another type.
+    void refuseType(QLineEdit* result, bool& failed) {
+        Press press(this);
+        press.fail(QStringLiteral("“%1”：请从列表中选择").arg(inputName(combo_)));
+        press.clear(result);
+        press.clear(t_[1]);
+        failed = true;
     }
 
     // --- DoubleClickHelp ------------------------------------------------
