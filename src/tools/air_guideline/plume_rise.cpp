@@ -148,6 +148,8 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
         case RisePath::UnknownClass:
             throw NoRise{in.stability.empty() ? "未选择大气稳定度等级" : "大气稳定度等级“" + in.stability + "”不在表中"};
         }
+        // A cold plume's negative heat term can outweigh its momentum: it sinks, it does not rise.
+        if (*rise < 0) throw NoRise{"抬升高度为负（烟气温度低于环境温度）"};
     } catch (const NoRise& r) {
         rise.reset();
         out.riseFailure = r.why;

@@ -225,6 +225,8 @@ TEST(PlumeRiseReport, ARiseThatCannotBeComputedSaysWhyAndLeavesHeOut) {
          "烟气热释放率Qh为负（烟气温度低于环境温度）"},
         {with(stack("60", "1", "22", "120", "3", "D"), &PlumeRiseInput::diameter, "x"), "烟囱出口内直径 d不是有效的数值"},
         {with(stack("120", "4", "250", "140", "5", "C"), &PlumeRiseInput::height, "H"), "烟囱几何高度 H不是有效的数值"},
+        // Qh −26451 outweighs 1.5 × Vs × d = 191: once ΔH −48.9 m and He below H.
+        {stack("60", "10", "1000", "-5", "3", "D"), "抬升高度为负（烟气温度低于环境温度）"},
     };
     for (const Case& c : cases) {
         const PlumeRiseOutcome out = report(c.in);
