@@ -11,10 +11,6 @@ class FormBuilder;
 // A small button whose click shows one fixed text in an OK-only box titled
 // "Korrimet"; nothing else changes.
 void attachHelpMessage(QAbstractButton* button, const QString& text);
-// Shrinks the button's font until its caption fits the button's width:
-// the small "......?" buttons are narrower than their caption in the
-// program's font.
-void fitCaption(QAbstractButton* button);
 QPushButton* helpButton(FormBuilder& form, const QString& name, const QString& caption, int l, int t, int w, int h,
                         const QString& text);
 

@@ -164,7 +164,6 @@ public:
         // follows from Qp and the wind frequency, in its worked example.
         const QRect r = besideBox(7);
         QPushButton* why = f.button("Command4", "......?", r.left(), r.top(), r.width(), r.height());
-        fitCaption(why);
         calm_ = f.label("Label10", "", 120, rowTop(8) + 60, 7200, 300);
         setTextColor(calm_, kRed);
         QPushButton* page = f.button("Command6", "查看帮助文档", 120, rowTop(9) + 60, 7200, 405);

@@ -1,4 +1,3 @@
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -6,7 +5,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
-#include <algorithm>
 
 #include "support/ui_support.h"
 
@@ -49,14 +47,6 @@ private slots:
         QCOMPARE(text(8), "1");
         test::click(w_, "Option1");
         QCOMPARE(text(8), "0.65");
-    }
-
-    void theNarrowHelpButtonsShowTheirWholeCaption() {
-        const auto buttons = w_->findChildren<QPushButton*>();
-        QCOMPARE(std::count_if(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->text() == "......?"; }),
-                 8);
-        for (QPushButton* b : buttons)
-            QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) < b->width(), qPrintable(b->objectName()));
     }
 
     void typingDiameterOrTurnoversOverwritesTheirFactors() {
