@@ -162,7 +162,7 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
 
     // Only the jet formulas use Vs; where one of them failed, Vs says why.
     const bool usesVs = path == RisePath::Interpolated || path == RisePath::Jet;
-    const std::string vsText = vs      ? ReportMask(*vs, kMask) + "(m/s)"
+    const std::string vsText = vs      ? ResultMaskText(*vs, kMask) + "(m/s)"
                                : usesVs ? "无法计算（" + out.riseFailure + "）"
                                         : std::string("本工况不用");
     const bool capped = n.height && *n.height > kHighestStack;
@@ -181,14 +181,14 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
         "    烟囱几何高度以上的大气温度梯度 dTdz = " + in.gradient + "(K/m)",
         "结果:",
         "    烟气温度与环境温差 ΔT = " + NumberText(dt) + "(℃)",
-        "    烟气热释放率   Qh = " + ReportMask(qh, kMask) + "(KJ/s)",
+        "    烟气热释放率   Qh = " + ResultMaskText(qh, kMask) + "(KJ/s)",
         "    烟气出口处排出风速 Vs = " + vsText,
         "    烟气热状况及地表状况系数 n0 =" + n0.toText(),
         "    烟气热释放率指数 n1 =" + n1.toText(),
         "    排气筒高度指数 n2 = " + n2.toText(),
-        "    烟气抬升高度 ΔH = " + (rise ? ReportMask(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
+        "    烟气抬升高度 ΔH = " + (rise ? ResultMaskText(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
         "    烟囱有效高度 He = " +
-            (he ? ReportMask(*he, kMask) + "(m)"
+            (he ? ResultMaskText(*he, kMask) + "(m)"
                 : "无法计算（" + (rise ? out.heightFailure : std::string("抬升高度ΔH无法计算")) + "）"),
     };
     return out;
