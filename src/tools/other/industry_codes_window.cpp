@@ -104,8 +104,7 @@ private:
     void searchKeyword() {
         const std::u16string keyword = keyword_->text().toStdU16String();
         if (RefusedKeyword(keyword)) {
-            // Refused: the last search's list belongs to another keyword.
-            setReport(report_, QString());
+            // Refused: nothing was searched, so the last search's list and its heading stay.
             ShowMessage(QString::fromUtf8(kRefusedKeywordMessage), this);
             keyword_->setFocus();
             return;
