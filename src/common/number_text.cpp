@@ -292,6 +292,12 @@ std::string NumberText(float value) { return defaultNumberText(value, 7); }
 std::string NumberText(double value) { return defaultNumberText(value, 15); }
 std::string NumberText(long long whole) { return std::to_string(whole); }
 
+std::string ResultMaskText(double value, std::string_view mask) {
+    std::string text = MaskText(value, mask);
+    const bool digit = text.find_first_of("0123456789") != std::string::npos;
+    return digit || !std::isfinite(value) ? text : "0";
+}
+
 std::string MaskText(double value, std::string_view mask) {
     if (!std::isfinite(value)) return specialText(value);
     size_t dot = mask.find('.');
