@@ -102,9 +102,12 @@ public:
             showClassChoice(text == "有", text == "无");
         });
         connect(compute, &QPushButton::clicked, this, [this] { computeDistance(); });
+        // The entries get the smallest value; the result box no distance, since no search gave one.
         connect(clear, &QPushButton::clicked, this, [this] {
             const QString tiny = qtext(NumberText(0.00001));
-            for (QLineEdit* e : {qc_, area_, cm_, result_}) e->setText(tiny);
+            for (QLineEdit* e : {qc_, area_, cm_}) e->setText(tiny);
+            result_->clear();
+            Press::unmark(result_);
         });
     }
 

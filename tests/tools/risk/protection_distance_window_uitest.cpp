@@ -99,10 +99,12 @@ private slots:
         QCOMPARE(compute().left(6), "1434.7");
     }
 
+    // The result box took 1E-05 too, a distance no search gave for these entries.
     void clearWritesTheSmallestValueAndKeepsTheChoices() {
         pick("Combo1", "小于2");
         test::click(w_, "Command1");
-        for (const char* box : {"Text7", "Text8", "Text1", "Text6"}) QCOMPARE(test::text(w_, box), "1E-05");
+        for (const char* box : {"Text7", "Text8", "Text1"}) QCOMPARE(test::text(w_, box), "1E-05");
+        QCOMPARE(test::text(w_, "Text6"), "");
         QCOMPARE(combo("Combo1")->currentText(), "小于2");
         QCOMPARE(compute(), "129.5381");
     }
