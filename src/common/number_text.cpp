@@ -292,12 +292,6 @@ std::string NumberText(float value) { return defaultNumberText(value, 7); }
 std::string NumberText(double value) { return defaultNumberText(value, 15); }
 std::string NumberText(long long whole) { return std::to_string(whole); }
 
-std::string ResultMaskText(double value, std::string_view mask) {
-    std::string text = MaskText(value, mask);
-    const bool digit = text.find_first_of("0123456789") != std::string::npos;
-    return digit || !std::isfinite(value) ? text : "0";
-}
-
 std::string MaskText(double value, std::string_view mask) {
     if (!std::isfinite(value)) return specialText(value);
     size_t dot = mask.find('.');
@@ -342,6 +336,12 @@ std::string MaskText(double value, std::string_view mask) {
 std::string MaskText(std::string_view text, std::string_view mask) {
     auto v = TryParseNumber(text, Precision::Double);
     return v ? MaskText(*v, mask) : std::string(text);
+}
+
+std::string ResultMaskText(double value, std::string_view mask) {
+    std::string text = MaskText(value, mask);
+    if (!std::isfinite(value)) return text;
+    return text.find_first_of("0123456789") == std::string::npos ? std::string("0") : text;
 }
 
 std::string SignFirstNumberText(float value) { return signFirst(NumberText(value)); }

@@ -28,8 +28,9 @@ inline std::string NumberText(long whole) { return NumberText(static_cast<long l
 std::string MaskText(double value, std::string_view mask);
 // A text through a mask: parsed first; a text that is no number comes back as it is.
 std::string MaskText(std::string_view text, std::string_view mask);
-// A shown result through a mask: a value the mask leaves without any digit
-// (a lone ".", since "#" places drop zeros) is shown as the 0 it rounds to.
+// A result through a mask: a value the mask rounds to no digit at all shows
+// as "0", so it still reads as a number and never as a lone point; an
+// infinite or undefined value keeps its words, which no result may show.
 std::string ResultMaskText(double value, std::string_view mask);
 
 // Short report form: a blank before a non-negative number, no zero before

@@ -156,16 +156,16 @@ INSTANTIATE_TEST_SUITE_P(
                     MaskCase{0.0049999, "####.##", "."}, MaskCase{999.995, "###,##0.00", "1,000.00"},
                     MaskCase{1234567890123456789.0, "0.00", "1234567890123460000.00"}, MaskCase{1e20, "####.##", "100000000000000000000."}));
 
-TEST(MaskText, AShownResultWithoutADigitIsZero) {
-    EXPECT_EQ(ResultMaskText(0.00001, "####.####"), "0");
-    EXPECT_EQ(ResultMaskText(-0.001, "####.##"), "0");
-    EXPECT_EQ(ResultMaskText(0.5, "####.####"), ".5");
-}
-
 TEST(MaskText, OfATextParsesItFirst) {
     EXPECT_EQ(MaskText(std::string_view("0.5"), "####.##"), ".5");
     EXPECT_EQ(MaskText(std::string_view("abc"), "####.##"), "abc");
     EXPECT_EQ(MaskText(std::string_view("."), "####.##"), ".");
+}
+
+TEST(ResultMaskText, ShowsAValueRoundedAwayAsZeroAndKeepsNoNumberAsIs) {
+    EXPECT_EQ(ResultMaskText(0.001, "####.##"), "0");
+    EXPECT_EQ(ResultMaskText(0.5, "####.##"), ".5");
+    EXPECT_EQ(ResultMaskText(std::numeric_limits<double>::infinity(), "####.##"), "Infinity");
 }
 
 TEST(SignFirstNumberText, PutsABlankOrAMinusFirst) {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,17 @@ QTextEdit* FormBuilder::richText(const QString& name, int l, int t, int w, int h
 QPushButton* FormBuilder::button(const QString& name, const QString& caption, int l, int t, int w, int h) {
     auto* b = place(new QPushButton(caption), name, l, t, w, h);
     b->setAutoDefault(false);
+    // A caption wider than its small button (the "......?" beside a box) is
+    // set smaller rather than cut off inside the button's frame.
+    const QString shown = QString(caption).remove(QLatin1Char('&'));
+    const double room = b->width() - 6;
+    QFont f = b->font();
+    bool smaller = false;
+    while (QFontMetricsF(f).horizontalAdvance(shown) > room && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        smaller = true;
+    }
+    if (smaller) b->setFont(f);
     return b;
 }
 

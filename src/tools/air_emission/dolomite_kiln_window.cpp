@@ -72,10 +72,11 @@ private:
         press.read(in.output, output_, Range::NonNegative);
         press.read(in.fuelPerTonne, fuel_, Range::NonNegative);
         press.read(in.carbon, carbon_, Range::Percent);
-        press.read(in.magnesia, magnesia_, Range::Percent);
+        const bool magnesiaRead = press.read(in.magnesia, magnesia_, Range::Percent);
         if (press.read(in.co2Share, co2Share_, Range::Percent))
             press.check(in.co2Share, Range::Positive, inputName(co2Share_));
-        press.read(in.lime, lime_, Range::Percent);
+        if (press.read(in.lime, lime_, Range::Percent) && magnesiaRead)
+            press.check(in.magnesia + in.lime <= 100, QStringLiteral("白云石中氧化镁与氧化钙的含量之和不能超过100%"));
         if (press.ok()) ComputeDolomiteKiln(s_, in, press.steps());
         press.put(result_, [&] { return NumberText(s_.R); });
     }

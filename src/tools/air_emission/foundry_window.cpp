@@ -58,7 +58,7 @@ public:
         for (QLineEdit* box : rowResults_) style(box);
 
         connect(compute, &QPushButton::clicked, this, [this] { this->compute(); });
-        connect(clear, &QPushButton::clicked, this, [this] { fillLists(); });
+        connect(clear, &QPushButton::clicked, this, [this] { clearChoices(); });
     }
 
 private:
@@ -76,6 +76,18 @@ private:
             c->setCurrentIndex(-1);
             c->clearEditText();
         }
+    }
+
+    // The results came from the choices just cleared: they go with them.
+    void clearChoices() {
+        fillLists();
+        for (QLineEdit* box : rowResults_) {
+            box->clear();
+            Press::unmark(box);
+        }
+        result_->setText(QStringLiteral(" "));
+        Press::unmark(result_);
+        counted_->clear();
     }
 
     QComboBox* list(int i) const { return i < kIndustries ? furnaces_[i] : devices_[i - kIndustries]; }

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "common/table_text.h"
+#include "tools/air_guideline/guideline_report.h"
 
 namespace korrimet::air_guideline {
 namespace {
@@ -92,7 +93,7 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
         "    地区纬度：" + in.degrees + "度" + in.minutes + "分",
         "结果:",
         "    混合层系数 =" + (coefficient ? NumberText(*coefficient) : std::string()),
-        "    混合层高度 hf = " + (hf ? MaskText(*hf, "#####.###") + "(m)" : "无法计算（" + out.failure + "）"),
+        "    混合层高度 hf = " + (hf ? ReportMask(*hf, "#####.###") + "(m)" : "无法计算（" + out.failure + "）"),
     };
     return out;
 }

@@ -74,7 +74,8 @@ private:
         double v = 0, degrees = 0, minutes = 0;
         if (press.read(v, u10_, Range::NonNegative)) u10 = v;
         const bool degreesRead = press.read(degrees, degrees_);
-        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative);
+        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative) &&
+                                 press.check(minutes < 60, QStringLiteral("地理纬度的分须小于60"));
         if (degreesRead && minutesRead) {
             const double phi = LatitudeOf(degrees, minutes);
             // f vanishes at the equator: the formulas have no value there.

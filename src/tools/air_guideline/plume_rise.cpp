@@ -148,6 +148,8 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
         case RisePath::UnknownClass:
             throw NoRise{in.stability.empty() ? "未选择大气稳定度等级" : "大气稳定度等级“" + in.stability + "”不在表中"};
         }
+        // A cold plume's negative heat term can outweigh its momentum: it sinks, it does not rise.
+        if (*rise < 0) throw NoRise{"抬升高度为负（烟气温度低于环境温度）"};
     } catch (const NoRise& r) {
         rise.reset();
         out.riseFailure = r.why;
@@ -158,7 +160,11 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
     if (rise && n.height && std::isfinite(*n.height + *rise)) he = *n.height + *rise;
     else if (rise) out.heightFailure = "烟囱几何高度 H不是有效的数值";
 
-    auto valueOrEmpty = [](const std::optional<double>& v) { return v ? Variant::dbl(*v) : Variant(); };
+    // Only the jet formulas use Vs; where one of them failed, Vs says why.
+    const bool usesVs = path == RisePath::Interpolated || path == RisePath::Jet;
+    const std::string vsText = vs      ? ReportMask(*vs, kMask) + "(m/s)"
+                               : usesVs ? "无法计算（" + out.riseFailure + "）"
+                                        : std::string("本工况不用");
     const bool capped = n.height && *n.height > kHighestStack;
     out.lines = {
         "项目所在位置:" + std::string(in.location == SiteLocation::Rural ? "农村或城市远郊" : "城市或城市近郊"),
@@ -175,14 +181,14 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
         "    烟囱几何高度以上的大气温度梯度 dTdz = " + in.gradient + "(K/m)",
         "结果:",
         "    烟气温度与环境温差 ΔT = " + NumberText(dt) + "(℃)",
-        "    烟气热释放率   Qh = " + MaskText(qh, kMask) + "(KJ/s)",
-        "    烟气出口处排出风速 Vs = " + MaskText(valueOrEmpty(vs), kMask) + "(m/s)",
+        "    烟气热释放率   Qh = " + ReportMask(qh, kMask) + "(KJ/s)",
+        "    烟气出口处排出风速 Vs = " + vsText,
         "    烟气热状况及地表状况系数 n0 =" + n0.toText(),
         "    烟气热释放率指数 n1 =" + n1.toText(),
         "    排气筒高度指数 n2 = " + n2.toText(),
-        "    烟气抬升高度 ΔH = " + (rise ? MaskText(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
+        "    烟气抬升高度 ΔH = " + (rise ? ReportMask(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
         "    烟囱有效高度 He = " +
-            (he ? MaskText(*he, kMask) + "(m)"
+            (he ? ReportMask(*he, kMask) + "(m)"
                 : "无法计算（" + (rise ? out.heightFailure : std::string("抬升高度ΔH无法计算")) + "）"),
     };
     return out;

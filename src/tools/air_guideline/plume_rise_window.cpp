@@ -108,7 +108,8 @@ private:
         press.read(n.pressureRatio, pressureRatio_, Range::Positive);
         if (press.read(n.gasTemperature, gasTemperature_))
             press.check(n.gasTemperature > -kZeroCelsius, QStringLiteral("烟气温度须高于-273.15℃"));
-        press.read(n.airTemperature, airTemperature_);
+        if (press.read(n.airTemperature, airTemperature_))
+            press.check(n.airTemperature > -kZeroCelsius, QStringLiteral("环境大气温度须高于-273.15℃"));
         press.read(n.flow, flow_, Range::NonNegative);
         press.read(n.outletWindSpeed, outletWindSpeed_, Range::NonNegative);
         double qh = 0;

@@ -32,7 +32,7 @@ std::vector<std::string> WindSpeedReport(const WindSpeedInput& in, double u, dou
     return {
         "计算烟囱出口风速：",
         "结果：",
-        "    烟囱出口处平均风速 U =" + MaskText(u, "####.######") + "(m / s)",
+        "    烟囱出口处平均风速 U =" + ReportMask(u, "####.######") + "(m / s)",
         "参数如下:",
         in.standardExponent ? "    项目所在的位置:" +
                                   std::string(in.location == SiteLocation::Rural ? "农村和城市远郊" : "城市或城市近郊")

@@ -84,7 +84,7 @@ void BalanceWindow::recompute(const BalanceResult& result) {
     }
     double value = 0;
     if (press.ok()) press([&] { value = result.formula(values.data()); });
-    press.put(box(result.box), [&] { return MaskText(value, result.mask); });
+    press.put(box(result.box), [&] { return ResultMaskText(value, result.mask); });
 }
 
 void BalanceWindow::placeColumn(FormBuilder& f, const BalanceForm& form, const BalanceColumn& column,

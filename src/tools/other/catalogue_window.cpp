@@ -98,6 +98,7 @@ private:
     void search() {
         const std::u16string keyword = keyword_->text().toStdU16String();
         if (RefusedKeyword(keyword)) {
+            setReport(found_, QString());
             ShowMessage(QString::fromUtf8(kRefusedKeywordMessage), this);
             keyword_->setFocus();
             return;

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 #include <array>
+#include <cmath>
 
 #include "common/value_range.h"
 #include "common/widgets/press.h"
@@ -138,15 +139,17 @@ private:
     }
 
     // The fees need the investment, and for a report form the topics, as
-    // numbers that are not negative. A failed press names the entry and
-    // clears the report, so no earlier fee stands as this press's answer.
+    // numbers that are not negative; topics are counted whole. A failed press
+    // names the entry and clears the report, so no earlier fee stands as this
+    // press's answer.
     void compute() {
         const FeeChoice c = choice();
         Press press(this);
         float investment = 0;
         double topics = 0;
         press.read(investment, investment_, Range::NonNegative);
-        if (c.document == FeeDocument::Form) press.read(topics, topics_, Range::NonNegative);
+        if (c.document == FeeDocument::Form && press.read(topics, topics_, Range::NonNegative))
+            press.check(topics == std::floor(topics), QStringLiteral("“设置专题的个数”：须为整数"));
         std::optional<Fees> fees;
         if (press.ok()) {
             fees = ComputeFees(investment, c, topics);

@@ -63,15 +63,19 @@ private:
             className_->setText(qtext16(*name));
     }
 
-    // A code typed by hand that the list does not hold is named, and the
-    // result stays as it was.
+    // A code typed by hand that the list does not hold is named; neither the
+    // class name nor the entry of an earlier code stays beside it. A code
+    // typed by hand that the list holds shows its class name too.
     void showEntry() {
         const QString code = code_->currentText();
         const auto entry = WasteEntry(wasteList().text, code.toStdU16String());
         if (!entry) {
+            className_->clear();
+            setReport(entry_, QString());
             ShowMessage(QStringLiteral("危险废物名录中没有“%1”，请从列表中选取危废编号！").arg(code), this);
             return;
         }
+        if (!code.isEmpty()) showClassName();
         setReport(entry_, withNotice(qtext16(*entry), wasteList()));
     }
 

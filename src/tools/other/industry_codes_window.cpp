@@ -104,7 +104,8 @@ private:
     void searchKeyword() {
         const std::u16string keyword = keyword_->text().toStdU16String();
         if (RefusedKeyword(keyword)) {
-            // Refused: the result of the last search stays.
+            // Refused: the last search's list belongs to another keyword.
+            setReport(report_, QString());
             ShowMessage(QString::fromUtf8(kRefusedKeywordMessage), this);
             keyword_->setFocus();
             return;

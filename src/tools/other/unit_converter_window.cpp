@@ -117,9 +117,16 @@ private:
 
     // Every change converts anew; an amount that is no number, or a product
     // beyond the range of a Double, clears the result and says why in it.
+    // Without a convertible line nothing converts, so no earlier result may
+    // stand beside the new amount.
     void amountChanged() {
         const UnitLine* row = FindConversion(unitTable(), line_->currentText().toStdString());
-        if (!row) return;
+        if (!row) {
+            converted_->clear();
+            if (line_->currentText().isEmpty() && !amount_->text().isEmpty())
+                Press::mark(converted_, QStringLiteral("请先在上面选择一条可换算的单位"));
+            return;
+        }
         if (amount_->text().isEmpty()) {
             converted_->clear();
             Press::unmark(converted_);

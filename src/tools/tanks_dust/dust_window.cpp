@@ -127,7 +127,7 @@ public:
             if (press.read(w, w_, Range::NonNegative))
                 press.check(w <= 365, QStringLiteral("“%1”须在0～365之间").arg(inputName(w_)));
             press.read(t, t_, Range::NonNegative);
-            press.put(e_, [&] { return MaskText(ConstructionSiteDust(p, s, v, w, t), "####.#####"); });
+            press.put(e_, [&] { return ResultMaskText(ConstructionSiteDust(p, s, v, w, t), "####.#####"); });
         });
     }
 
@@ -187,11 +187,11 @@ private:
         const bool calm = press.ok() && u <= u0;
         calm_->setText(calm ? QStringLiteral("煤场风速不大于煤尘的启动风速U0，风吹不起煤尘，起尘量为0。") : QString());
         std::string qp;
-        if (press.ok()) press([&] { qp = calm ? std::string("0") : MaskText(WharfCoalPileDust(k, u, u0, w, p), qpMask); });
+        if (press.ok()) press([&] { qp = calm ? std::string("0") : ResultMaskText(WharfCoalPileDust(k, u, u0, w, p), qpMask); });
         press.put(qp_, [&] { return qp; });
         press.read(f, f_, Range::Percent);
         press.put(actual_, [&] {
-            const std::string t = MaskText(WindDirectionDust(LeadingNumber(qp), f), "####.###");
+            const std::string t = ResultMaskText(WindDirectionDust(LeadingNumber(qp), f), "####.###");
             return calm ? std::string("0") : t;
         });
     }
@@ -225,7 +225,7 @@ public:
             press.read(s, s_, Range::NonNegative);
             press.read(humidity, humidity_, Range::Percent);
             press.read(w, w_, Range::Percent);
-            press.put(q_, [&] { return MaskText(CoalPileDust(u, s, humidity, w), "####.###"); });
+            press.put(q_, [&] { return ResultMaskText(CoalPileDust(u, s, humidity, w), "####.###"); });
         });
     }
 
@@ -257,8 +257,8 @@ public:
             press.read(u, u_, Range::NonNegative);
             press.read(w, w_, Range::Percent);
             if (press.ok()) press([&] { q = WharfLoadingDust(h, u, w); });
-            press.put(q_, [&] { return MaskText(q, "#####.##"); });
-            press.put(yearly_, [&] { return MaskText(YearlyLoadingDust(q), "#####.##"); });
+            press.put(q_, [&] { return ResultMaskText(q, "#####.##"); });
+            press.put(yearly_, [&] { return ResultMaskText(YearlyLoadingDust(q), "#####.##"); });
         });
     }
 
@@ -294,7 +294,7 @@ protected:
             Press press(this, PressMode::Live);
             double v[3] = {};
             for (int k = 0; k < 3; ++k) press.read(v[k], in_[k], Range::NonNegative);
-            press.put(result_, [&] { return MaskText(compute(v[0], v[1], v[2]), mask); });
+            press.put(result_, [&] { return ResultMaskText(compute(v[0], v[1], v[2]), mask); });
         });
     }
 

@@ -19,12 +19,12 @@ double power(double base, double exponent) { return dbl(std::pow(base, exponent)
 
 std::string SmallDiameterFactorText(double d) {
     if (d >= kSmallDiameter) return "1";
-    return MaskText(dbl(1 - 0.0123 * (d - 9) * (d - 9)), "####.####");
+    return ResultMaskText(dbl(1 - 0.0123 * (d - 9) * (d - 9)), "####.####");
 }
 
 std::string TurnoverFactorText(double k) {
     if (k <= kFlatTurnovers) return "1";
-    if (k <= kLastBandTurnovers) return MaskText(dbl(11.467 * power(k, -0.7026)), "####.#####");
+    if (k <= kLastBandTurnovers) return ResultMaskText(dbl(11.467 * power(k, -0.7026)), "####.#####");
     return "0.26";
 }
 

@@ -141,13 +141,13 @@ private:
             press.check(p < kVapourPressureLimit, QStringLiteral("“%1”须小于100910").arg(inputName(box(2))));
         press.read(kc, box(8), Range::NonNegative);
         press.read(kn, box(9), Range::NonNegative);
-        press.put(working_, [&] { return MaskText(WorkingLoss(m, p, kn, kc), "#########.######"); });
+        press.put(working_, [&] { return ResultMaskText(WorkingLoss(m, p, kn, kc), "#########.######"); });
         press.read(d, box(3), Range::NonNegative);
         press.read(h, box(4), Range::NonNegative);
         press.read(dt, box(5), Range::NonNegative);
         press.read(fp, box(6), Range::NonNegative);
         press.read(c, box(7), Range::NonNegative);
-        press.put(breathing_, [&] { return MaskText(BreathingLoss(m, p, d, h, dt, fp, c, kc), "#########.######"); });
+        press.put(breathing_, [&] { return ResultMaskText(BreathingLoss(m, p, d, h, dt, fp, c, kc), "#########.######"); });
         if (press.ok() && (m == 0 || p == 0 || d == 0 || h == 0 || dt == 0 || fp == 0 || c == 0 || kc == 0 || kn == 0))
             ShowMessage(QString::fromUtf8(kZeroMessage), this);
     }

@@ -347,13 +347,6 @@ private:
         return true;
     }
 
-    // A result as its box shows it: the mask, but a true zero as "0", so
-    // that it still reads as a number and never looks like an empty value.
-    static std::string resultText(double v, std::string_view mask) {
-        const std::string text = MaskText(v, mask);
-        return text.find_first_of("0123456789") == std::string::npos ? std::string("0") : text;
-    }
-
     // --- Combo1_Click ---------------------------------------------------
 
     void switchType() {
@@ -428,7 +421,7 @@ private:
         press.read(q, t_[2], Range::NonNegative);
         press.read(v, t_[7], Range::Positive);
         if (press.ok()) press([&] { n = TurnoverCount(q, v); });
-        press.put(t_[6], [&] { return MaskText(n, "####.###"); });
+        press.put(t_[6], [&] { return ResultMaskText(n, "####.###"); });
     }
 
     void turnoverFactor() {
@@ -437,7 +430,7 @@ private:
         double n = 0, kt = 1;
         press.read(n, t_[6], Range::NonNegative);
         if (press.ok()) press([&] { kt = TurnoverFactor(n); });
-        press.put(t_[9], [&] { return n > kTurnoverLimit ? MaskText(kt, "####.###") : std::string("1"); });
+        press.put(t_[9], [&] { return n > kTurnoverLimit ? ResultMaskText(kt, "####.###") : std::string("1"); });
     }
 
     // Py is derived under every type, even a typed one that matches none.
@@ -448,7 +441,7 @@ private:
         press.read(py1, t_[12], Range::NonNegative);
         press.read(py2, t_[13], Range::NonNegative);
         if (press.ok()) press([&] { py = MeanVapourPressure(py1, py2); });
-        press.put(t_[11], [&] { return MaskText(py, "###.###"); });
+        press.put(t_[11], [&] { return ResultMaskText(py, "###.###"); });
     }
 
     void smallTankFactor() {
@@ -457,7 +450,7 @@ private:
         double d = 0, c1 = 1;
         press.read(d, t_[22], Range::NonNegative);
         if (press.ok()) press([&] { c1 = SmallTankDiameterFactor(d); });
-        press.put(t_[21], [&] { return d >= kSmallTankDiameter ? std::string("1") : MaskText(c1, "####.####"); });
+        press.put(t_[21], [&] { return d >= kSmallTankDiameter ? std::string("1") : ResultMaskText(c1, "####.####"); });
     }
 
     void rimSealLossFactor() {
@@ -468,7 +461,7 @@ private:
         press.read(v, t_[16], Range::NonNegative);
         press.read(n, t_[17], Range::NonNegative);
         if (press.ok()) press([&] { ft = RimSealLossFactor(kt, v, n); });
-        press.put(t_[3], [&] { return MaskText(ft, "##.####"); });
+        press.put(t_[3], [&] { return ResultMaskText(ft, "##.####"); });
     }
 
     void vapourPressureFunction() {
@@ -478,7 +471,7 @@ private:
         if (press.read(py, t_[23], Range::NonNegative) & press.read(pa, t_[24], Range::Positive))
             press.check(py <= pa, QStringLiteral("油品平均温度下蒸汽压Py不能大于当地大气压Pa"));
         if (press.ok()) press([&] { pStar = VapourPressureFunction(py, pa); });
-        press.put(t_[18], [&] { return MaskText(pStar, "##.####"); });
+        press.put(t_[18], [&] { return ResultMaskText(pStar, "##.####"); });
     }
 
     // The sum of the two results as they stand; an empty one counts as 0,
@@ -489,16 +482,16 @@ private:
         press.check(!workingFailed_, QStringLiteral("大呼吸量无法计算"));
         press.check(!breathingFailed_, QStringLiteral("小呼吸量无法计算"));
         double lw = 0, ls = 0;
-        if (!t_[15]->text().trimmed().isEmpty()) press.read(lw, t_[15]);
-        if (!t_[25]->text().trimmed().isEmpty()) press.read(ls, t_[25]);
-        press.put(t_[1], [&] { return resultText(dbl(ls + lw), "####.###"); });
+        if (!t_[15]->text().trimmed().isEmpty()) press.read(lw, t_[15], Range::NonNegative);
+        if (!t_[25]->text().trimmed().isEmpty()) press.read(ls, t_[25], Range::NonNegative);
+        press.put(t_[1], [&] { return ResultMaskText(dbl(ls + lw), "####.###"); });
     }
 
     // --- compute buttons ------------------------------------------------
 
     void workingLoss() {
         const auto t = type();
-        if (!t) return;
+        if (!t) return refuseType(t_[15], workingFailed_);
         Press press(this);
         double loss = 0;
         bool clamped = false;
@@ -532,13 +525,13 @@ private:
         clamped = clamped && press.ok();
         workingNote_->setText(clamped ? QStringLiteral("u大于172.5时(690-4u)小于0，大呼吸量按0计") : QString());
         workingFailed_ = !press.ok();
-        workingFailed_ = !press.put(t_[15], [&] { return resultText(loss, "####.###"); });
+        workingFailed_ = !press.put(t_[15], [&] { return ResultMaskText(loss, "####.###"); });
         total();
     }
 
     void breathingLoss() {
         const auto t = type();
-        if (!t) return;
+        if (!t) return refuseType(t_[25], breathingFailed_);
         Press press(this);
         double loss = 0;
         std::string_view mask = "##.####";
@@ -570,8 +563,19 @@ private:
             }
         }
         breathingFailed_ = !press.ok();
-        breathingFailed_ = !press.put(t_[25], [&] { return resultText(loss, mask); });
+        breathingFailed_ = !press.put(t_[25], [&] { return ResultMaskText(loss, mask); });
         total();
+    }
+
+    // A typed type that is none of the items computes nothing: the press
+    // says so, and neither its result nor the total keeps a value of
+    // another type.
+    void refuseType(QLineEdit* result, bool& failed) {
+        Press press(this);
+        press.fail(QStringLiteral("“%1”：请从列表中选择").arg(inputName(combo_)));
+        press.clear(result);
+        press.clear(t_[1]);
+        failed = true;
     }
 
     // --- DoubleClickHelp ------------------------------------------------

@@ -94,6 +94,13 @@ private slots:
         test::click(&w, "Command1");
         QCOMPARE(messages.messages(), QStringList({"取值范围：0～1！ 见  手册", "取值范围：0～1！ 见  手册"}));
         QCOMPARE(input->text(), "abc");
+
+        // A caption too wide for its small button is set smaller, not cut off;
+        // one that fits keeps the window's type.
+        QPushButton* narrow = f.button("Command2", "......?", 0, 800, 570, 300);
+        QVERIFY(narrow->fontMetrics().horizontalAdvance("......?") <= narrow->width() - 6);
+        QPushButton* wide = f.button("Command3", "......?", 0, 1200, 1500, 300);
+        QCOMPARE(wide->font().pointSizeF(), w.font().pointSizeF());
     }
 
     // A press after a good one: the bad entry is named once, and no result

@@ -172,7 +172,7 @@ private slots:
         QVERIFY(test::refusal(w, "Command2", {"Text6", "Text14"}).contains("不能为负数"));
     }
 
-    void clearingRefillsTheListsAndKeepsTheRest() {
+    void clearingRefillsTheListsAndEmptiesTheResults() {
         QWidget* w = test::openTool(kFoundry);
         test::setText(w, "Text1", "100");
         type(w, "Combo3", "通用");
@@ -191,6 +191,10 @@ private slots:
         QCOMPARE(items(list(w, "Combo5")), QStringList({"弧型炉", "感应炉", "平炉"}));
         QCOMPARE(list(w, "Combo9")->count(), 8);
         QCOMPARE(test::text(w, "Text1"), "100");
+        // The 91 came from choices no longer shown.
+        QCOMPARE(test::text(w, "Text6").trimmed(), "");
+        QCOMPARE(test::text(w, "Text13"), "");
+        QCOMPARE(test::child<QLabel>(w, "Label16")->text(), "");
 
         QVERIFY(test::refusal(w, "Command2", {"Text6"}).endsWith("未选择任何炉型"));
     }

@@ -53,6 +53,10 @@ private slots:
         test::setText(w, "Text1", "1");
         test::click(w, "Command2");
         QCOMPARE(test::text(w, "Text6"), "1270.933");
+        test::setText(w, "Text4", "60");
+        test::setText(w, "Text8", "60");  // no stone holds 120 % of oxides
+        QCOMPARE(test::refusal(w, "Command2", {"Text6"}),
+                 "无法计算，请检查：\n白云石中氧化镁与氧化钙的含量之和不能超过100%");
     }
 
     void aBadEntryAfterAGoodPressLeavesNoOldResult() {

@@ -90,6 +90,7 @@ TEST(MixingLayerReport, HeightsOfBothFormulas) {
     EXPECT_EQ(result("E", "新疆"), Shown("1.66", "288.55(m)"));
     EXPECT_EQ(result("F", "新疆"), Shown("0.7", "121.678(m)"));
     EXPECT_EQ(result("A", "新疆", 2, 1.0 / 60), Shown("0.09", "4244131.876(m)"));
+    EXPECT_EQ(result("A", "新疆", 0), Shown("0.09", "0(m)"));  // calm: once the point alone
 }
 
 TEST(MixingLayerReport, SouthernLatitudesCountByTheirSize) {

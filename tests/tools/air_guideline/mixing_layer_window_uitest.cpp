@@ -86,6 +86,13 @@ private slots:
             QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n" + QString(c.why)}));
             QVERIFY2(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"), c.degrees);
         }
+        // 27°150′ once counted as 29.5°.
+        MessageRecorder messages;
+        test::setText(w_, "Text2", "27");
+        test::setText(w_, "Text3", "150");
+        test::click(w_, "Command1");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n地理纬度的分须小于60"}));
+        QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"));
     }
 
     void anEmptyWindSpeedLeavesOnlyTheHeightOut() {

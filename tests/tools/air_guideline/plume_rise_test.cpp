@@ -65,7 +65,7 @@ std::vector<std::string> expected(const char* dt, const char* qh, const char* vs
                                   const char* n2, const char* rise, const char* he) {
     return {std::string("    烟气温度与环境温差 ΔT = ") + dt + "(℃)",
             std::string("    烟气热释放率   Qh = ") + qh + "(KJ/s)",
-            std::string("    烟气出口处排出风速 Vs = ") + vs + "(m/s)",
+            std::string("    烟气出口处排出风速 Vs = ") + vs,
             std::string("    烟气热状况及地表状况系数 n0 =") + n0,
             std::string("    烟气热释放率指数 n1 =") + n1,
             std::string("    排气筒高度指数 n2 = ") + n2,
@@ -147,14 +147,14 @@ TEST(PlumeRiseReport, DefaultsWithClassAEchoInputsAndTakeTheJetFormula) {
                     }));
     // Qh = 0.35 × 1013.25 × 10 × 85 / 373.15 = 807.8303; Vs = 10 / (3.1415926 × 0.25) = 12.7324;
     // ΔH = 2 × (1.5 × 12.7324 × 1 + 0.01 × 807.8303) / 3 = 18.1179.
-    EXPECT_EQ(results(in), expected("85", "807.8303", "12.7324", "0", "0", "0", "18.1179", "78.1179"));
+    EXPECT_EQ(results(in), expected("85", "807.8303", "12.7324(m/s)", "0", "0", "0", "18.1179", "78.1179"));
     EXPECT_TRUE(out.riseFailure.empty());
 }
 
 TEST(PlumeRiseReport, PowerLawRowsAndInterpolation) {
     // Qh = 0.35 × 1013.25 × 250 × 125 / 413.15 = 26824.2088; ΔH = 1.427 × Qh^(1/3) × 120^(2/3) / 5 = 207.8502.
     PlumeRiseInput large = stack("120", "4", "250", "140", "5", "C");
-    EXPECT_EQ(results(large), expected("125", "26824.2088", ".", "1.427", "0.333333333333333", "0.666666666666667",
+    EXPECT_EQ(results(large), expected("125", "26824.2088", "本工况不用", "1.427", "0.333333333333333", "0.666666666666667",
                                        "207.8502", "327.8502"));
     large.location = SiteLocation::Urban;  // 1.305 in place of 1.427: 190.0802
     EXPECT_EQ(results(large)[6], "    烟气抬升高度 ΔH = 190.0802(m)");
@@ -162,7 +162,7 @@ TEST(PlumeRiseReport, PowerLawRowsAndInterpolation) {
 
     // Qh = 0.35 × 1013.25 × 40 × 105 / 393.15 = 3788.5731; ΔH = 0.332 × Qh^0.6 × 80^0.4 / 4 = 67.2047.
     EXPECT_EQ(results(stack("80", "2", "40", "120", "4", "B")),
-              expected("105", "3788.5731", ".", "0.332", "0.6", "0.4", "67.2047", "147.2047"));
+              expected("105", "3788.5731", "本工况不用", "0.332", "0.6", "0.4", "67.2047", "147.2047"));
 
     // Qh = 0.35 × 1013.25 × 22 × 105 / 393.15 = 2083.7152, between 1700 and 2100: interpolated to 54.9776.
     const auto interpolated = results(stack("60", "1", "22", "120", "3", "D"));
@@ -182,7 +182,7 @@ TEST(PlumeRiseReport, MendedPathsColdGasExactly35AndTallStacks) {
     // ΔT exactly 35, Qh = 0.35 × 1013.25 × 600 × 35 / 323.15 = 23046.2247 ≥ 21000: the large-heat row,
     // ΔH = 1.427 × Qh^(1/3) × 120^(2/3) / 5 = 197.5944 (it had no formula at all).
     EXPECT_EQ(results(stack("120", "4", "600", "50", "5", "C")),
-              expected("35", "23046.2247", ".", "1.427", "0.333333333333333", "0.666666666666667", "197.5944",
+              expected("35", "23046.2247", "本工况不用", "1.427", "0.333333333333333", "0.666666666666667", "197.5944",
                        "317.5944"));
     // A 300 m stack rises as a 240 m one: 1.427 × 26824.2088^(1/3) × 240^(2/3) / 5 = 329.9416, He 629.9416.
     const PlumeRiseOutcome tall = report(stack("300", "4", "250", "140", "5", "C"));
@@ -225,6 +225,8 @@ TEST(PlumeRiseReport, ARiseThatCannotBeComputedSaysWhyAndLeavesHeOut) {
          "烟气热释放率Qh为负（烟气温度低于环境温度）"},
         {with(stack("60", "1", "22", "120", "3", "D"), &PlumeRiseInput::diameter, "x"), "烟囱出口内直径 d不是有效的数值"},
         {with(stack("120", "4", "250", "140", "5", "C"), &PlumeRiseInput::height, "H"), "烟囱几何高度 H不是有效的数值"},
+        // Qh −26451 outweighs 1.5 × Vs × d = 191: once ΔH −48.9 m and He below H.
+        {stack("60", "10", "1000", "-5", "3", "D"), "抬升高度为负（烟气温度低于环境温度）"},
     };
     for (const Case& c : cases) {
         const PlumeRiseOutcome out = report(c.in);
@@ -237,6 +239,13 @@ TEST(PlumeRiseReport, ARiseThatCannotBeComputedSaysWhyAndLeavesHeOut) {
     const PlumeRiseOutcome jet = report(with(defaults("A"), &PlumeRiseInput::height, "高"));
     EXPECT_EQ(jet.lines[19], "    烟气抬升高度 ΔH = 18.1179(m)");
     EXPECT_EQ(jet.lines[20], "    烟囱有效高度 He = 无法计算（烟囱几何高度 H不是有效的数值）");
+    // Vs says why where the jet formula failed (it once showed "." alone); a zero reads 0.
+    const PlumeRiseOutcome noDiameter = report(cases[6].in);
+    EXPECT_EQ(noDiameter.lines[15], "    烟气出口处排出风速 Vs = 无法计算（烟囱出口内直径 d不是有效的数值）");
+    const std::vector<std::string> noGas = results(with(defaults("A"), &PlumeRiseInput::flow, "0"));
+    ASSERT_EQ(noGas.size(), 8u);
+    EXPECT_EQ(noGas[1], "    烟气热释放率   Qh = 0(KJ/s)");
+    EXPECT_EQ(noGas[6], "    烟气抬升高度 ΔH = 0(m)");
 }
 
 }  // namespace

@@ -100,6 +100,9 @@ private slots:
         test::click(w_, "Command2");
         test::setText(w_, "Text4", "");
         QCOMPARE(test::refusedReport(w_, "Command2"), "无法计算，请检查：\n“烟筒出口烟气温度Ts[  ℃ ]”：未输入数值");
+        test::setText(w_, "Text4", "100");
+        test::setText(w_, "Text5", "-300");  // once ΔT = 400
+        QCOMPARE(test::refusedReport(w_, "Command2"), "无法计算，请检查：\n环境大气温度须高于-273.15℃");
     }
 
     void aRiseThatCannotBeComputedSaysWhyInsteadOfHeEqualsH() {

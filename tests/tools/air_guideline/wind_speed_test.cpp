@@ -82,6 +82,7 @@ TEST(WindSpeedReport, DirectModeIgnoresTheTableChoicesAndEchoesTextsAsTyped) {
     EXPECT_EQ(out[7], "    稳定度等级＝Ｄ");
     EXPECT_EQ(out[8], "    风速幂指数 =0.25");
     EXPECT_EQ(lines(direct("2", "10"))[2], "    烟囱出口处平均风速 U =2.(m / s)");
+    EXPECT_EQ(lines(direct("0", "10"))[2], "    烟囱出口处平均风速 U =0(m / s)");  // not "." alone
 }
 
 TEST(OutletWindSpeed, PowerLawWithAValueOrAFailure) {

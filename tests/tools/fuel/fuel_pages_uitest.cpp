@@ -121,7 +121,8 @@ private slots:
     // Tables known only by their rows and columns show empty cells, never a
     // figure of our own, and say on the page that the values are missing.
     void handbookTablesWithoutGivenFiguresSayTheirValuesAreMissing() {
-        const QString missing = "注：本机未收录此表的数值。";
+        const QString missing = "注：本机未收录此表的数值";
+        const QString namesMissing = "也未收录空白处的行名、列名。";
         for (const char* page : {"焦炭质量统计表1", "最低理论空气量", "固液体燃料", "不同燃烧方式",
                                  "平均浓度值最高值综合表", "锅炉所需烟气量和排气量", "锅炉用燃料含氮量1",
                                  "常用锅炉耗煤或油量", "全国主要能源折算标准表1"}) {
@@ -134,6 +135,12 @@ private slots:
                 for (int c = 1; c < row.size(); ++c) QVERIFY2(row[c].isEmpty(), qPrintable(page + (" " + row[c])));
             QTextBrowser* view = pictureOf(test::openTool(page));
             QVERIFY2(view->toPlainText().contains(missing), page);
+            // Blank row or column names are said to be missing too.
+            bool blankNames = false;
+            const Rows all = test::tableRows(view->document());
+            for (int r = 0; r < all.size(); ++r)
+                blankNames = blankNames || all[r].first().isEmpty() || (r < headerRows && all[r].contains(QString()));
+            QCOMPARE(view->toPlainText().contains(namesMissing), blankNames);
             QVERIFY2(test::fitsItsView(view), page);
         }
         QVERIFY(pictureOf(test::openTool("燃气中主要物质体积含量"))->toPlainText().contains("注：本机未收录天然气的CmHn含量。"));

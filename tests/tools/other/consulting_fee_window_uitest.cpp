@@ -122,13 +122,14 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(!report().isEmpty());
         test::click(w_, "Option2");
-        for (const char* topics : {"", "-2", "1E+300"}) {
+        for (const char* topics : {"", "-2", "2.5", "1E+300"}) {
             test::setText(w_, "Text2", topics);
             test::click(w_, "Command1");
             QCOMPARE(report(), "");
         }
         QCOMPARE(messages.messages(), QStringList({head + "“设置专题的个数”：未输入数值",
                                                    head + "“设置专题的个数”：不能为负数",
+                                                   head + "“设置专题的个数”：须为整数",
                                                    head + "设置专题的个数过大，费用超出了可以计算的范围"}));
         test::setText(w_, "Text2", "2");
         test::click(w_, "Command1");

@@ -138,8 +138,11 @@ private slots:
         QCOMPARE(combo("Combo2")->count(), 7);
         QCOMPARE(test::text(w_, "Text1"), "3");
         QCOMPARE(test::text(w_, "Text2"), "3000");
+        // A new amount with no line chosen converts nothing, and the old
+        // result goes with the amount it belonged to.
         type("1");
-        QCOMPARE(test::text(w_, "Text2"), "3000");
+        QCOMPARE(test::text(w_, "Text2"), "");
+        QVERIFY(!test::child<QLineEdit>(w_, "Text2")->toolTip().isEmpty());
     }
 };
 

@@ -13,7 +13,7 @@ using namespace korrimet::dust;
 TEST(ConstructionSiteDust, DefaultsAndWetDays) {
     EXPECT_NEAR(ConstructionSiteDust(0.62, 12, 15, 150, 6), 0.0266234, 1e-7);
     EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 150, 6), "####.#####"), ".02662");
-    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 365, 6), "####.#####"), ".");
+    EXPECT_EQ(ResultMaskText(ConstructionSiteDust(0.62, 12, 15, 365, 6), "####.#####"), "0");
     EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 400, 6), "####.#####"), "-.00433");
     // The mask limits only the decimals.
     EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15000000, 150, 6), "####.#####"), "26623.47945");

@@ -82,7 +82,7 @@ private slots:
         QVERIFY(messages.messages().isEmpty());
     }
 
-    void aZeroIsReportedAndOnlyTheLossesItEntersShowAPoint() {
+    void aZeroIsReportedAndOnlyTheLossesItEntersShowZero() {
         MessageRecorder messages;
         type(3, "10");
         type(10, "20");
@@ -90,7 +90,7 @@ private slots:
         test::setText(w_, box(4), "0");
         test::click(w_, "Command8");
         QCOMPARE(messages.messages(), QStringList{kZeroMessage});
-        QCOMPARE(text(11), ".");
+        QCOMPARE(text(11), "0");  // not a lone point
         QCOMPARE(text(12), ".634482");
     }
 

@@ -231,10 +231,13 @@ private slots:
         QCOMPARE(text(21), "");
         set(25, "3");
         QCOMPARE(text(1), "1.116");
-        test::click(w_, "Command2");
+        test::click(w_, "Command2");  // computes nothing, and says so
         test::click(w_, "Command3");
-        QCOMPARE(text(15), "1.116");
-        QCOMPARE(text(25), "3");
+        QCOMPARE(messages.messages(), QStringList(2, "无法计算，请检查：\n“请选择贮罐类型”：请从列表中选择"));
+        QCOMPARE(text(15), "");
+        QCOMPARE(text(25), "");
+        QCOMPARE(text(1), "");
+        messages.clear();
         for (int n : {10, 6, 3, 4, 16, 17, 18, 19, 20, 21, 22, 23}) doubleClick(n);
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(!openWindow("tlxs"));
@@ -370,6 +373,12 @@ private slots:
         test::click(w_, "Command3");
         QCOMPARE(text(25), "52.013");
         QCOMPARE(text(1), "52.013");  // the working loss is empty and counts as 0
+        messages.clear();
+        set(15, "-5");  // a loss typed over is read as an amount: no negative total
+        QCOMPARE(text(1), "");
+        QVERIFY(messages.messages().isEmpty());
+        set(15, "");
+        QCOMPARE(text(1), "52.013");
         messages.clear();
         set(3, "101.3");  // P equals Pa
         test::click(w_, "Command3");
