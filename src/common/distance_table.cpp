@@ -17,7 +17,7 @@ TableRows BuildTableRows(const std::vector<double>& xs, const TableRow& row,
         }
         result.text += NumberText(x);
         for (const std::string& v : values) {
-            result.text += "    ";
+            result.text += kTableColumnSeparator;
             result.text += v;
         }
         result.text += '\r';

@@ -24,8 +24,13 @@ struct TableRows {
     double firstFailedX = 0;
 };
 
-// One line per distance: its default double text, each value after four
-// blanks (or kFailedRowText alone for a failed row), a carriage return. `rowDone` is called after each row, with its x.
+// Separates the columns of a table: a spreadsheet takes copied rows column by
+// column, and the report box sets its tab stops so the columns line up.
+inline constexpr char kTableColumnSeparator = '\t';
+
+// One line per distance: its default double text, each value after a column
+// separator (or kFailedRowText alone for a failed row), a carriage return.
+// `rowDone` is called after each row, with its x.
 TableRows BuildTableRows(const std::vector<double>& xs, const TableRow& row,
                          const std::function<void(double x)>& rowDone = {});
 

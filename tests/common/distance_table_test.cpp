@@ -16,10 +16,10 @@ bool twoValues(double x, std::vector<std::string>& values) {
     return x <= 25;
 }
 
-TEST(DistanceTable, RowsCarryTheDistanceAndFourBlanksBetweenValues) {
+TEST(DistanceTable, RowsCarryTheDistanceAndATabBeforeEachValue) {
     std::vector<double> seen;
     TableRows rows = BuildTableRows({10, 20.5, 30, 40}, twoValues, [&](double x) { seen.push_back(x); });
-    EXPECT_EQ(rows.text, "10    20    ok\r20.5    41    ok\r30    无法计算\r40    无法计算\r");
+    EXPECT_EQ(rows.text, "10\t20\tok\r20.5\t41\tok\r30\t无法计算\r40\t无法计算\r");
     EXPECT_EQ(rows.failedRows, 2u);
     EXPECT_EQ(rows.firstFailedX, 30);
     EXPECT_EQ(seen, (std::vector<double>{10, 20.5, 30, 40}));

@@ -62,6 +62,11 @@ bool runGridFile(QWidget* window, const GridPlan& plan, const GridCell& cell,
         ShowMessage(gridRefusalMessage(plan), window);
         return false;
     }
+    // A grid without a row or a column holds no value: said, not shown as a result.
+    if (plan.xs.empty() || plan.ys.empty()) {
+        ShowMessage(kEmptyGridMessage, window);
+        return false;
+    }
 
     GridText grid;
     try {

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace korrimet {
 
+inline const QString kEmptyGridMessage =
+    QStringLiteral("按输入的范围和网格间距没有网格点（范围与间距方向相反或范围小于起点），请检查输入！");
+
 // Why a planned grid cannot run, with the limit it would pass; empty when it can.
 QString gridRefusalMessage(const GridPlan& plan);
 
@@ -22,8 +25,8 @@ bool writeResultFile(QWidget* window, const QString& fileName, std::string_view 
 // failed or was cancelled); an open viewer `viewerClass` shows it is gone.
 void discardResultFile(const QString& fileName, const QString& viewerClass);
 
-// A model window's grid run: refuses a plan that cannot run (with its
-// message, before anything changes); otherwise computes every cell, calling
+// A model window's grid run: refuses a plan that cannot run or holds no
+// cell (with its message, before anything changes); otherwise computes every cell, calling
 // `afterRow` after each row while the windows keep repainting and `cancel`
 // (or Esc) stops the run with a message and no file; writes the file whole
 // into the result folder and shows it in the viewer window `viewerClass`,

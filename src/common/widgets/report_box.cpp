@@ -1,5 +1,7 @@
 #include "common/widgets/report_box.h"
 
+#include <QFontMetricsF>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 namespace korrimet {
@@ -18,6 +20,18 @@ void setReport(QTextEdit* box, const QString& text) {
 QString reportText(const QTextEdit* box) {
     QVariant stored = box->property(kReportProperty);
     return stored.isValid() ? stored.toString() : box->toPlainText();
+}
+
+void fitTabStops(QTextEdit* box) {
+    const QFontMetricsF metrics(box->document()->defaultFont());
+    qreal widest = 0;
+    static const QRegularExpression lineEnd(QStringLiteral("[\r\n]"));
+    for (const QString& line : reportText(box).split(lineEnd)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        // The last field of a line ends no column.
+        for (qsizetype i = 0; i + 1 < fields.size(); ++i) widest = qMax(widest, metrics.horizontalAdvance(fields[i]));
+    }
+    if (widest > 0) box->setTabStopDistance(widest + metrics.horizontalAdvance(QStringLiteral("    ")));
 }
 
 void setStoredNote(QTextEdit* box, const QString& html) {

@@ -13,6 +13,10 @@ namespace korrimet {
 // reportText, since the view itself shows every separator as a line break.
 void setReport(QTextEdit* box, const QString& text);
 QString reportText(const QTextEdit* box);
+// Sets the box's tab stops one column apart, a column being as wide as the
+// widest tab-ended field of its report and four blanks, so the columns of a
+// tab-separated table line up in the box's font.
+void fitTabStops(QTextEdit* box);
 // What the box shows before the first report: a stored rich-text note.
 void setStoredNote(QTextEdit* box, const QString& html);
 

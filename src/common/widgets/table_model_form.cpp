@@ -85,6 +85,8 @@ void TableModelForm::runTable() {
         const LoopPlan plan = PlanLoop({rmin, rmax, rl}, kTableRowLimit);
         if (plan.status != LoopPlan::Status::Ready)
             press.fail(plan.status == LoopPlan::Status::Endless ? kTableEndlessMessage : kTableTooLargeMessage);
+        else if (plan.values.empty())
+            press.fail(kTableNoRowsMessage);
         else
             return writeTable(press, *model, plan.values, rmax);
     }
@@ -95,7 +97,12 @@ void TableModelForm::runTable() {
 
 void TableModelForm::writeTable(Press& press, const TableModel& model, const std::vector<double>& xs, double rmax) {
     Steps bar;
-    TableRows rows = BuildTableRows(xs, model.row, [&](double x) {
+    // Every model gives its values downstream of the outfall: a distance
+    // below 0 has none, whatever its formula would give there.
+    const TableRow downstream = [&model](double x, std::vector<std::string>& values) {
+        return x >= 0 && model.row(x, values);
+    };
+    TableRows rows = BuildTableRows(xs, downstream, [&](double x) {
         bar_->setLoopMin(0);
         bar([&] { bar_->setLoopMax(single(rmax)); });
         bar_->setVisible(true);
@@ -103,6 +110,7 @@ void TableModelForm::writeTable(Press& press, const TableModel& model, const std
     });
     bar([&] { bar_->setLoopValue(single(rmax)); });
     setReport(report_, qtext(model.head + rows.text));
+    fitTabStops(report_);
     Press::unmark(report_);
     if (rows.failedRows > 0) press.fail(failedRowsMessage(rows.failedRows, rows.firstFailedX));
 }

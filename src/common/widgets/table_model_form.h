@@ -22,6 +22,8 @@ class Press;
 inline const QString kTableEndlessMessage = QStringLiteral("网格距离不能为0，否则计算无法结束，请检查输入！");
 inline const QString kTableTooLargeMessage =
     QStringLiteral("计算点超过10万个，结果表格过大，请加大网格距离或缩小计算范围！");
+inline const QString kTableNoRowsMessage =
+    QStringLiteral("从最近距离Rmin按网格距离Rl走不到最远距离Rmax，表中没有计算点，请检查输入！");
 QString failedRowsMessage(std::size_t count, double firstX);
 
 // One model input `Text<index>` with `Label<index>` beside it.

@@ -102,10 +102,10 @@ std::string RoadNoiseReport(const RoadNoiseInputs& in, const RoadNoiseRun& run) 
     std::string distances, levels;
     for (int j = 0; j < kDistances; ++j) {
         distances += cell(NumberText(20 * j));
-        levels += cell(MaskText(value(run.level[j]), "####.##"));
+        levels += cell(ResultMaskText(value(run.level[j]), "####.##"));
     }
     std::array<std::string, 3> emission;
-    for (int i = 0; i < 3; ++i) emission[i] = MaskText(value(run.emission[i]), "####.##");
+    for (int i = 0; i < 3; ++i) emission[i] = ResultMaskText(value(run.emission[i]), "####.##");
 
     std::string t;
     t += in.section + "的参数输入情况：" + "单车道流量为：" + in.laneFlow + "辆/h；" + "大、中、小型车的比例为：" +

@@ -34,7 +34,7 @@ std::string AttenuationText(float source, float distance) {
 std::string DifferenceText(double minuend, double subtrahend) {
     Require(minuend > subtrahend, "被减数须大于减数");
     const double d = dbl(10 * std::log(std::pow(10.0, minuend / 10) - std::pow(10.0, subtrahend / 10)) / std::log(10.0));
-    return MaskText(d, "#####.##");
+    return ResultMaskText(d, "#####.##");
 }
 
 }  // namespace korrimet::noise

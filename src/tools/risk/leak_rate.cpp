@@ -48,7 +48,11 @@ void GasLeakRate(GasLeakState& s, std::string_view shape, Steps& steps) {
     const auto k = [&] { return d(s.kappa); };
     steps([&] { s.criticalRatio = single(std::pow(divide(2, k() + 1), divide(k(), k() - 1))); });
     steps([&] { s.ratio = single(divide(s.ambient, s.pressure)); });
-    if (s.ambient > s.pressure) steps.fail({}, "环境压力高于容器介质压力，气体不会从裂口流出");
+    if (s.ambient > s.pressure) {
+        // The outflow terms would only fail after it: the reason alone is said.
+        steps.fail({}, "环境压力高于容器介质压力，气体不会从裂口流出");
+        return;
+    }
     s.discharge = HoleShapeCoefficient(shape);
     if (s.ratio <= s.criticalRatio) {
         s.outflow = 1;  // critical (sonic) outflow

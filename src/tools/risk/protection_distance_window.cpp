@@ -102,9 +102,12 @@ public:
             showClassChoice(text == "有", text == "无");
         });
         connect(compute, &QPushButton::clicked, this, [this] { computeDistance(); });
+        // The entries get the smallest value; the result box no distance, since no search gave one.
         connect(clear, &QPushButton::clicked, this, [this] {
             const QString tiny = qtext(NumberText(0.00001));
-            for (QLineEdit* e : {qc_, area_, cm_, result_}) e->setText(tiny);
+            for (QLineEdit* e : {qc_, area_, cm_}) e->setText(tiny);
+            result_->clear();
+            Press::unmark(result_);
         });
     }
 
@@ -117,22 +120,25 @@ private:
     }
 
     void computeDistance() {
+        const std::string cm = cm_->text().toStdString(), qc = qc_->text().toStdString(),
+                          area = area_->text().toStdString();
+        const std::string wind = wind_->currentText().toStdString(), stacks = stacks_->currentText().toStdString(),
+                          share = share_->currentText().toStdString(), basis = basis_->currentText().toStdString();
         {
-            // A box that holds no number must not leave the previous click's value in play.
+            // A box that holds no number must not leave the previous click's value in play,
+            // and a distance from the low-wind row is none for choices that match no row.
             Press press(this);
             float v = 0;
             press.read(v, qc_, Range::Positive);
             press.read(v, cm_, Range::Positive);
             press.read(v, area_, Range::NonNegative);
+            press.check(ChooseProtectionCoefficients(ProtectionBand::UpTo1000, {wind, stacks, share, basis}).has_value(),
+                        kNoRowMessage);
             if (!press.ok()) {
                 press.clear(result_);
                 return;
             }
         }
-        const std::string cm = cm_->text().toStdString(), qc = qc_->text().toStdString(),
-                          area = area_->text().toStdString();
-        const std::string wind = wind_->currentText().toStdString(), stacks = stacks_->currentText().toStdString(),
-                          share = share_->currentText().toStdString(), basis = basis_->currentText().toStdString();
         result_->clear();
         ProtectionRun run;
         bool noRow = false;  // said once, after the run: no box may wait for a click during it
@@ -152,11 +158,15 @@ private:
             ShowMessage(kRunCancelledMessage, this);
             return;
         }
-        if (noRow) ShowMessage(kNoRowMessage, this);
-        const QString failure = searchFailure(run, s_.lc);
-        // No distance met the tolerance: show none rather than the last one tried.
-        if (failure.isEmpty()) result_->setText(qtext(NumberText(s_.lc)));
-        else ShowMessage(failure, this);
+        // No distance met the tolerance (or a band had no row): show none rather than the last one tried.
+        const QString failure = noRow ? kNoRowMessage : searchFailure(run, s_.lc);
+        if (failure.isEmpty()) {
+            result_->setText(qtext(NumberText(s_.lc)));
+            Press::unmark(result_);
+        } else {
+            ShowMessage(failure, this);
+            Press::mark(result_, failure);
+        }
     }
 
     State& s_;

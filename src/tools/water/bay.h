@@ -14,7 +14,7 @@ struct BayInputs {
 };
 
 inline constexpr const char* kBayReportHead =
-    "海湾约 - 新模式计算结果:\r计算点排放口径向距离r(i)和该处浓度c(i)如下:\rr(i)     c(i)\r";
+    "海湾约 - 新模式计算结果:\r计算点排放口径向距离r(i)和该处浓度c(i)如下:\rr(i)\tc(i)\r";
 
 // At radial distance r: C = Ch + (Cp − Ch)·(1 − exp(−Qp / (r·φ·d·Mv))),
 // rounded to four decimals and shown without trailing zeros.

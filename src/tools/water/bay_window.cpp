@@ -38,8 +38,10 @@ public:
 
 protected:
     std::optional<TableModel> prepare() override {
+        constexpr Range amount = Range::NonNegative, positive = Range::Positive;
         BayInputs in;
-        if (!readEntries({{2, &in.cp}, {6, &in.ch}, {3, &in.mv}, {4, &in.phi}, {1, &in.qp}, {7, &in.d}}))
+        if (!readEntries({{2, &in.cp, amount}, {6, &in.ch, amount}, {3, &in.mv, positive}, {4, &in.phi, positive},
+                          {1, &in.qp, amount}, {7, &in.d, positive}}))
             return std::nullopt;
         return TableModel{kBayReportHead, BayRow(in)};
     }

@@ -3,6 +3,7 @@
 #include "common/number_text.h"
 #include "common/pipe_table.h"
 #include "common/stores.h"
+#include "common/value_range.h"
 
 namespace korrimet::water {
 
@@ -24,7 +25,10 @@ std::optional<std::vector<CodBodLine>> ParseCodBodLines(std::string_view text, s
 }
 
 std::string Bod5Text(const CodBodLine& line, double cod) {
-    return NumberText(dbl(cod * line.a + line.b));
+    const double bod5 = dbl(cod * line.a + line.b);
+    // Below its range a line with a negative intercept gives a negative BOD5, which no water has.
+    Require(bod5 >= 0, "COD过低，超出该类废水经验式的适用范围（折算出的BOD5为负值）");
+    return NumberText(bod5);
 }
 
 }  // namespace korrimet::water

@@ -16,7 +16,8 @@ struct CodBodLine {
 // Reads the lines (see data/cod_bod_lines.txt).
 std::optional<std::vector<CodBodLine>> ParseCodBodLines(std::string_view text, std::string* error = nullptr);
 
-// The BOD5 of a COD in its default Double text.
+// The BOD5 of a COD in its default Double text; fails the statement when the
+// line gives a BOD5 below 0.
 std::string Bod5Text(const CodBodLine& line, double cod);
 
 }  // namespace korrimet::water

@@ -64,7 +64,7 @@ std::optional<RiverPoint> CumulativeFlowPoint(const CumulativeFlowInputs& in, st
 GridCell CumulativeFlowCell(const CumulativeFlowInputs& in) {
     return [in](double x, double y, std::string& out) {
         RiverPoint p = *evaluate(in, x, y, true);
-        out += MaskText(p.c, kCumulativeFlowMask);
+        out += ResultMaskText(p.c, kCumulativeFlowMask);
         return !p.failed;
     };
 }

@@ -46,7 +46,7 @@ protected:
         if (!press.ok()) return std::nullopt;
         const std::optional<RiverPoint> p = CumulativeFlowPoint(in, x, y);
         if (!press.check(p && !p->failed, kGridPointRefused)) return std::nullopt;
-        return MaskText(p->c, kCumulativeFlowMask);
+        return ResultMaskText(p->c, kCumulativeFlowMask);
     }
 
     std::optional<GridCell> gridCell(Press& press) override {

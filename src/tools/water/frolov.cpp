@@ -10,7 +10,7 @@ namespace korrimet::water {
 
 std::string FrolovReportHead(bool decays) {
     return std::string(decays ? "河-7 弗-罗衰减模式计算结果(mg/L)：" : "河-3 弗-罗模式计算结果(mg/L)：") +
-           "\rx(i)     c(i)\r";
+           "\rx(i)\tc(i)\r";
 }
 
 TableRow FrolovRow(const FrolovInputs& in) {

@@ -42,8 +42,8 @@ TableRow OxygenSagRow(const OxygenSagInputs& in, const OutfallMix& mix) {
         steps([&] { e2 = dbl(std::exp(divide(-k2 * x, seconds))); });
         steps([&] { d = SagDeficit(k1 * mix.c0, s, t, e1, e2, mix.d0); });
         steps([&] { c = dbl(mix.c0 * e1); });
-        values.push_back(MaskText(d, "###.####"));
-        values.push_back(MaskText(c, "###.####"));
+        values.push_back(ResultMaskText(d, "###.####"));
+        values.push_back(ResultMaskText(c, "###.####"));
         return steps.failures() == 0;
     };
 }
@@ -55,7 +55,7 @@ std::string CompleteMixingReport(const std::string& qh, const std::string& ch, c
            "河流本底浓度 Ch：" + ch + " mg/L\r"
            "污水流量 Qp ：" + qp + " m^3/s\r"
            "污水浓度 Cp：" + cp + " mg/L\r\r"
-           "C=" + MaskText(c, kCompleteMixingMask) + "mg/L";
+           "C=" + ResultMaskText(c, kCompleteMixingMask) + "mg/L";
 }
 
 }  // namespace korrimet::water

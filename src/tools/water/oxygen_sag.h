@@ -37,7 +37,7 @@ struct OxygenSagInputs {
 };
 
 inline constexpr const char* kOxygenSagReportHead =
-    "S-P模式计算结果(氧亏和污染物浓度)_河5计算结果：\r\rx(m)   D(mg/L)    C(mg/L)\r";
+    "S-P模式计算结果(氧亏和污染物浓度)_河5计算结果：\r\rx(m)\tD(mg/L)\tC(mg/L)\r";
 
 // The oxygen deficit D and concentration C at x metres, through "###.####".
 TableRow OxygenSagRow(const OxygenSagInputs& in, const OutfallMix& mix);

@@ -43,7 +43,7 @@ GridCell SinglePointCell(std::function<RiverPoint(float x, float y)> point, cons
         steps([&] { xs = single(x); });
         steps([&] { ys = single(y); });
         RiverPoint p = point(xs, ys);
-        out += MaskText(p.c, mask);
+        out += ResultMaskText(p.c, mask);
         return steps.failures() == 0 && !p.failed;
     };
 }

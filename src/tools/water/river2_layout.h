@@ -47,7 +47,7 @@ std::optional<std::string> River2PointText(const GridModelForm& form, Press& pre
     if (!press.ok()) return std::nullopt;
     const RiverPoint p = formula(x, y);
     if (!press.check(!p.failed, kGridPointRefused)) return std::nullopt;
-    return MaskText(p.c, kRiver2PointMask);
+    return ResultMaskText(p.c, kRiver2PointMask);
 }
 
 }  // namespace korrimet::water

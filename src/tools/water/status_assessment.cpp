@@ -1,6 +1,7 @@
 #include "tools/water/status_assessment.h"
 
 #include <cmath>
+#include <optional>
 
 #include "common/number_text.h"
 #include "common/statement_failure.h"
@@ -22,6 +23,19 @@ std::string echo(const std::vector<BarValue>& values) {
     return e;
 }
 
+// A value's number for a report. A typed value that is no number would
+// count as 0 unseen and is refused; an empty one counts as 0, which its empty
+// place in the echo shows.
+double reportNumber(const BarValue& v) {
+    if (v.text.find_first_not_of(" \t") == std::string::npos) return 0;
+    if (std::optional<double> n = TryParseNumber(v.text, Precision::Double)) return *n;
+    if (!std::isfinite(v.number))
+        throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
+    throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”不是有效的数值");
+}
+
+const char* const kNoValue = "数据序列中没有以“|”结尾的数据";
+
 }  // namespace
 
 std::vector<BarValue> ReadBarSeries(std::string_view series) {
@@ -35,14 +49,13 @@ std::vector<BarValue> ReadBarSeries(std::string_view series) {
 
 std::string NemerowReport(std::string_view series) {
     const std::vector<BarValue> values = ReadBarSeries(series);
-    Require(!values.empty(), "数据序列中没有以“|”结尾的数据");
+    Require(!values.empty(), kNoValue);
     double sum = 0;
-    double max = values.front().number;
+    double max = reportNumber(values.front());
     for (const BarValue& v : values) {
-        if (!std::isfinite(v.number))
-            throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
-        if (v.number > max) max = v.number;
-        sum += v.number;
+        const double number = reportNumber(v);
+        if (number > max) max = number;
+        sum += number;
     }
     const double mean = dbl(sum / static_cast<double>(values.size()));
     const double nemerow = dbl(std::sqrt((max * max + mean * mean) / 2));
@@ -53,10 +66,11 @@ std::string NemerowReport(std::string_view series) {
 
 std::string SingleFactorReport(std::string_view series, double standard) {
     const std::vector<BarValue> values = ReadBarSeries(series);
+    Require(!values.empty(), kNoValue);
     std::string joined;
     for (const BarValue& v : values) {
         // The index goes through its two-decimal text and back to a number.
-        const double index = dbl(divide(v.number, standard));
+        const double index = dbl(divide(reportNumber(v), standard));
         joined += "|" + SignFirstNumberText(ParseNumber(MaskText(index, kTwoDecimals), Precision::Double));
     }
     return "你输入的数据为：" + echo(values) + "|\n计算结果如下：\n单项评价指数为：" + joined + "|";

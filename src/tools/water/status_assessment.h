@@ -16,11 +16,13 @@ std::vector<BarValue> ReadBarSeries(std::string_view series);
 
 // Count, echo, maximum, mean and Nemerow mean sqrt((max² + mean²) / 2), lines
 // separated by a line feed. Fails the statement when the series holds no
-// value or a value beyond the number range.
+// value, or a typed value that is no number or beyond the number range (an
+// empty value counts as 0).
 std::string NemerowReport(std::string_view series);
 
 // Every value over the standard, to two decimals in the short report form.
-// Fails the statement when the standard is 0 or an index overflows.
+// Fails the statement on a series as NemerowReport does, when the standard
+// is 0 or when an index overflows.
 std::string SingleFactorReport(std::string_view series, double standard);
 
 // P = (C - Ch) / (λ (Cs - Ch)) and ISE = Cp Qp / ((Cs - Ch) Qh), each after

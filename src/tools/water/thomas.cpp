@@ -18,8 +18,8 @@ TableRow ThomasRow(const ThomasInputs& in, const OutfallMix& mix) {
         steps([&] { t = dbl(divide(x, seconds)); });
         steps([&] { d = SagDeficit(k1 * mix.c0, s, t, std::exp(-k13 * t), std::exp(-k2 * t), mix.d0); });
         steps([&] { c = dbl(mix.c0 * std::exp(divide(-k13 * x, seconds))); });
-        values.push_back(MaskText(d, "####.####"));
-        values.push_back(MaskText(c, "####.####"));
+        values.push_back(ResultMaskText(d, "####.####"));
+        values.push_back(ResultMaskText(c, "####.####"));
         return steps.failures() == 0;
     };
 }

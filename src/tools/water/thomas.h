@@ -18,7 +18,7 @@ struct ThomasInputs {
     float k3 = 0;  // settling coefficient, 1/d
 };
 
-inline constexpr const char* kThomasReportHead = "托马斯模式_河9计算结果:\rx(m)   D(mg/L)    C(mg/L)\r";
+inline constexpr const char* kThomasReportHead = "托马斯模式_河9计算结果:\rx(m)\tD(mg/L)\tC(mg/L)\r";
 
 // The oxygen deficit D and concentration C at x metres, through "####.####".
 TableRow ThomasRow(const ThomasInputs& in, const OutfallMix& mix);

@@ -106,9 +106,15 @@ private slots:
         QVERIFY(!runGridFile(&owner, PlanGrid({10, 100, 0}, {0, 0, 1}), cellOk, {}, kFile, TestViewer::kClassName));
         QVERIFY(!runGridFile(&owner, PlanGrid({10, 100, 1}, {0, 100, 1}, {1000, 200}), cellOk, {}, kFile,
                              TestViewer::kClassName));
-        QCOMPARE(messages.messages().size(), 2);
+        // No row, or no column: was an empty grid shown as the run's result.
+        QVERIFY(!runGridFile(&owner, PlanGrid({10, 5, 100}, {0, 10, 10}), cellOk, {}, kFile, TestViewer::kClassName));
+        QVERIFY(!runGridFile(&owner, PlanGrid({10, 110, 100}, {0, -1, 10}), cellOk, {}, kFile,
+                             TestViewer::kClassName));
+        QCOMPARE(messages.messages().size(), 4);
         QCOMPARE(messages.messages()[0], "网格间距不能为0，否则计算无法结束，请检查输入！");
         QVERIFY(messages.messages()[1].startsWith("网格计算结果文件将超过"));
+        QCOMPARE(messages.messages()[2], kEmptyGridMessage);
+        QCOMPARE(messages.messages()[3], kEmptyGridMessage);
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) == nullptr);
         QFile f(resultFilePath(kFile));
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -59,15 +59,19 @@ private slots:
         QCOMPARE(compute(), "169.0664");
     }
 
-    void nothingChosenWarnsOnceThenTakesTheLowWindRow() {
-        MessageRecorder messages;
+    // Was: the message, then the low-wind row's distance shown as the result.
+    void nothingChosenIsRefusedWithOneMessageAndNoDistance() {
+        pick("Combo1", "小于2");
         QCOMPARE(compute(), "169.0664");
-        QCOMPARE(messages.messages(), QStringList{kNoRow});
-        // Beyond 1000 m the second band's choice misses its row too: still one message.
+        combo("Combo1")->setCurrentIndex(-1);
+        MessageRecorder messages;
+        QCOMPARE(compute(), "");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + kNoRow});
+        // A missing class choice is as much no row as a missing wind.
+        pick("Combo1", "大于4");
         messages.clear();
-        test::setText(w_, "Text7", "3");
-        QVERIFY(compute().toDouble() > 1000);
-        QCOMPARE(messages.messages(), QStringList{kNoRow});
+        QCOMPARE(compute(), "");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + kNoRow});
     }
 
     void theStackChoiceDecidesWhichClassComboCounts() {
@@ -95,10 +99,12 @@ private slots:
         QCOMPARE(compute().left(6), "1434.7");
     }
 
+    // The result box took 1E-05 too, a distance no search gave for these entries.
     void clearWritesTheSmallestValueAndKeepsTheChoices() {
         pick("Combo1", "小于2");
         test::click(w_, "Command1");
-        for (const char* box : {"Text7", "Text8", "Text1", "Text6"}) QCOMPARE(test::text(w_, box), "1E-05");
+        for (const char* box : {"Text7", "Text8", "Text1"}) QCOMPARE(test::text(w_, box), "1E-05");
+        QCOMPARE(test::text(w_, "Text6"), "");
         QCOMPARE(combo("Combo1")->currentText(), "小于2");
         QCOMPARE(compute(), "129.5381");
     }

@@ -12,7 +12,7 @@ using namespace korrimet;
 
 namespace {
 const QString kWindow = "约_新模式1";
-const QString kHead = "海湾约 - 新模式计算结果:\r计算点排放口径向距离r(i)和该处浓度c(i)如下:\rr(i)     c(i)\r";
+const QString kHead = "海湾约 - 新模式计算结果:\r计算点排放口径向距离r(i)和该处浓度c(i)如下:\rr(i)\tc(i)\r";
 }  // namespace
 
 // The bay window carries the distance-table shape the river table models share.
@@ -47,8 +47,8 @@ private slots:
     void defaultTable() {
         test::click(w_, "Command1");
         const QString text = report();
-        QVERIFY(text.startsWith(kHead + "100    27.2623\r200    "));
-        QVERIFY(text.endsWith("\r1000    3.133\r"));
+        QVERIFY(text.startsWith(kHead + "100\t27.2623\r200\t"));
+        QVERIFY(text.endsWith("\r1000\t3.133\r"));
         QCOMPARE(text.count('\r'), 3 + 10);
         QVERIFY(!text.contains('\n'));
         QCOMPARE(bar()->loopMax(), 1000.0f);
@@ -61,7 +61,7 @@ private slots:
     void rangesThatMissOrReverse() {
         setRange("100", "350", "100");  // the last row is the last x not beyond Rmax
         test::click(w_, "Command1");
-        QVERIFY(report().section('\r', -2, -2).startsWith("300    "));
+        QVERIFY(report().section('\r', -2, -2).startsWith("300\t"));
         QCOMPARE(report().count('\r'), 3 + 3);
         QCOMPARE(bar()->loopValue(), 350.0f);
 
@@ -72,14 +72,17 @@ private slots:
         // Counting down: every row is written; the bar refuses values above its Rmax.
         setRange("1000", "100", "-300");
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith(kHead + "1000    3.133\r700    "));
+        QVERIFY(report().startsWith(kHead + "1000\t3.133\r700\t"));
         QCOMPARE(report().count('\r'), 3 + 4);
         QCOMPARE(bar()->loopMax(), 100.0f);
         QCOMPARE(bar()->loopValue(), 100.0f);
 
-        setRange("500", "100", "100");  // unreachable: no rows
+        // Unreachable: no rows, which is said rather than shown as an empty table.
+        setRange("500", "100", "100");
+        MessageRecorder messages;
         test::click(w_, "Command1");
-        QCOMPARE(report(), kHead);
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + kTableNoRowsMessage});
+        QCOMPARE(report(), QString());
     }
 
     void runsThatCannotStartAreRefusedWithAMessage() {
@@ -101,16 +104,33 @@ private slots:
                               failed + kTableEndlessMessage, failed + kTableTooLargeMessage}));
         QCOMPARE(report(), QString());
         // A step of 0 that starts beyond the end gives no rows and ends.
+        messages.clear();
         setRange("2000", "1000", "0");
         test::click(w_, "Command1");
-        QCOMPARE(report(), kHead);
+        QCOMPARE(messages.messages(), QStringList{failed + kTableNoRowsMessage});
+    }
+
+    // Negative entries were taken: Qp = −5 tabulated negative concentrations,
+    // and so did distances below 0.
+    void negativeEntriesAndDistancesGiveNoValues() {
+        MessageRecorder messages;
+        test::setText(w_, "Text1", "-5");
+        test::click(w_, "Command1");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“废水排放量Qp（M^3/S）”：不能为负数"});
+        QCOMPARE(report(), QString());
+        test::setText(w_, "Text1", "1.0");
+        messages.clear();
+        setRange("-100", "100", "100");
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith(kHead + "-100\t无法计算\r0\t无法计算\r100\t27.2623\r"));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(2, -100)});
     }
 
     void rowsThatFailAreNamed() {
         setRange("0", "100", "100");
         MessageRecorder messages;
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith(kHead + "0    无法计算\r100    27.2623\r"));
+        QVERIFY(report().startsWith(kHead + "0\t无法计算\r100\t27.2623\r"));
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(1, 0)});
     }
 };

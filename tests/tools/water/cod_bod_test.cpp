@@ -23,11 +23,13 @@ TEST(CodBod, EightLinesInScreenOrder) {
     for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(Bod5Text(lines[i], 100), at100[i]) << lines[i].label;
 }
 
-TEST(CodBod, ZeroCodGivesTheInterceptNegativeOnes) {
+// Zero COD gives the intercept; a negative one was shown as a negative BOD5.
+TEST(CodBod, ZeroCodGivesTheInterceptAndNoNegativeBod5) {
     const auto lines = stored();
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(Bod5Text(lines[3], 0), "-2.49");
-    EXPECT_EQ(Bod5Text(lines[6], 0), "-0.41");
+    EXPECT_EQ(Bod5Text(lines[0], 0), "1.8");
+    EXPECT_THROW(Bod5Text(lines[3], 0), StatementFailure);
+    EXPECT_THROW(Bod5Text(lines[6], 1), StatementFailure);
     EXPECT_EQ(Bod5Text(lines[6], 250), "85.565");
 }
 

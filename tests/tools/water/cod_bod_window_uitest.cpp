@@ -29,7 +29,8 @@ private slots:
             }
         }
         test::setText(w_, "Text4", "0");
-        QCOMPARE(test::text(w_, "Text12"), "-2.49");
+        QCOMPARE(test::text(w_, "Text12"), "");
+        QVERIFY(test::child<QLineEdit>(w_, "Text12")->toolTip().contains("BOD5为负值"));
         test::setText(w_, "Text7", "250");
         QCOMPARE(test::text(w_, "Text15"), "85.565");
         QVERIFY(test::child<QTextEdit>(w_, "RichTextBox1")->toPlainText().startsWith("说明：COD与BOD5无必然联系"));

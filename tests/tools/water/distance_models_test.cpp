@@ -75,12 +75,12 @@ FrolovInputs frolov() {
 
 TEST(FrolovModel, WorkedRowsOfBothModels) {
     EXPECT_TRUE(FrolovDecays(frolov()));
-    EXPECT_EQ(FrolovReportHead(true), "河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)     c(i)\r");
+    EXPECT_EQ(FrolovReportHead(true), "河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)\tc(i)\r");
     EXPECT_EQ(rowAt(FrolovRow(frolov()), 10).values, std::vector<std::string>{"85.5775"});
     FrolovInputs persistent = frolov();
     persistent.k1 = 0;
     EXPECT_FALSE(FrolovDecays(persistent));
-    EXPECT_EQ(FrolovReportHead(false), "河-3 弗-罗模式计算结果(mg/L)：\rx(i)     c(i)\r");
+    EXPECT_EQ(FrolovReportHead(false), "河-3 弗-罗模式计算结果(mg/L)：\rx(i)\tc(i)\r");
     EXPECT_EQ(rowAt(FrolovRow(persistent), 10).values, std::vector<std::string>{"85.6270"});
 }
 

@@ -30,12 +30,12 @@ private slots:
     void theDecayCoefficientChoosesTheModel() {
         QCOMPARE(test::child<QLineEdit>(w_, "Text6")->toolTip(), "K1为0时为河3模式,不为0时为河7模式");
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith("河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)     c(i)\r10    85.5775\r30    "));
-        QVERIFY(report().section('\r', -2, -2).startsWith("390    "));
+        QVERIFY(report().startsWith("河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)\tc(i)\r10\t85.5775\r30\t"));
+        QVERIFY(report().section('\r', -2, -2).startsWith("390\t"));
         QCOMPARE(report().count('\r'), 2 + 20);
         test::setText(w_, "Text6", "0");
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith("河-3 弗-罗模式计算结果(mg/L)：\rx(i)     c(i)\r10    85.6270\r"));
+        QVERIFY(report().startsWith("河-3 弗-罗模式计算结果(mg/L)：\rx(i)\tc(i)\r10\t85.6270\r"));
     }
 
     void editingTheRangeOrK1ResetsTheBarOnly() {
@@ -58,7 +58,7 @@ private slots:
     void aRangeStartingAtTheOutfallShowsTheWastewater() {
         test::setText(w_, "Text5", "0");
         test::click(w_, "Command1");
-        QVERIFY(report().contains("\r0    100.0000\r20    "));
+        QVERIFY(report().contains("\r0\t100.0000\r20\t"));
     }
 
     // Was: V = 0 left every row at the undecayed Cp.
@@ -78,7 +78,7 @@ private slots:
         MessageRecorder messages;
         test::click(w_, "Command1");
         // Upstream of the outfall the cube root of a negative distance fails.
-        QVERIFY(report().contains("\r-20    无法计算\r0    100.0000\r20    "));
+        QVERIFY(report().contains("\r-20\t无法计算\r0\t100.0000\r20\t"));
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(1, -20)});
     }
 };

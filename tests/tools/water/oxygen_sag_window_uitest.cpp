@@ -31,8 +31,8 @@ private slots:
         QVERIFY(!check()->isChecked());
         test::click(w_, "Command1");
         QVERIFY(report().startsWith(
-            "S-P模式计算结果(氧亏和污染物浓度)_河5计算结果：\r\rx(m)   D(mg/L)    C(mg/L)\r100    1.7803    9.1712\r"));
-        QVERIFY(report().endsWith("\r2000    1.9187    8.9717\r"));
+            "S-P模式计算结果(氧亏和污染物浓度)_河5计算结果：\r\rx(m)\tD(mg/L)\tC(mg/L)\r100\t1.7803\t9.1712\r"));
+        QVERIFY(report().endsWith("\r2000\t1.9187\t8.9717\r"));
         QCOMPARE(bar()->loopValue(), 2000.0f);
     }
 

@@ -60,6 +60,10 @@ private slots:
         test::setText(w_, "Text16", "0");
         test::click(w_, "Command1");
         QCOMPARE(test::text(w_, "Text11"), "32.3868");
+        // Decayed below the mask's last place: 0, not the lone point the mask leaves.
+        test::setText(w_, "Text16", "1e38");
+        test::click(w_, "Command1");
+        QCOMPARE(test::text(w_, "Text11"), "0");
         // A K1 that is no number is named; no result stays.
         test::setText(w_, "Text16", "abc");
         MessageRecorder messages;

@@ -53,6 +53,9 @@ TEST(Nemerow, ASeriesWithoutAValueOrWithAnOverflowIsNoReport) {
     // Was "最大值为：Infinity".
     EXPECT_THROW(NemerowReport("1|1e999|"), StatementFailure);
     EXPECT_THROW(NemerowReport("1|1e300|"), StatementFailure);  // max² overflows
+    // A typed value that is no number was counted as 0 unseen.
+    EXPECT_THROW(NemerowReport("1|abc|"), StatementFailure);
+    EXPECT_THROW(NemerowReport("3x|"), StatementFailure);
 }
 
 TEST(SingleFactor, DefaultSeriesAgainstItsStandard) {
@@ -65,6 +68,13 @@ TEST(SingleFactor, IndicesAreRoundedToTwoDecimalsFirst) {
     EXPECT_EQ(SingleFactorReport("0.25|1|", 0.5), "你输入的数据为：|0.25|1|\n计算结果如下：\n单项评价指数为：| .5| 2|");
     EXPECT_EQ(SingleFactorReport("1|-0.2|0.001|", 3),
               "你输入的数据为：|1|-0.2|0.001|\n计算结果如下：\n单项评价指数为：| .33|-.07| 0|");
+}
+
+// Were an empty report, and an index of 0 for a value that is no number.
+TEST(SingleFactor, ASeriesWithoutAValueOrWithAWordIsNoReport) {
+    EXPECT_THROW(SingleFactorReport("0.5", 0.5), StatementFailure);
+    EXPECT_THROW(SingleFactorReport("1|abc|", 0.5), StatementFailure);
+    EXPECT_EQ(SingleFactorReport("1||", 0.5), "你输入的数据为：|1||\n计算结果如下：\n单项评价指数为：| 2| 0|");
 }
 
 TEST(SelfPurification, DefaultsAndSigns) {

@@ -1,3 +1,4 @@
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QTest>
 #include <QTextEdit>
@@ -21,9 +22,25 @@ private slots:
     void defaultTable() {
         QCOMPARE(test::child<QLabel>(w_, "Label12")->text(), "河流沉降系数K3（1/d）：：");
         test::click(w_, "Command1");
-        QVERIFY(report().startsWith("托马斯模式_河9计算结果:\rx(m)   D(mg/L)    C(mg/L)\r100    1.7803    9.168\r"));
-        QVERIFY(report().endsWith("\r2000    1.918    8.9096\r"));
+        QVERIFY(report().startsWith("托马斯模式_河9计算结果:\rx(m)\tD(mg/L)\tC(mg/L)\r100\t1.7803\t9.168\r"));
+        QVERIFY(report().endsWith("\r2000\t1.918\t8.9096\r"));
         QCOMPARE(report().count('\r'), 2 + 20);
+    }
+
+    // A value wider than the box's default tab stop still leaves the next
+    // column in line (the tab stops follow the widest field; was: fixed).
+    void wideValuesKeepTheColumnsInLine() {
+        test::setText(w_, "Text6", "1e20");
+        test::click(w_, "Command1");
+        auto* box = test::child<QTextEdit>(w_, "RichTextBox1");
+        const QFontMetricsF metrics(box->document()->defaultFont());
+        const QString widest = report().section('\r', 2, 2).section('\t', 1, 1);
+        QVERIFY2(metrics.horizontalAdvance(widest) > 80, qPrintable(widest));
+        for (const QString& line : report().split('\r')) {
+            const QStringList fields = line.split('\t');
+            for (qsizetype i = 0; i + 1 < fields.size(); ++i)
+                QVERIFY2(metrics.horizontalAdvance(fields[i] + "  ") <= box->tabStopDistance(), qPrintable(line));
+        }
     }
 
     void noFlowAtAllIsRefusedAndLeavesNoTable() {
@@ -44,7 +61,7 @@ private slots:
         test::setText(w_, "Text12", "0.5");
         test::click(w_, "Command1");
         QCOMPARE(report().count('\r'), 2 + 20);
-        QVERIFY(report().contains("\r100    1.7803    9.1659\r"));
+        QVERIFY(report().contains("\r100\t1.7803\t9.1659\r"));
         QVERIFY(!report().contains("无法计算"));
     }
 };
