@@ -190,7 +190,7 @@ public:
     static constexpr const char* kClassName = "各类贮罐大小呼吸量计算1";
     static constexpr const char* kCaption = "Korrimet之贮罐呼吸量计算单行版";
 
-    TankLossWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9135, 6525) {
+    TankLossWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9135, 6645) {
         setFont(songti(9));
         build();
         load();
@@ -246,7 +246,7 @@ private:
         setCaption(1, kTotal[kDome]);
 
         protection_ = f.button("Command1", "计算卫生防护距离请点击此处!", 4620, 5145, 4455, 435);
-        note_ = f.memo("Text26", 60, 5655, 9015, 810, QString::fromUtf8(kNote) + ContactAddresses().mail);
+        note_ = f.memo("Text26", 60, 5655, 9015, 930, QString::fromUtf8(kNote) + ContactAddresses().mail);
         setBackground(note_, palette().color(QPalette::ToolTipBase));
 
         setTextColor(t_[15], kDarkGreen);
