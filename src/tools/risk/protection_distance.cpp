@@ -144,25 +144,26 @@ ProtectionRun ComputeProtectionDistance(ProtectionState& s, const ProtectionInpu
     if (run.end != SearchEnd::Met) return run;
     s.l1 = s.lc;
 
-    ProtectionBand band;
+    // Searches one band from its lower bound. The coefficients jump at the
+    // bound: below it the distance lies beyond the bound, above it below the
+    // bound; then the bound itself is the answer.
+    auto searchBand = [&](ProtectionBand band, float start) {
+        chooseCoefficients(s, band, in.choices, noRowMatches);
+        readInputs(s, in, steps);
+        run.start = start;
+        s.l = start;
+        run.end = FindProtectionDistance(s, progress);
+        if (run.end == SearchEnd::BelowStart) {
+            run.end = SearchEnd::Met;
+            s.lc = start;
+        }
+    };
     if (s.l1 > 1000 && s.l1 <= 2000) {
-        band = ProtectionBand::UpTo2000;
-        run.start = 1000;
+        searchBand(ProtectionBand::UpTo2000, 1000);
+        // A distance the middle band puts beyond 2000 m belongs to the outer band.
+        if (run.end == SearchEnd::Met && s.lc > 2000) searchBand(ProtectionBand::Beyond2000, 2000);
     } else if (s.l1 > 2000) {
-        band = ProtectionBand::Beyond2000;
-        run.start = 2000;
-    } else {
-        return run;
-    }
-    chooseCoefficients(s, band, in.choices, noRowMatches);
-    readInputs(s, in, steps);
-    s.l = run.start;
-    run.end = FindProtectionDistance(s, progress);
-    // The coefficients jump at the bound: below it the distance lies beyond
-    // the bound, above it below the bound. The bound itself is the answer.
-    if (run.end == SearchEnd::BelowStart) {
-        run.end = SearchEnd::Met;
-        s.lc = run.start;
+        searchBand(ProtectionBand::Beyond2000, 2000);
     }
     return run;
 }

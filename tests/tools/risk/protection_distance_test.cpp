@@ -114,8 +114,11 @@ TEST(Protection, ClearedBoxesStillGiveADistance) {
 // root of that band lies below 2000 m; up to 2000 m (A 400, D 0.78): f =
 // 302.949 · 375.667 / 400 = 284.52, 0.75 % below q, so the root of that band
 // lies beyond 2000 m. Neither band holds its own root: the distance is 2000 m.
+// From Qc 8.55 (q = 285.0, between 284.52 and 288.31) the first band already
+// ends between 1000 and 2000 m, and the middle band's root beyond 2000 m is
+// handed on to the outer band, which again puts it below: 2000 m as well.
 TEST(Protection, BetweenTwoBandsThatBothMissTheDistanceIsTheBound) {
-    for (const char* qc : {"8.58", "8.6", "8.64"}) {
+    for (const char* qc : {"8.55", "8.57", "8.58", "8.6", "8.64"}) {
         ProtectionState s;
         Outcome o = compute(s, "0.03", qc, "1000000", {"小于2", "", "", ""});
         EXPECT_EQ(o.run.end, SearchEnd::Met) << qc;
