@@ -98,6 +98,9 @@ double HeatRelease(double pressureRatio, double flow, double gasTemperature, dou
     return dbl(divide(0.35 * pa * flow * (gasTemperature - airTemperature), gasTemperature + kZeroCelsius));
 }
 
+// GCC 12 takes the optional rise for uninitialized when optimizing; it is read only when set.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumbers& n,
                                  const RiseCoefficientTable& table) {
     const double dt = n.gasTemperature - n.airTemperature;
@@ -165,6 +168,8 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
     const std::string vsText = vs      ? ResultMaskText(*vs, kMask) + "(m/s)"
                                : usesVs ? "无法计算（" + out.riseFailure + "）"
                                         : std::string("本工况不用");
+    std::string riseText = "无法计算（" + out.riseFailure + "）";
+    if (rise.has_value()) riseText = ResultMaskText(rise.value(), kMask) + "(m)";
     const bool capped = n.height && *n.height > kHighestStack;
     out.lines = {
         "项目所在位置:" + std::string(in.location == SiteLocation::Rural ? "农村或城市远郊" : "城市或城市近郊"),
@@ -186,12 +191,13 @@ PlumeRiseOutcome PlumeRiseReport(const PlumeRiseInput& in, const PlumeRiseNumber
         "    烟气热状况及地表状况系数 n0 =" + n0.toText(),
         "    烟气热释放率指数 n1 =" + n1.toText(),
         "    排气筒高度指数 n2 = " + n2.toText(),
-        "    烟气抬升高度 ΔH = " + (rise ? ResultMaskText(*rise, kMask) + "(m)" : "无法计算（" + out.riseFailure + "）"),
+        "    烟气抬升高度 ΔH = " + riseText,
         "    烟囱有效高度 He = " +
             (he ? ResultMaskText(*he, kMask) + "(m)"
                 : "无法计算（" + (rise ? out.heightFailure : std::string("抬升高度ΔH无法计算")) + "）"),
     };
     return out;
 }
+#pragma GCC diagnostic pop
 
 }  // namespace korrimet::air_guideline
