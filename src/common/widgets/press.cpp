@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "common/widgets/model_input.h"
+#include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -97,7 +98,7 @@ void Press::finish() {
         if (box) mark(box, text.isEmpty() ? QStringLiteral("无法计算") : text);
     if (status_) {
         status_->setText(text);
-        status_->setStyleSheet(QStringLiteral("color: red"));
+        setTextColor(status_, kRed);
     }
     if (!text.isEmpty() && mode_ == PressMode::Button) ShowMessage(text, window_);
 }
