@@ -7,6 +7,8 @@
 
 namespace korrimet {
 
+class RunControl;
+
 // One loop of a grid run. Bound and step are fixed when the loop starts; the
 // value begins at `first` and grows by adding the step, so a fractional step
 // accumulates its rounding. It runs while the value is not beyond the bound
@@ -53,16 +55,17 @@ struct GridPlan {
 GridPlan PlanGrid(const GridLoop& x, const GridLoop& y, const GridLimits& limits = {});
 
 // Appends the text of cell (x, y), without its ";", and returns false when one
-// of its statements failed.
+// of its statements failed. It is called from several threads at once, so it
+// keeps no state between calls.
 using GridCell = std::function<bool(double x, double y, std::string& out)>;
-// Called after each row, with its x.
-using GridRowDone = std::function<void(double x)>;
 
 struct GridText {
     std::string text;
-    // Longer cells than counted made the file pass its limit: the run
-    // stopped there and `text` is empty.
+    // The file would pass its limit: found from a sample of cells before the
+    // work, or the moment the text passed it. `text` is empty.
     bool tooLarge = false;
+    // The control cancelled the run; `text` is empty.
+    bool cancelled = false;
     std::size_t failedCells = 0;
     double firstFailedX = 0, firstFailedY = 0;
 };
@@ -70,8 +73,12 @@ struct GridText {
 // The whole file text: "X=\c/Y=;", a "y=" cell per column, a carriage return,
 // then per row "x=" and its cells, each closed by ";", and a carriage return;
 // the text ends with a carriage return and line feed. x and y are written in
-// their default double text. `rowDone` may throw to stop the run.
-GridText BuildGridText(const GridPlan& plan, const GridCell& cell, const GridRowDone& rowDone = {});
+// their default double text. Rows run `threads` at a time, each row's text in
+// its place, so the text is the same whatever the count. `control`, when
+// given, is told the number of rows done and checked for a cancel between
+// rows and within long ones.
+GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* control = nullptr,
+                       unsigned threads = 1);
 
 // Writes the bytes to a file beside `path` and renames it over `path`, so the
 // file is whole or absent: when the write fails, an older file at `path` is

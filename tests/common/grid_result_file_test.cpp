@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "common/number_text.h"
+#include "common/run_control.h"
 
 namespace korrimet {
 namespace {
@@ -75,18 +77,68 @@ TEST(GridResultFile, EndlessAndOversizedGridsAreRefusedBeforeTheyRun) {
 }
 
 TEST(GridResultFile, FailedCellsAreCountedAndRowsReported) {
-    std::vector<double> rows;
+    RunControl control;
     GridText g = BuildGridText(
         PlanGrid({10, 30, 10}, {0, 2, 1}),
         [](double x, double y, std::string& out) {
             out += "c";
             return !(x >= 20 && y >= 1);
         },
-        [&](double x) { rows.push_back(x); });
+        &control);
     EXPECT_EQ(g.failedCells, 4u);
     EXPECT_EQ(g.firstFailedX, 20);
     EXPECT_EQ(g.firstFailedY, 1);
-    EXPECT_EQ(rows, (std::vector<double>{10, 20, 30}));
+    EXPECT_EQ(control.progress(), 3);  // rows done
+}
+
+TEST(GridResultFile, RowsOnEveryCoreGiveTheSameBytesAndTheFirstFailureInRowOrder) {
+    // Cells of every width, failing in scattered rows.
+    auto cell = [](double x, double y, std::string& out) {
+        out += NumberText(x * 7.25 / (y + 3));
+        return static_cast<long>(x + y) % 97 != 5;
+    };
+    const GridPlan plan = PlanGrid({10, 3000, 1}, {0, 30, 1});
+    const GridText one = BuildGridText(plan, cell, nullptr, 1);
+    for (unsigned threads : {2u, 8u}) {
+        const GridText many = BuildGridText(plan, cell, nullptr, threads);
+        EXPECT_EQ(many.text, one.text);
+        EXPECT_EQ(many.failedCells, one.failedCells);
+        EXPECT_EQ(many.firstFailedX, one.firstFailedX);
+        EXPECT_EQ(many.firstFailedY, one.firstFailedY);
+    }
+    EXPECT_GT(one.failedCells, 0u);
+}
+
+TEST(GridResultFile, CellsWiderThanCountedAreRefusedFromASampleBeforeTheWork) {
+    std::atomic<std::size_t> calls{0};
+    auto wide = [&](double, double, std::string& out) {
+        ++calls;
+        out += std::string(40, '9');
+        return true;
+    };
+    // Counted at ten characters a cell the grid fits; at forty it does not.
+    const GridPlan plan = PlanGrid({0, 999, 1}, {0, 99, 1}, {2'000'000, 1000});
+    ASSERT_EQ(plan.status, GridPlan::Status::Ready);
+    const GridText g = BuildGridText(plan, wide, nullptr, 4);
+    EXPECT_TRUE(g.tooLarge);
+    EXPECT_TRUE(g.text.empty());
+    EXPECT_LE(calls.load(), 32u * 64u);  // the sample only
+}
+
+TEST(GridResultFile, ACancelledRunStopsAndGivesNoText) {
+    RunControl control;
+    std::atomic<std::size_t> calls{0};
+    auto cell = [&](double, double, std::string& out) {
+        if (++calls == 5000) control.cancel();
+        out += "1";
+        return true;
+    };
+    const GridPlan plan = PlanGrid({0, 49'999, 1}, {0, 99, 1});
+    ASSERT_EQ(plan.status, GridPlan::Status::Ready);
+    const GridText g = BuildGridText(plan, cell, &control, 4);
+    EXPECT_TRUE(g.cancelled);
+    EXPECT_TRUE(g.text.empty());
+    EXPECT_LT(calls.load(), plan.xs.size() * plan.ys.size() / 10);
 }
 
 class WholeFile : public ::testing::Test {

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSignalSpy>
+
+#include "common/widgets/window_run.h"
 
 namespace korrimet::test {
 namespace {
@@ -39,6 +42,22 @@ void retype(QWidget* window, const QString& box, const QString& text) {
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         QTest::keyClicks(edit, text);
+}
+
+void waitForRun(QWidget* window) {
+    for (WindowRun* run : window->findChildren<WindowRun*>()) {
+        if (run->running()) {
+            QSignalSpy finished(run, &WindowRun::finished);
+            if (!finished.wait(60000)) qFatal("a run of %s did not end", qPrintable(window->objectName()));
+        }
+        if (!QTest::qWaitFor([run] { return !run->busy(); }, 5000)) qFatal("a button stayed deaf");
+    }
+}
+
+void click(QWidget* window, const QString& name) {
+    waitForRun(window);
+    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
+    waitForRun(window);
 }
 
 void clickBox(QWidget* window, const QString& box) {

@@ -32,9 +32,12 @@ inline QString text(QWidget* window, const QString& name) { return child<QLineEd
 inline void setText(QWidget* window, const QString& name, const QString& value) {
     child<QLineEdit>(window, name)->setText(value);
 }
-inline void click(QWidget* window, const QString& name) {
-    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
-}
+// Clicks a button; one that starts a long run of its window is waited for
+// until the run's outcome is shown and the button takes clicks again.
+void click(QWidget* window, const QString& name);
+// Waits until the window's long run (if one owns it) has shown its outcome.
+void waitForRun(QWidget* window);
+
 // The text a result window shows, every line end as a line feed.
 inline QString viewerText(QWidget* viewer) {
     auto* v = qobject_cast<ResultFileViewer*>(viewer);

@@ -15,6 +15,7 @@
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
+#include "common/widgets/window_run.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -33,7 +34,8 @@ int inputRows(const GridModelLayout& layout) {
 
 GridModelForm::GridModelForm(const GridModelLayout& layout)
     : ToolWindow(layout.className, layout.caption, kWidth, 6240 + (inputRows(layout) - 4) * kRowHeight),
-      layout_(layout) {
+      layout_(layout),
+      run_(new WindowRun(this)) {
     FormBuilder f = form();
     const int frame1Height = inputRows(layout) * kRowHeight + 360;
     FormBuilder f1(f.frame("Frame1", "参数输入：", 120, 60, 9360, frame1Height));
@@ -84,6 +86,7 @@ void GridModelForm::computePoint() {
 }
 
 void GridModelForm::computeGrid() {
+    if (run_->busy()) return;
     double xl = 0, yl = 0, xc = 0, yc = 0;
     std::optional<GridCell> cell;
     {
@@ -93,18 +96,24 @@ void GridModelForm::computeGrid() {
         press.read(yl, box(13));
         press.read(xc, box(14));
         press.read(yc, box(15));
-        if (!cell || !press.ok()) return;
+        if (!cell || !press.ok()) {
+            // The grid on show belongs to other entries.
+            discardResultFile(layout_.resultFile, layout_.resultWindow);
+            return;
+        }
     }
-    const GridPlan plan = PlanGrid({10, xl, xc}, {0, yl, yc});
-    Steps steps;
-    auto afterRow = [&](double x) {
+    auto rowDone = [this, xl](double x) {
+        Steps steps;
         bar_->setLoopMin(0);
         steps([&] { bar_->setLoopMax(single(xl)); });
         bar_->setVisible(true);
         steps([&] { bar_->setLoopValue(single(x)); });
     };
-    if (runGridFile(this, plan, *cell, afterRow, layout_.resultFile, layout_.resultWindow, gridButton_))
-        steps([&] { bar_->setLoopValue(single(xl)); });
+    startGridRun(*run_, gridButton_, PlanGrid({10, xl, xc}, {0, yl, yc}), *cell, rowDone, layout_.resultFile,
+                 layout_.resultWindow, [this, xl] {
+                     Steps steps;
+                     steps([&] { bar_->setLoopValue(single(xl)); });
+                 });
 }
 
 GridModelHelp::GridModelHelp(const QString& className, const QString& caption, const QString& page)

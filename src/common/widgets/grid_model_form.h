@@ -16,6 +16,7 @@ namespace korrimet {
 
 class LoopProgress;
 class Press;
+class WindowRun;
 
 // A point whose value a formula could not give (X of 0 or below, an overflow).
 inline const QString kGridPointRefused = QStringLiteral(
@@ -71,12 +72,14 @@ protected:
     virtual std::optional<GridCell> gridCell(Press& press) = 0;
 
     LoopProgress* bar() const { return bar_; }
+    WindowRun* run() const { return run_; }
 
 private:
     void computePoint();
     void computeGrid();
 
     GridModelLayout layout_;
+    WindowRun* run_;
     QLabel* resultLabel_;
     QPushButton* gridButton_;
     LoopProgress* bar_;

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace korrimet {
 
+class WindowRun;
+
 inline const QString kEmptyGridMessage =
     QStringLiteral("按输入的范围和网格间距没有网格点（范围与间距方向相反或范围小于起点），请检查输入！");
 
@@ -22,18 +24,21 @@ QString gridRefusalMessage(const GridPlan& plan);
 bool writeResultFile(QWidget* window, const QString& fileName, std::string_view text, const QString& viewerClass);
 
 // Removes a result file that no longer belongs to the entries (its run
-// failed or was cancelled); an open viewer `viewerClass` shows it is gone.
+// failed, was refused or was cancelled); an open viewer `viewerClass` shows
+// it is gone.
 void discardResultFile(const QString& fileName, const QString& viewerClass);
 
-// A model window's grid run: refuses a plan that cannot run or holds no
-// cell (with its message, before anything changes); otherwise computes every cell, calling
-// `afterRow` after each row while the windows keep repainting and `cancel`
-// (or Esc) stops the run with a message and no file; writes the file whole
-// into the result folder and shows it in the viewer window `viewerClass`,
-// reading it again when that window is open. Cells whose statements failed
-// are reported after the viewer shows. Returns true when the file was written.
-bool runGridFile(QWidget* window, const GridPlan& plan, const GridCell& cell,
-                 const std::function<void(double x)>& afterRow, const QString& fileName,
-                 const QString& viewerClass, QAbstractButton* cancel = nullptr);
+// A model window's grid run, on `run`'s worker. A plan that cannot run or
+// holds no cell is refused with its message before anything starts. The
+// cells are computed on every core, the file written whole into the result
+// folder and indexed for the viewer `viewerClass` on the worker; the window
+// gets `rowsDone` (the x of the last row done) as it goes, and `written`
+// (when given) once the file is whole; then the viewer shows the file. Cells whose statements failed are reported after
+// the viewer shows. Whatever stops a run (a refusal, a file too large, a
+// cancel by `button` or Esc) removes the earlier run's file, so no viewer
+// shows it as this run's result. Returns whether the run started.
+bool startGridRun(WindowRun& run, QAbstractButton* button, const GridPlan& plan, const GridCell& cell,
+                  const std::function<void(double x)>& rowsDone, const QString& fileName,
+                  const QString& viewerClass, const std::function<void()>& written = {});
 
 }  // namespace korrimet

@@ -1,20 +1,12 @@
 #include "common/widgets/result_file_viewer.h"
 
-#include <QAbstractListModel>
-#include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QListView>
-#include <QPainter>
-#include <QStyledItemDelegate>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
-#include <functional>
+#include <map>
 #include <vector>
 
 #include "common/widgets/tool_registry.h"
@@ -27,138 +19,7 @@
 
 namespace korrimet {
 
-// The lines of a file, as offsets into its bytes: nothing is decoded or
-// laid out before a line is seen.
-class ResultLines : public QAbstractListModel {
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    void setBytes(QByteArray bytes) {
-        beginResetModel();
-        bytes_ = std::move(bytes);
-        starts_.clear();
-        longest_ = 0;
-        ascii_ = true;
-        const char* data = bytes_.constData();
-        const qsizetype size = bytes_.size();
-        qsizetype count = 0;
-        for (qsizetype i = 0; i < size; ++i)
-            if (data[i] == '\r' || data[i] == '\n') ++count;
-        starts_.reserve(static_cast<std::size_t>(count) + 1);
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            const char c = data[i];
-            if (static_cast<unsigned char>(c) >= 0x80) ascii_ = false;
-            if (c != '\r' && c != '\n') continue;
-            starts_.push_back(start);
-            longest_ = std::max(longest_, i - start);
-            if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-            start = i + 1;
-        }
-        if (start < size) {
-            starts_.push_back(start);
-            longest_ = std::max(longest_, size - start);
-        }
-        endResetModel();
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(starts_.size());
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid()) return {};
-        return line(index.row());
-    }
-
-    std::pair<qsizetype, qsizetype> span(int row) const {
-        const qsizetype start = starts_[static_cast<std::size_t>(row)];
-        qsizetype end = static_cast<std::size_t>(row) + 1 < starts_.size() ? starts_[static_cast<std::size_t>(row) + 1]
-                                                                         : bytes_.size();
-        const char* data = bytes_.constData();
-        if (end > start && data[end - 1] == '\n') --end;
-        if (end > start && data[end - 1] == '\r') --end;
-        return {start, end - start};
-    }
-    QString line(int row) const {
-        const auto [start, length] = span(row);
-        return QString::fromUtf8(bytes_.constData() + start, length);
-    }
-    const QByteArray& bytes() const { return bytes_; }
-    qsizetype longest() const { return longest_; }
-    bool ascii() const { return ascii_; }
-
-private:
-    QByteArray bytes_;
-    std::vector<qsizetype> starts_;
-    qsizetype longest_ = 0;
-    bool ascii_ = true;
-};
-
 namespace {
-
-constexpr int kMargin = 3;
-
-// Draws only the part of a line that lies in the viewport: a grid row may
-// be a hundred thousand characters long.
-class LineDelegate : public QStyledItemDelegate {
-public:
-    LineDelegate(const ResultLines* lines, QObject* parent) : QStyledItemDelegate(parent), lines_(lines) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const bool selected = option.state & QStyle::State_Selected;
-        if (selected) painter->fillRect(option.rect, option.palette.highlight());
-        painter->save();
-        painter->setFont(option.font);
-        painter->setPen(selected ? option.palette.highlightedText().color() : option.palette.text().color());
-        const QFontMetricsF fm(option.font);
-        const qreal left = option.rect.left() + kMargin;
-        const qreal baseline = option.rect.top() + (option.rect.height() - fm.height()) / 2 + fm.ascent();
-        if (lines_->ascii()) {
-            const auto [start, length] = lines_->span(index.row());
-            const qreal cw = charWidth(fm);
-            const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
-            const QRect seen = view ? view->viewport()->rect() : option.rect;
-            const qsizetype first = std::clamp<qsizetype>(static_cast<qsizetype>((seen.left() - left) / cw) - 1, 0, length);
-            const qsizetype last =
-                std::clamp<qsizetype>(static_cast<qsizetype>(std::ceil((seen.right() - left) / cw)) + 1, first, length);
-            painter->drawText(QPointF(left + first * cw, baseline),
-                              QString::fromLatin1(lines_->bytes().constData() + start + first, last - first));
-        } else {
-            painter->drawText(QPointF(left, baseline), lines_->line(index.row()));
-        }
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        const QFontMetricsF fm(option.font);
-        const qreal width = std::ceil(static_cast<qreal>(lines_->longest()) * charWidth(fm)) + 2 * kMargin;
-        return {static_cast<int>(std::min<qreal>(width, 16'000'000)), static_cast<int>(std::ceil(fm.height())) + 2};
-    }
-
-private:
-    static qreal charWidth(const QFontMetricsF& fm) { return fm.horizontalAdvance(QString(64, QLatin1Char('0'))) / 64; }
-
-    const ResultLines* lines_;
-};
-
-// Ctrl+C copies every selected line, not only the current one.
-class LineView : public QListView {
-public:
-    LineView(QWidget* parent, std::function<void()> copy) : QListView(parent), copy_(std::move(copy)) {}
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event == QKeySequence::Copy) {
-            copy_();
-            event->accept();
-            return;
-        }
-        QListView::keyPressEvent(event);
-    }
-
-private:
-    std::function<void()> copy_;
-};
 
 QFont viewerFont() { return fixedPitchFont(9); }
 
@@ -186,25 +47,10 @@ ResultFileViewer::ResultFileViewer(const QString& className, const QString& capt
     // A table of many columns: let the user widen the window.
     setMinimumSize(twips(3000), twips(1500));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    lines_ = new ResultLines(this);
-    view_ = new LineView(this, [this] { copySelection(); });
+    view_ = new LineView(this);
     view_->setObjectName(QStringLiteral("RichTextBox1"));
     view_->setToolTip(toolTip);
     view_->setFont(viewerFont());
-    view_->setUniformItemSizes(true);
-    view_->setLayoutMode(QListView::Batched);
-    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view_->setItemDelegate(new LineDelegate(lines_, view_));
-    view_->setModel(lines_);
-
-    auto* copy = new QAction(QStringLiteral("复制(Ctrl+C)"), view_);
-    connect(copy, &QAction::triggered, this, [this] { copySelection(); });
-    auto* all = new QAction(QStringLiteral("全选(Ctrl+A)"), view_);
-    connect(all, &QAction::triggered, view_, &QListView::selectAll);
-    view_->addActions({copy, all});
-    view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -215,54 +61,87 @@ ResultFileViewer::ResultFileViewer(const QString& className, const QString& capt
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { removeOwnFile(); });
 }
 
-ResultFileViewer::~ResultFileViewer() = default;
+ResultFileViewer::~ResultFileViewer() {
+    if (reading_) reading_->waitForFinished();
+}
+
+namespace {
+
+// Lines a run has indexed already, waiting for their viewer to open.
+std::map<QString, std::shared_ptr<LineIndex>>& handedOver() {
+    static std::map<QString, std::shared_ptr<LineIndex>> lines;
+    return lines;
+}
+
+// Up to this size a file is read at once; a larger one on a worker.
+constexpr qint64 kReadAtOnce = 1 << 20;
+
+LineIndex readLines(QFile& file) {
+    QByteArray bytes;
+    // Straight into one buffer of the file's size: the file is held once.
+    bytes.resize(file.size());
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    bytes.truncate(std::max<qint64>(read, 0));
+    return IndexLines(std::move(bytes));
+}
+
+}  // namespace
 
 void ResultFileViewer::reload() {
+    if (reading_) {
+        // An earlier read may still finish; its lines are no longer wanted.
+        reading_->disconnect(this);
+        reading_->waitForFinished();
+        reading_->deleteLater();
+        reading_ = nullptr;
+        readingFile_.reset();
+    }
     shown_.reset();
     const QString path = resultFilePath(fileName_);
     auto file = std::make_unique<QFile>(path);
-    QByteArray bytes;
-    if (!path.isEmpty() && file->open(QIODevice::ReadOnly)) {
-        // Read straight into one buffer of the file's size: the file is held once.
-        bytes.resize(file->size());
-        const qint64 read = file->read(bytes.data(), bytes.size());
-        bytes.truncate(std::max<qint64>(read, 0));
-        shown_ = std::move(file);
-    } else {
-        bytes = missingFileText_;
+    if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
+        view_->setLines(IndexLines(missingFileText_));
+        return;
     }
-    lines_->setBytes(std::move(bytes));
-}
-
-int ResultFileViewer::lineCount() const { return lines_->rowCount(); }
-
-QString ResultFileViewer::line(int index) const { return lines_->line(index); }
-
-QString ResultFileViewer::text() const {
-    QString all;
-    const int count = lines_->rowCount();
-    const QByteArray& bytes = lines_->bytes();
-    const bool closed = !bytes.isEmpty() && (bytes.back() == '\r' || bytes.back() == '\n');
-    for (int i = 0; i < count; ++i) {
-        all += lines_->line(i);
-        if (i + 1 < count || closed) all += QLatin1Char('\n');
+    auto given = handedOver().find(objectName());
+    if (given != handedOver().end()) {
+        std::shared_ptr<LineIndex> lines = std::move(given->second);
+        handedOver().erase(given);
+        if (lines && lines->bytes.size() == file->size()) return showLines(std::move(*lines), std::move(file));
     }
-    return all;
+    if (file->size() <= kReadAtOnce) {
+        LineIndex lines = readLines(*file);
+        return showLines(std::move(lines), std::move(file));
+    }
+    view_->setLines(IndexLines(QByteArrayLiteral("正在读取计算结果……")));
+    reading_ = new QFutureWatcher<LineIndex>(this);
+    readingFile_ = std::move(file);
+    connect(reading_, &QFutureWatcherBase::finished, this, [this] {
+        LineIndex lines = reading_->result();
+        reading_->deleteLater();
+        reading_ = nullptr;
+        showLines(std::move(lines), std::move(readingFile_));
+    });
+    // The worker alone uses the file until it has read it.
+    reading_->setFuture(QtConcurrent::run([source = readingFile_.get()] { return readLines(*source); }));
 }
 
-void ResultFileViewer::copySelection() const {
-    std::vector<int> rows;
-    for (const QItemSelectionRange& range : view_->selectionModel()->selection())
-        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
-    std::sort(rows.begin(), rows.end());
-    QString text;
-    for (int row : rows) text += lines_->line(row) + QLatin1Char('\n');
-    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+void ResultFileViewer::showLines(LineIndex lines, std::unique_ptr<QFile> file) {
+    shown_ = std::move(file);
+    view_->setLines(std::move(lines));
 }
 
-void ResultFileViewer::showLatest(const QString& className) {
+int ResultFileViewer::lineCount() const { return view_->lineCount(); }
+
+QString ResultFileViewer::line(int index) const { return view_->line(index); }
+
+QString ResultFileViewer::text() const { return view_->text(); }
+
+void ResultFileViewer::showLatest(const QString& className, std::shared_ptr<LineIndex> lines) {
+    if (lines) handedOver()[className] = std::move(lines);
     if (auto* viewer = qobject_cast<ResultFileViewer*>(ToolRegistry::instance().window(className))) viewer->reload();
     OpenTool(className);
+    handedOver().erase(className);
 }
 
 void ResultFileViewer::closeEvent(QCloseEvent* event) {

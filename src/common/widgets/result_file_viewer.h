@@ -1,15 +1,14 @@
 #pragma once
 #include <QByteArray>
+#include <QFutureWatcher>
 #include <memory>
 
+#include "common/widgets/line_view.h"
 #include "common/widgets/tool_window.h"
 
 class QFile;
-class QListView;
 
 namespace korrimet {
-
-class ResultLines;
 
 // A result window over one result file of the private result folder. The
 // file's lines (each carriage return, line feed or pair of them ends one)
@@ -27,31 +26,36 @@ public:
     ~ResultFileViewer() override;
 
     // Reads the file again: a run has replaced it (or failed and removed it).
+    // A large file is read and indexed on a worker while the window says so.
     void reload();
+    // Whether a reload is still reading.
+    bool loading() const { return reading_ != nullptr; }
 
-    QListView* view() const { return view_; }
+    LineView* view() const { return view_; }
     int lineCount() const;
     QString line(int index) const;
     // The text shown, every line end as a line feed.
     QString text() const;
 
     // Shows the latest file of `className`'s viewer: an open viewer reads it
-    // again and is raised, else the viewer opens.
-    static void showLatest(const QString& className);
+    // again and is raised, else the viewer opens. `lines`, when given, are
+    // the file's, indexed already by the run that wrote it.
+    static void showLatest(const QString& className, std::shared_ptr<LineIndex> lines = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void removeOwnFile();
-    void copySelection() const;
+    void showLines(LineIndex lines, std::unique_ptr<QFile> file);
 
     QString fileName_;
     bool deletesFile_;
     QByteArray missingFileText_;  // shown when there is no file to read
-    QListView* view_;
-    ResultLines* lines_;
+    LineView* view_;
     std::unique_ptr<QFile> shown_;  // kept open: it names the file shown
+    QFutureWatcher<LineIndex>* reading_ = nullptr;
+    std::unique_ptr<QFile> readingFile_;  // used by the worker alone while it reads
 };
 
 }  // namespace korrimet

@@ -3,16 +3,16 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 #include "common/grid_result_file.h"
 #include "common/steps.h"
 #include "common/stores.h"
+#include "common/widgets/line_view.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/model_input.h"
 #include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
-#include "common/widgets/report_box.h"
+#include "common/widgets/window_run.h"
 
 namespace korrimet {
 namespace {
@@ -50,11 +50,12 @@ TableModelForm::TableModelForm(const TableModelLayout& layout)
     modelField(f2, 9, 0, 0, "预测点距排放口最远距离Rmax（M）：", layout.rmax);
     modelField(f2, 8, 0, 1, "网格距离Rl（M）：", layout.rl);
     modelField(f2, 5, 0, 2, "预测点距排放口最近距离Rmin（M）：", layout.rmin);
-    QPushButton* refreshButton = f2.button("Command1", "刷新结果", 1260, 1860, 2160, 420);
-    report_ = f2.richText("RichTextBox1", 4680, 300, 4560, kRangeHeight - 420);
+    QPushButton* refreshButton = refreshButton_ = f2.button("Command1", "刷新结果", 1260, 1860, 2160, 420);
+    // A table of up to 100,000 rows: only the lines in sight are laid out.
+    report_ = f2.place(new LineView, "RichTextBox1", 4680, 300, 4560, kRangeHeight - 420);
     report_->setToolTip(QStringLiteral("本数据可以采用复制和粘帖的方式进行处理！"));
-    report_->setLineWrapMode(QTextEdit::NoWrap);
     report_->setFont(fixedPitchFont(9));
+    run_ = new WindowRun(this);
 
     bar_ = f.place(new LoopProgress, "ProgressBar1", 120, top2 + kRangeHeight + 120, 9360, 195);
 
@@ -73,6 +74,7 @@ bool TableModelForm::readEntries(std::initializer_list<Input> boxes) {
 }
 
 void TableModelForm::runTable() {
+    if (run_->busy()) return;
     Press press(this);
     press_ = &press;
     std::optional<TableModel> model = prepare();
@@ -81,38 +83,58 @@ void TableModelForm::runTable() {
     press.read(rmax, box(9));
     press.read(rmin, box(5));
     press.read(rl, box(8));
+    // The table on show belongs to other entries, whatever this run gives.
+    report_->setLines({});
     if (model && press.ok()) {
-        const LoopPlan plan = PlanLoop({rmin, rmax, rl}, kTableRowLimit);
+        LoopPlan plan = PlanLoop({rmin, rmax, rl}, kTableRowLimit);
         if (plan.status != LoopPlan::Status::Ready)
             press.fail(plan.status == LoopPlan::Status::Endless ? kTableEndlessMessage : kTableTooLargeMessage);
         else if (plan.values.empty())
             press.fail(kTableNoRowsMessage);
         else
-            return writeTable(press, *model, plan.values, rmax);
+            return startTable(std::move(*model), std::move(plan.values), rmax);
     }
-    // A refused run leaves no table of other entries standing.
-    setReport(report_, {});
     press.clear(report_);
 }
 
-void TableModelForm::writeTable(Press& press, const TableModel& model, const std::vector<double>& xs, double rmax) {
-    Steps bar;
-    // Every model gives its values downstream of the outfall: a distance
-    // below 0 has none, whatever its formula would give there.
-    const TableRow downstream = [&model](double x, std::vector<std::string>& values) {
-        return x >= 0 && model.row(x, values);
+void TableModelForm::startTable(TableModel model, std::vector<double> xs, double rmax) {
+    struct Outcome {
+        LineIndex lines;
+        std::size_t failedRows = 0;
+        double firstFailedX = 0;
     };
-    TableRows rows = BuildTableRows(xs, downstream, [&](double x) {
+    auto work = [model = std::move(model), xs = std::move(xs)](RunControl& control) {
+        // Every model gives its values downstream of the outfall: a distance
+        // below 0 has none, whatever its formula would give there.
+        const TableRow downstream = [&model](double x, std::vector<std::string>& values) {
+            return x >= 0 && model.row(x, values);
+        };
+        TableRows rows = BuildTableRows(xs, downstream, [&](double x) {
+            control.check();
+            control.setProgress(x);
+        });
+        Outcome out;
+        out.lines = IndexLines(QByteArray::fromStdString(model.head + rows.text), true);
+        out.failedRows = rows.failedRows;
+        out.firstFailedX = rows.firstFailedX;
+        return out;
+    };
+    auto progress = [this, rmax](double x) {
+        Steps bar;
         bar_->setLoopMin(0);
         bar([&] { bar_->setLoopMax(single(rmax)); });
         bar_->setVisible(true);
         bar([&] { bar_->setLoopValue(single(x)); });
-    });
-    bar([&] { bar_->setLoopValue(single(rmax)); });
-    setReport(report_, qtext(model.head + rows.text));
-    fitTabStops(report_);
-    Press::unmark(report_);
-    if (rows.failedRows > 0) press.fail(failedRowsMessage(rows.failedRows, rows.firstFailedX));
+    };
+    auto done = [this, rmax](Outcome out) {
+        Steps bar;
+        bar([&] { bar_->setLoopValue(single(rmax)); });
+        report_->setLines(std::move(out.lines));
+        Press::unmark(report_);
+        if (out.failedRows > 0) Press(this).fail(failedRowsMessage(out.failedRows, out.firstFailedX));
+    };
+    run_->start<Outcome>(refreshButton_, work, done, progress,
+                         [this] { Press::mark(report_, kRunCancelledMessage); });
 }
 
 }  // namespace korrimet

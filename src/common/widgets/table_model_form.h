@@ -12,12 +12,14 @@
 
 class QGroupBox;
 class QLineEdit;
-class QTextEdit;
+class QPushButton;
 
 namespace korrimet {
 
+class LineView;
 class LoopProgress;
 class Press;
+class WindowRun;
 
 inline const QString kTableEndlessMessage = QStringLiteral("网格距离不能为0，否则计算无法结束，请检查输入！");
 inline const QString kTableTooLargeMessage =
@@ -45,7 +47,8 @@ struct TableModelLayout {
 // ("参数输入："); the range (Rmax `Text9`, Rl `Text8`, Rmin `Text5`), the
 // button `Command1` ("刷新结果") and the report box `RichTextBox1` in
 // `Frame2`; `ProgressBar1` below. A run tabulates the model's values from
-// Rmin to Rmax by Rl into the report, replacing what it held.
+// Rmin to Rmax by Rl into the report, replacing what it held, on a worker:
+// meanwhile `Command1` reads "取  消" and stops it, as Esc does.
 class TableModelForm : public ToolWindow {
     Q_OBJECT
 public:
@@ -81,14 +84,16 @@ protected:
     int slotLeft(int slot) const;
     int slotTop(int slot) const;
 
-    QTextEdit* report() const { return report_; }
+    LineView* report() const { return report_; }
     LoopProgress* bar() const { return bar_; }
 
 private:
-    void writeTable(Press& press, const TableModel& model, const std::vector<double>& xs, double rmax);
+    void startTable(TableModel model, std::vector<double> xs, double rmax);
 
     QGroupBox* inputFrame_;
-    QTextEdit* report_;
+    QPushButton* refreshButton_;
+    WindowRun* run_;
+    LineView* report_;
     LoopProgress* bar_;
     Press* press_ = nullptr;
 };

@@ -66,8 +66,8 @@ void readInputs(ProtectionState& s, const ProtectionInputs& in, Steps& steps) {
     steps([&] { s.s = single(ParseNumber(in.s, Precision::Single)); });
 }
 
-// Largest distance a Single reaches by adding 0.01: one ulp there is 1/32.
-constexpr float kLargestStep = 262144.0f;
+// One ulp of a Single at the largest distance is 1/32.
+constexpr float kLargestStep = kProtectionSearchLimit;
 
 // f at the state's L, and its difference from q.
 void evaluate(ProtectionState& s, Steps& steps) {

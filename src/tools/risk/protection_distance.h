@@ -48,6 +48,9 @@ enum class SearchEnd {
     OutOfRange,   // the distance no longer grows by adding 0.01 m
 };
 
+// The largest distance a search reaches by adding 0.01 m to a Single.
+inline constexpr float kProtectionSearchLimit = 262144.0f;
+
 // Called every few thousand steps of a search with the distance reached; it
 // may throw to stop the search.
 using ProtectionProgress = std::function<void(float l)>;

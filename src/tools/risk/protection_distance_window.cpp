@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "common/widgets/busy_run.h"
 #include "common/widgets/help_button.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/press.h"
@@ -14,6 +13,7 @@
 #include "common/widgets/qt_text.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "common/widgets/window_run.h"
 #include "platform/message_service.h"
 #include "tools/risk/protection_distance.h"
 
@@ -93,9 +93,10 @@ public:
         QPushButton* compute = compute_ = f.button("Command2", "计    算", 120, 4560, 1335, 400);
         QPushButton* clear = f.button("Command1", "清   除", 1680, 4560, 1215, 400);
         helpButton(f, "Command3", "说  明", 3000, 4560, 1815, 400, kNote);
-        // A search may take seconds: the bar shows how far it has come (full at 2000 m).
+        // A search may take seconds: the bar shows how far it has come.
         bar_ = f.place(new LoopProgress, "ProgressBar1", 120, 5070, 4830, 195);
         bar_->setLoopMax(2000);
+        run_ = new WindowRun(this);
 
         connect(stacks_, &QComboBox::activated, this, [this] {
             const QString text = stacks_->currentText();
@@ -120,6 +121,7 @@ private:
     }
 
     void computeDistance() {
+        if (run_->busy()) return;
         const std::string cm = cm_->text().toStdString(), qc = qc_->text().toStdString(),
                           area = area_->text().toStdString();
         const std::string wind = wind_->currentText().toStdString(), stacks = stacks_->currentText().toStdString(),
@@ -140,35 +142,52 @@ private:
             }
         }
         result_->clear();
-        ProtectionRun run;
-        bool noRow = false;  // said once, after the run: no box may wait for a click during it
-        try {
-            BusyRun busy(this, compute_);
-            bar_->setLoopValue(0);
-            busy.pump();
-            run = ComputeProtectionDistance(
-                s_, {cm, qc, area, {wind, stacks, share, basis}},
-                [&] { noRow = true; },
+        Press::unmark(result_);
+        struct Outcome {
+            State state;
+            ProtectionRun run;
+            bool noRow = false;  // said once, after the run
+        };
+        // The search works on a copy of the window's values; they take its
+        // values only when it ends, not when it is cancelled.
+        auto work = [state = s_, cm, qc, area, wind, stacks, share, basis](RunControl& control) {
+            Outcome out{state, {}, false};
+            out.run = ComputeProtectionDistance(
+                out.state, {cm, qc, area, {wind, stacks, share, basis}}, [&] { out.noRow = true; },
                 [&](float l) {
-                    bar_->setLoopValue(std::min(l, bar_->loopMax()));
-                    busy.pump();
+                    control.check();
+                    control.setProgress(l);
                 });
+            return out;
+        };
+        auto progress = [this](double l) { showSearchedDistance(static_cast<float>(l)); };
+        auto done = [this](Outcome out) {
+            s_ = out.state;
             bar_->setLoopValue(bar_->loopMax());
-        } catch (const RunCancelled&) {
-            ShowMessage(kRunCancelledMessage, this);
-            return;
-        }
-        // No distance met the tolerance (or a band had no row): show none rather than the last one tried.
-        const QString failure = noRow ? kNoRowMessage : searchFailure(run, s_.lc);
-        if (failure.isEmpty()) {
-            result_->setText(qtext(NumberText(s_.lc)));
-            Press::unmark(result_);
-        } else {
-            ShowMessage(failure, this);
-            Press::mark(result_, failure);
-        }
+            // No distance met the tolerance (or a band had no row): show none rather than the last one tried.
+            const QString failure = out.noRow ? kNoRowMessage : searchFailure(out.run, s_.lc);
+            if (failure.isEmpty()) {
+                result_->setText(qtext(NumberText(s_.lc)));
+                Press::unmark(result_);
+            } else {
+                ShowMessage(failure, this);
+                Press::mark(result_, failure);
+            }
+        };
+        showSearchedDistance(0);
+        run_->start<Outcome>(compute_, work, done, progress);
     }
 
+    // The bar shows the distance searched on a scale of 2000 m, doubled as
+    // often as a long search needs, so it moves whatever the distance.
+    void showSearchedDistance(float l) {
+        float scale = 2000;
+        while (l > scale && scale < kProtectionSearchLimit) scale *= 2;
+        bar_->setLoopMax(scale);
+        bar_->setLoopValue(std::min(l, scale));
+    }
+
+    WindowRun* run_;
     State& s_;
     QLineEdit *qc_, *cm_, *area_, *result_;
     QPushButton* compute_;

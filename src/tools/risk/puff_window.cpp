@@ -3,11 +3,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <atomic>
 #include <cmath>
+#include <memory>
 
 #include "common/steps.h"
 #include "common/stores.h"
-#include "common/widgets/busy_run.h"
 #include "common/widgets/grid_run.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/press.h"
@@ -17,6 +18,7 @@
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
+#include "common/widgets/window_run.h"
 #include "platform/message_service.h"
 #include "platform/result_folder.h"
 #include "tools/risk/puff.h"
@@ -54,7 +56,9 @@ public:
     static constexpr const char* kClassName = "风险评价之烟团模式";
     static constexpr const char* kCaption = "风险评价之多烟团模式计算";
 
-    PuffWindow() : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9600, 7440) {
+    PuffWindow()
+        : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 9600, 7440),
+          run_(new WindowRun(this)) {
         FormBuilder f = form();
         // Label and box in two columns of a frame, rows 480 twips apart.
         auto field = [](FormBuilder& fb, int box, int label, int column, int row, const QString& caption,
@@ -153,25 +157,29 @@ private:
     }
 
     void computeGrid() {
+        if (run_->busy()) return;
         {
             Press press(this);
             readPuff(press);
             double v = 0;
             for (QLineEdit* box : {rangeX_, stepX_, rangeY_, stepY_}) press.read(v, box);
-            if (!press.ok()) return;
+            if (!press.ok()) {
+                discardResultFile(kGridFile, kGridWindow);
+                return;
+            }
         }
         const std::string xRange = rangeX_->text().toStdString();
         const std::optional<GridPlan> plan = PlanPuffGrid(
             {xRange, stepX_->text().toStdString(), rangeY_->text().toStdString(), stepY_->text().toStdString()});
         const double xMax = *PuffGridXRange(xRange);
-        auto afterRow = [&](double x) {
+        auto rowDone = [this, xMax](double x) {
             Steps steps;
             bar_->setLoopMin(0);
             steps([&] { bar_->setLoopMax(single(xMax)); });
             bar_->setVisible(true);
             steps([&] { bar_->setLoopValue(single(x)); });
         };
-        runGridFile(this, *plan, PuffGridCell(puffTexts()), afterRow, kGridFile, kGridWindow, gridButton_);
+        startGridRun(*run_, gridButton_, *plan, PuffGridCell(puffTexts()), rowDone, kGridFile, kGridWindow);
     }
 
     // The puff parameters and the critical concentration, which must be above
@@ -186,69 +194,83 @@ private:
     }
 
     void findCriticalDistance() {
+        if (run_->busy()) return;
         const std::optional<double> critical = readCritical();
         distance_->clear();
         if (!critical) return;
-        AxisSearchResult found;
-        try {
-            BusyRun busy(this, distanceButton_);
-            busy.pump();
-            found = SearchCriticalAxis(puffTexts(), *critical, kCriticalDistanceSearch, [&](double x) {
-                bar_->setLoopMin(0);
-                bar_->setLoopMax(100);
-                bar_->setVisible(true);
-                if (std::optional<float> value = CriticalDistanceBarValue(x)) bar_->setLoopValue(*value);
-                busy.pump();
+        auto work = [p = puffTexts(), critical = *critical](RunControl& control) {
+            return SearchCriticalAxis(p, critical, kCriticalDistanceSearch, [&](double x) {
+                control.check();
+                control.setProgress(x);
             });
+        };
+        auto progress = [this](double x) {
+            bar_->setLoopMin(0);
+            bar_->setLoopMax(100);
+            bar_->setVisible(true);
+            if (std::optional<float> value = CriticalDistanceBarValue(x)) bar_->setLoopValue(*value);
+        };
+        auto done = [this](AxisSearchResult found) {
             bar_->setLoopValue(100);
-        } catch (const RunCancelled&) {
-            ShowMessage(kRunCancelledMessage, this);
-            return;
-        }
-        if (found.end == AxisSearchEnd::Hit) distance_->setText(qtext(NumberText(found.x)));
-        else ShowMessage(searchFailure(found.end), this);
+            if (found.end == AxisSearchEnd::Hit) distance_->setText(qtext(NumberText(found.x)));
+            else ShowMessage(searchFailure(found.end), this);
+        };
+        run_->start<AxisSearchResult>(distanceButton_, work, done, progress);
     }
+
+    struct ContourRun {
+        AxisSearchEnd end = AxisSearchEnd::Hit;
+        float length = 0;
+        std::string text;
+    };
 
     // Only a contour of the entries as they are may stay in the points file:
     // a run that fails or is cancelled removes an earlier one.
     void traceCriticalContour() {
+        if (run_->busy()) return;
         const std::optional<double> critical = readCritical();
         if (!critical) {
             discardResultFile(kPointsFile, kPointsWindow);
             return;
         }
-        const PuffTexts p = puffTexts();
-        std::string text;
-        AxisSearchEnd end;
-        try {
-            BusyRun busy(this, contourButton_);
-            busy.pump();
-            const AxisSearchResult length =
-                SearchCriticalAxis(p, *critical, kContourLengthSearch, [&](double) { busy.pump(); });
-            end = length.end;
-            if (end == AxisSearchEnd::Hit) {
-                const float ls = static_cast<float>(length.x);
-                const CriticalContour contour = TraceCriticalContour(p, *critical, ls, [&](float x) {
-                    bar_->setLoopMin(0);
-                    bar_->setLoopMax(ls);
-                    bar_->setVisible(true);
-                    bar_->setLoopValue(x);
-                    busy.pump();
-                });
-                bar_->setLoopValue(0);
-                text = CriticalPointsText(contour);
+        // The contour's length, known on the worker, scales the bar.
+        auto length = std::make_shared<std::atomic<float>>(0.0f);
+        auto work = [p = puffTexts(), critical = *critical, length](RunControl& control) {
+            ContourRun out;
+            const AxisSearchResult found =
+                SearchCriticalAxis(p, critical, kContourLengthSearch, [&](double) { control.check(); });
+            out.end = found.end;
+            if (out.end != AxisSearchEnd::Hit) return out;
+            out.length = static_cast<float>(found.x);
+            *length = out.length;
+            const CriticalContour contour = TraceCriticalContour(p, critical, out.length, [&](float x) {
+                control.check();
+                control.setProgress(x);
+            });
+            out.text = CriticalPointsText(contour);
+            return out;
+        };
+        auto progress = [this, length](double x) {
+            if (*length <= 0) return;
+            bar_->setLoopMin(0);
+            bar_->setLoopMax(*length);
+            bar_->setVisible(true);
+            bar_->setLoopValue(static_cast<float>(x));
+        };
+        auto done = [this](ContourRun out) {
+            if (out.end != AxisSearchEnd::Hit) {
+                discardResultFile(kPointsFile, kPointsWindow);
+                ShowMessage(searchFailure(out.end), this);
+                return;
             }
-        } catch (const RunCancelled&) {
-            discardResultFile(kPointsFile, kPointsWindow);
-            ShowMessage(kRunCancelledMessage, this);
-            return;
-        }
-        if (end != AxisSearchEnd::Hit) {
-            discardResultFile(kPointsFile, kPointsWindow);
-            ShowMessage(searchFailure(end), this);
-            return;
-        }
-        if (writeResultFile(this, kPointsFile, text, kPointsWindow)) ResultFileViewer::showLatest(kPointsWindow);
+            bar_->setLoopMin(0);
+            bar_->setLoopMax(out.length);
+            bar_->setLoopValue(0);
+            if (writeResultFile(this, kPointsFile, out.text, kPointsWindow))
+                ResultFileViewer::showLatest(kPointsWindow);
+        };
+        run_->start<ContourRun>(contourButton_, work, done, progress,
+                                [] { discardResultFile(kPointsFile, kPointsWindow); });
     }
 
     // Setting the text a box already holds would only move its caret.
@@ -287,6 +309,7 @@ private:
     QLineEdit *q_, *sigmaX_, *sigmaY_, *sigmaZ_, *x0_, *y0_, *z0_, *pointX_, *pointY_, *result_;
     QLineEdit *critical_, *distance_, *rangeX_, *stepX_, *rangeY_, *stepY_;
     QLabel *open_, *pointLabel_, *close_;
+    WindowRun* run_;
     QPushButton *distanceButton_, *contourButton_, *gridButton_;
     LoopProgress* bar_;
 };
@@ -321,10 +344,10 @@ public:
     static constexpr const char* kClassName = "风险评价烟团模式之临界点坐标";
     static constexpr const char* kCaption = "烟团模式之网格临界点坐标";
 
-    // With no file it shows the box's own stored text.
+    // With no file it says that no contour has been computed.
     PuffPointsWindow()
         : ResultFileViewer(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), kPointsFile, QString(),
-                           false, QByteArrayLiteral("RichTextBox1")) {}
+                           false, QStringLiteral("尚未计算网格临界点坐标：请在烟团模式窗口中按“网格临界点坐标”计算。").toUtf8()) {}
 };
 
 }  // namespace

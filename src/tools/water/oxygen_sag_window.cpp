@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include "common/widgets/line_view.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
@@ -92,12 +93,13 @@ private:
         std::optional<float> c;
         if (press.ok()) c = CompleteMixing(cp, qp, ch, qh);
         if (!press.ok() || !press.check(c.has_value(), kMixingRefusedMessage)) {
-            setReport(report(), {});
+            report()->setLines({});
             press.clear(report());
             return;
         }
         auto typed = [this](int index) { return box(index)->text().toStdString(); };
-        setReport(report(), qtext(CompleteMixingReport(typed(3), typed(4), typed(12), typed(2), *c)));
+        report()->setLines(IndexLines(QByteArray::fromStdString(
+            CompleteMixingReport(typed(3), typed(4), typed(12), typed(2), *c))));
         Press::unmark(report());
         LoopProgress* b = bar();
         b->setLoopMin(0);

@@ -1,11 +1,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
-#include <QTextEdit>
 
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/table_model_form.h"
+#include "common/widgets/line_view.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -21,7 +21,7 @@ class BayWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
 
-    QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
+    QString report() const { return test::child<LineView>(w_, "RichTextBox1")->text().replace('\n', '\r'); }
     LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
     void setRange(const QString& rmin, const QString& rmax, const QString& rl) {
         test::setText(w_, "Text5", rmin);
@@ -40,7 +40,7 @@ private slots:
         QVERIFY(test::child<QGroupBox>(w_, "Frame1")->toolTip().startsWith("海湾5-约瑟夫-新德那"));
         QCOMPARE(test::child<QLabel>(w_, "Label4")->text(), "废水排放角度ф（弧度）：");
         QCOMPARE(test::text(w_, "Text4"), "3.1415926");
-        QCOMPARE(test::child<QTextEdit>(w_, "RichTextBox1")->toolTip(), "本数据可以采用复制和粘帖的方式进行处理！");
+        QCOMPARE(test::child<LineView>(w_, "RichTextBox1")->toolTip(), "本数据可以采用复制和粘帖的方式进行处理！");
         QVERIFY(w_->rect().contains(test::child<QWidget>(w_, "ProgressBar1")->geometry()));
     }
 

@@ -1,11 +1,11 @@
 #include <QLineEdit>
 #include <QTest>
-#include <QTextEdit>
 
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/table_model_form.h"
 #include "platform/message_service.h"
+#include "common/widgets/line_view.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -15,7 +15,7 @@ class FrolovWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
 
-    QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
+    QString report() const { return test::child<LineView>(w_, "RichTextBox1")->text().replace('\n', '\r'); }
     LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
     void setRange(const QString& rmin, const QString& rmax, const QString& rl) {
         test::setText(w_, "Text5", rmin);

@@ -1,10 +1,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTextEdit>
 
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
+#include "common/widgets/line_view.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -18,7 +18,7 @@ class OxygenSagWindowTest : public QObject {
 
     QWidget* w_ = nullptr;
 
-    QString report() const { return reportText(test::child<QTextEdit>(w_, "RichTextBox1")); }
+    QString report() const { return test::child<LineView>(w_, "RichTextBox1")->text().replace('\n', '\r'); }
     LoopProgress* bar() const { return test::child<LoopProgress>(w_, "ProgressBar1"); }
     QCheckBox* check() const { return test::child<QCheckBox>(w_, "Check1"); }
 
