@@ -1,5 +1,6 @@
 #include "tools/air_guideline/mixing_layer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_text.h"
@@ -10,6 +11,7 @@ namespace korrimet::air_guideline {
 namespace {
 
 constexpr double kEarthRotation = 7.29e-5;  // 1/s
+constexpr double kHighestWind = 6;          // m/s: the standard takes a stronger U10 as 6
 constexpr double kPi = 3.14159265358979;
 const char* const kGroups[] = {"I", "II", "III", "IV"};
 
@@ -68,6 +70,7 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
     const std::optional<double> coefficient = MixingCoefficient(tables, in.stability, in.region);
     MixingLayerOutcome out;
     std::optional<double> hf;
+    const bool capped = u10 && *u10 > kHighestWind;
     auto knownClass = [&] {
         for (const MixingCoefficientRow& row : tables.coefficients)
             if (row.stability == in.stability) return true;
@@ -81,14 +84,15 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
         out.failure = "地理纬度无效";
     else {
         const double f = CoriolisParameter(*latitude);
-        const double h = linearClass(in.stability) ? *coefficient * *u10 / f : *coefficient * std::sqrt(*u10 / f);
+        const double u = std::min(*u10, kHighestWind);
+        const double h = linearClass(in.stability) ? *coefficient * u / f : *coefficient * std::sqrt(u / f);
         if (std::isfinite(h)) hf = h;
         else out.failure = "结果不是有效的数值";
     }
 
     out.lines = {
         "参数:",
-        "    地面10m处平均风速 U10 = " + in.u10 + "(m/s)",
+        "    地面10m处平均风速 U10 = " + in.u10 + "(m/s)" + (capped ? "（大于6m/s，按6m/s计）" : ""),
         "    地区类别:" + in.region,
         "    地区纬度：" + in.degrees + "度" + in.minutes + "分",
         "结果:",

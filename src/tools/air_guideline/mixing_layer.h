@@ -9,6 +9,7 @@ namespace korrimet::air_guideline {
 // Height of the atmospheric mixing layer after the guideline: hf = a × U10 / f
 // for classes A to D, hf = b × √(U10 / f) otherwise, with the Coriolis
 // parameter f of the site's latitude and a coefficient by class and region group.
+// A U10 above 6 m/s enters as 6 m/s, and the report says so.
 
 struct MixingRegion {
     std::string group;  // "I" to "IV"

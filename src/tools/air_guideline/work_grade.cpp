@@ -22,8 +22,8 @@ const char* gradeName(WorkGrade grade) {
 float EqualStandardRate(double q, double c) { return single(divide(q, c) * kMilligramsPerTonne); }
 
 WorkGrade GradeOf(float p, Terrain terrain) {
-    if (terrain == Terrain::Flat) return p > kUpperThreshold ? WorkGrade::Second : WorkGrade::Third;
-    if (p > kUpperThreshold) return WorkGrade::First;
+    if (terrain == Terrain::Flat) return p >= kUpperThreshold ? WorkGrade::Second : WorkGrade::Third;
+    if (p >= kUpperThreshold) return WorkGrade::First;
     if (p > kLowerThreshold) return WorkGrade::Second;
     return WorkGrade::Third;
 }

@@ -76,7 +76,8 @@ RoadNoiseRun PredictRoadNoise(const RoadNoiseInputs& in) {
         steps([&] { farLane = dbl(d + (in.sixLanes ? 5.5 : 3.5) * BoxNumber(in.laneWidth)); });
         steps([&] { r = dbl(std::sqrt(value(nearLane) * value(farLane))); });
         for (int i = 0; i < 3; ++i) {
-            double slope = value(u[i]) < kBusyLaneVolume ? 10 : 15;
+            // A busy lane spreads as a line source (10·lg), sparse traffic falls off faster (15·lg).
+            double slope = value(u[i]) < kBusyLaneVolume ? 15 : 10;
             steps([&] { distanceTerm[i] = dbl(slope * std::log10(divide(kReferenceDistance, value(r)))); });
         }
         for (int i = 0; i < 3; ++i)

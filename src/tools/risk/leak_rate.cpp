@@ -15,6 +15,7 @@ constexpr float kGravity = 9.82f;         // m/s²
 constexpr float kGasConstant = 8.314f;    // J/(mol·K)
 constexpr double kTwoPhaseDischarge = 0.8;
 constexpr double kCriticalShare = 0.55;   // critical pressure as a share of the vessel pressure
+constexpr double kGramsPerKilogram = 1000;  // the molecular weight is typed in g/mol, R needs kg/mol
 
 double d(float v) { return v; }
 
@@ -70,7 +71,8 @@ void GasLeakRate(GasLeakState& s, std::string_view shape, Steps& steps) {
     steps([&] { s.exponent = single(divide(k() + 1, k() - 1)); });
     steps([&] { s.power = single(std::pow(divide(2, k() + 1), d(s.exponent))); });
     steps([&] {
-        s.root = single(std::sqrt(divide(d(s.power) * s.molarMass * k(), d(s.gasConstant) * s.temperature)));
+        const double molarMass = s.molarMass / kGramsPerKilogram;
+        s.root = single(std::sqrt(divide(d(s.power) * molarMass * k(), d(s.gasConstant) * s.temperature)));
     });
     steps.as("气体泄漏速度", [&] { s.rate = single(d(s.outflow) * s.discharge * s.area * s.pressure * s.root); });
 }

@@ -20,7 +20,8 @@ float LiquidLeakRate(const LiquidLeak& in, Steps& steps);
 float HoleShapeCoefficient(std::string_view shape);
 
 // The gas window's Singles: they start at 0 and carry over from one run to
-// the next, so a failed step keeps the value of the previous run.
+// the next, so a failed step keeps the value of the previous run. molarMass is
+// the molecular weight as typed, in g/mol.
 struct GasLeakState {
     float gasConstant = 0, area = 0, pressure = 0, ambient = 0, molarMass = 0, temperature = 0, kappa = 0;
     float criticalRatio = 0, ratio = 0, discharge = 0, outflow = 0, outflowPart = 0, kappaPart = 0;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double kPi = 3.14;
 constexpr double kGasConstant = 8.314;
+constexpr double kGramsPerKilogram = 1000;  // the molecular weight is typed in g/mol, R needs kg/mol
 
 struct GroundThermal {
     std::string_view ground;
@@ -69,7 +70,8 @@ float MassEvaporation(const MassInputs& in, std::string_view stability, Steps& s
         if (s.stability != stability) continue;
         const double n = s.exponent;
         steps.as("质量蒸发速度", [&] {
-            rate = single(divide(s.coefficient * in.vapourPressure * in.molarMass, kGasConstant * in.ambient) *
+            const double molarMass = in.molarMass / kGramsPerKilogram;
+            rate = single(divide(s.coefficient * in.vapourPressure * molarMass, kGasConstant * in.ambient) *
                           std::pow(in.windSpeed, (2 - n) / (2 + n)) * std::pow(in.radius, (4 + n) / (2 + n)));
         });
         return rate;

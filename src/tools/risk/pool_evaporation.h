@@ -25,7 +25,7 @@ struct HeatInputs {
 float HeatEvaporation(const HeatInputs& in, std::string_view ground, Steps& steps);
 
 struct MassInputs {
-    double vapourPressure = 0, molarMass = 0, windSpeed = 0, radius = 0, ambient = 0;
+    double vapourPressure = 0, molarMass = 0, windSpeed = 0, radius = 0, ambient = 0;  // molarMass in g/mol
 };
 // Wind-driven evaporation from the pool surface, kg/s, by the stability class's exact item text.
 float MassEvaporation(const MassInputs& in, std::string_view stability, Steps& steps);

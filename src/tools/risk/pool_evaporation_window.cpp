@@ -112,8 +112,7 @@ public:
         total_ = row(total, 5, "Text23", "液体蒸发总量，kg:", "", true);
 
         auto* note = f.memo("Text24", 150, 4665, 6765, 540,
-                            "不推荐用此处公式计算质量蒸发，风险评价导则公式传闻有问，但导则未改！此\n"
-                            "处也未修正，此处算出的结果偏大！");
+                            "分子量按g/mol输入，计算时按风险评价导则公式的要求换算为kg/mol。");
         note->setReadOnly(true);
         note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -9,7 +9,9 @@ void SumCoefficients(SewageSludge& s) {
     storeSingle(s.sum, double(s.grit) + double(s.primary) + double(s.biological));
 }
 
-void DrySludge(SewageSludge& s, double persons) { storeSingle(s.dry, persons * double(s.sum) / 1000); }
+// Coefficients in kg per person and day give kg/d, as the labels say; the
+// method's M/1000 would give tonnes.
+void DrySludge(SewageSludge& s, double persons) { storeSingle(s.dry, persons * double(s.sum)); }
 
 void WetSludge(SewageSludge& s, double water) { storeSingle(s.wet, 100 * double(s.dry) / (100 - water)); }
 

@@ -14,7 +14,7 @@ double power(double base, double exponent) { return dbl(std::pow(base, exponent)
 }  // namespace
 
 double ConstructionSiteDust(double p, double silt, double speed, double wetDays, double tyres) {
-    return dbl(p * 0.81 * silt / 100 * (speed / 30) * ((365 - wetDays) / 365) * (tyres / 4));
+    return dbl(p * 0.81 * silt * (speed / 30) * ((365 - wetDays) / 365) * (tyres / 4));
 }
 
 double WharfCoalPileDust(double k, double windSpeed, double thresholdSpeed, double moisture, double coal) {

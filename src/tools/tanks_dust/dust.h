@@ -8,7 +8,7 @@ namespace korrimet::dust {
 // power of a negative base).
 
 // Construction site, kg per km driven by one vehicle:
-// E = P × 0.81 × s/100 × V/30 × (365 − w)/365 × T/4, s in percent.
+// E = P × 0.81 × s × V/30 × (365 − w)/365 × T/4, s the percentage itself (12 for 12 %).
 double ConstructionSiteDust(double p, double silt, double speed, double wetDays, double tyres);
 
 // Wharf coal pile, kg/a: Qp = 2.1 K (U − U0)³ e^(−1.023 W/100) P, W in percent;

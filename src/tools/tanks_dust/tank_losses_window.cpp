@@ -138,7 +138,7 @@ const char* const kFittingsHelp =
     "Ff浮盘附件总耗损系数因各罐所用的附件不一样，无法给出，请对照《石油库节能设计导则》手工计算输入！";
 const char* const kMeanPressureHelp =
     "油品液面的平均蒸汽压，为油罐液面表面蒸汽压年记录的最高温度液面蒸汽压和最低温度的液面蒸汽压平均值！需手工计算输入！";
-const char* const kProductFactorHelp = "油品系数，原油Kc=0.4，汽油Kc=0.1";
+const char* const kProductFactorHelp = "油品系数，原油Kc=0.4，汽油及其他油品Kc=1";
 
 const std::array<BoxHelp, 12> kHelp{{
     {10, {Help{"汽油K1=1,原油K1=0.75;导则规定!"}, Help{}, Help{}}},

@@ -93,6 +93,18 @@ TEST(MixingLayerReport, HeightsOfBothFormulas) {
     EXPECT_EQ(result("A", "新疆", 0), Shown("0.09", "0(m)"));  // calm: once the point alone
 }
 
+// The standard's formulas take a U10 above 6 m/s as 6 m/s: 12 m/s gave 16316.217 m, twice the height of 6.
+TEST(MixingLayerReport, AWindAboveSixMetresASecondCountsAsSix) {
+    const MixingLayerOutcome strong = MixingLayerReport({"12", "A", "27", "0", "新疆"}, 12, 27, tables());
+    EXPECT_EQ(strong.lines[1], "    地面10m处平均风速 U10 = 12(m/s)（大于6m/s，按6m/s计）");
+    EXPECT_EQ(strong.lines[6], "    混合层高度 hf = 8158.108(m)");  // 0.09 × 6 / f(27°)
+    const MixingLayerOutcome six = MixingLayerReport({"6", "A", "27", "0", "新疆"}, 6, 27, tables());
+    EXPECT_EQ(six.lines[1], "    地面10m处平均风速 U10 = 6(m/s)");
+    EXPECT_EQ(six.lines[6], strong.lines[6]);
+    const MixingLayerOutcome stable = MixingLayerReport({"12", "E", "27", "0", "新疆"}, 12, 27, tables());
+    EXPECT_EQ(stable.lines[6], MixingLayerReport({"6", "E", "27", "0", "新疆"}, 6, 27, tables()).lines[6]);
+}
+
 TEST(MixingLayerReport, SouthernLatitudesCountByTheirSize) {
     // −27° gave −2719.369 m; 27° S has the same |f| = 2 × 7.29e-5 × sin 27° as 27° N.
     EXPECT_DOUBLE_EQ(LatitudeOf(-27, 0), 27);

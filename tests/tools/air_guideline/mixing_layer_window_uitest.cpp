@@ -63,6 +63,13 @@ private slots:
         QVERIFY(report(w_).endsWith("    混合层系数 =\n    混合层高度 hf = 无法计算（未选择有效的大气稳定度等级）"));
         QCOMPARE(messages.messages(),
                  QStringList({"无法计算，请检查：\n混合层高度无法计算：未选择有效的大气稳定度等级"}));
+
+        // Above 6 m/s the standard takes U10 as 6 m/s, and the report says so (12 m/s gave 16316.217 m).
+        combo(w_, "Combo1")->setCurrentText("A");
+        test::setText(w_, "Text1", "12");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), "参数:\n    地面10m处平均风速 U10 = 12(m/s)（大于6m/s，按6m/s计）\n    地区类别:新疆\n"
+                             "    地区纬度：27度0分\n结果:\n    混合层系数 =0.09\n    混合层高度 hf = 8158.108(m)");
     }
 
     void aLatitudeWithoutAHeightIsNamed() {

@@ -73,10 +73,11 @@ std::vector<std::string> expected(const char* dt, const char* qh, const char* vs
             std::string("    烟囱有效高度 He = ") + he + "(m)"};
 }
 
+// GB/T 13201-91 and HJ/T 2.2-93: n0 1.427 rural and 1.303 urban from Qh 21000 kJ/s (urban read 1.305).
 TEST(RiseTables, StoredTablesHoldTheGuidelineValues) {
     const RiseCoefficientTable& t = coefficients();
     EXPECT_EQ(t.large.n0Rural, 1.427);
-    EXPECT_EQ(t.large.n0Urban, 1.305);
+    EXPECT_EQ(t.large.n0Urban, 1.303);
     EXPECT_EQ(t.large.n1, 1.0 / 3);
     EXPECT_EQ(t.large.n2, 2.0 / 3);
     EXPECT_EQ(t.medium.n1, 3.0 / 5);
@@ -84,11 +85,12 @@ TEST(RiseTables, StoredTablesHoldTheGuidelineValues) {
     const GradientPresetTable presets = LoadGradientPresets(test::guidelineTable("gradient_presets.txt"));
     ASSERT_EQ(presets.size(), 9u);
     EXPECT_EQ(presets[2].stability, "B-C");
-    EXPECT_EQ(GradientPresetOf(presets, "D-E"), -0.05);
+    // D-E lies between D (−0.0098) and E (0); its −0.05 sent the stable formula to "无法计算" every time.
+    EXPECT_EQ(GradientPresetOf(presets, "D-E"), -0.005);
     EXPECT_EQ(GradientPresetOf(presets, "E"), 0);
     EXPECT_EQ(GradientPresetOf(presets, "F"), 0.01);
     EXPECT_EQ(GradientPresetOf(presets, "d"), std::nullopt);
-    EXPECT_THROW(LoadRiseCoefficients("21000 1.427 1.305 1/3 2/3\n"), TableFormatError);
+    EXPECT_THROW(LoadRiseCoefficients("21000 1.427 1.303 1/3 2/3\n"), TableFormatError);
     EXPECT_THROW(LoadRiseCoefficients("2100 1 1 1 1\n21000 1 1 1 1\n"), TableFormatError);
 }
 
@@ -156,8 +158,8 @@ TEST(PlumeRiseReport, PowerLawRowsAndInterpolation) {
     PlumeRiseInput large = stack("120", "4", "250", "140", "5", "C");
     EXPECT_EQ(results(large), expected("125", "26824.2088", "本工况不用", "1.427", "0.333333333333333", "0.666666666666667",
                                        "207.8502", "327.8502"));
-    large.location = SiteLocation::Urban;  // 1.305 in place of 1.427: 190.0802
-    EXPECT_EQ(results(large)[6], "    烟气抬升高度 ΔH = 190.0802(m)");
+    large.location = SiteLocation::Urban;  // 1.303 in place of 1.427: 189.7889 (190.0802 with 1.305)
+    EXPECT_EQ(results(large)[6], "    烟气抬升高度 ΔH = 189.7889(m)");
     EXPECT_EQ(report(large).lines[0], "项目所在位置:城市或城市近郊");
 
     // Qh = 0.35 × 1013.25 × 40 × 105 / 393.15 = 3788.5731; ΔH = 0.332 × Qh^0.6 × 80^0.4 / 4 = 67.2047.
@@ -197,6 +199,12 @@ TEST(PlumeRiseReport, StableAndCalmFormulasReadTheGradient) {
     stable.gradient = "0";
     EXPECT_EQ(results(stable)[6], "    烟气抬升高度 ΔH = 30.1757(m)");
     EXPECT_EQ(results(stable)[3], "    烟气热状况及地表状况系数 n0 =0");  // Qh < 2100
+    // D-E with its preset −0.005: (Qh / (0.0048 × 3))^(1/3) = 38.2812, He 98.2812.
+    const GradientPresetTable presets = LoadGradientPresets(test::guidelineTable("gradient_presets.txt"));
+    PlumeRiseInput neutralStable = defaults("D-E");
+    neutralStable.gradient = NumberText(*GradientPresetOf(presets, "D-E"));
+    EXPECT_EQ(results(neutralStable)[6], "    烟气抬升高度 ΔH = 38.2812(m)");
+    EXPECT_EQ(results(neutralStable)[7], "    烟囱有效高度 He = 98.2812(m)");
 
     PlumeRiseInput calm = defaults("F");
     calm.gradient = "0.01";

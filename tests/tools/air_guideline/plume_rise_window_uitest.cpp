@@ -51,12 +51,21 @@ private slots:
     void pickingAClassWritesItsGradientAndComputesNothing() {
         const QString note = report(w_);
         const std::pair<const char*, const char*> presets[] = {
-            {"D-E", "-0.05"}, {"E", "0"}, {"F", "0.01"}, {"D", "-0.0098"}, {"A", "-0.019"}};
+            {"D-E", "-0.005"}, {"E", "0"}, {"F", "0.01"}, {"D", "-0.0098"}, {"A", "-0.019"}};
         for (auto [cls, gradient] : presets) {
             pick(w_, cls);
             QCOMPARE(test::text(w_, "Text8"), gradient);
         }
         QCOMPARE(report(w_), note);
+    }
+
+    // D-E's preset lies between D and E: the stable formula computes with it (its −0.05 never could).
+    void theDEPresetGivesAStableRise() {
+        pick(w_, "D-E");
+        test::click(w_, "Command2");
+        const QStringList lines = report(w_).split('\n');
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 38.2812(m)");  // (807.8303 / ((−0.005 + 0.0098) × 3))^(1/3)
+        QCOMPARE(lines[20], "    烟囱有效高度 He = 98.2812(m)");
     }
 
     void computesTheReportWithALineFeedAfterEveryLine() {
@@ -91,8 +100,9 @@ private slots:
         test::click(w_, "Command2");
         const QStringList lines = report(w_).split('\n');
         QCOMPARE(lines[0], "项目所在位置:城市或城市近郊");
-        QCOMPARE(lines[16], "    烟气热状况及地表状况系数 n0 =1.305");
-        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 190.0802(m)");  // 1.305 × 26824.2088^(1/3) × 120^(2/3) / 5
+        QCOMPARE(lines[16], "    烟气热状况及地表状况系数 n0 =1.303");
+        // 1.303 × 26824.2088^(1/3) × 120^(2/3) / 5 (GB/T 13201-91); 190.0802 with the 1.305 it had
+        QCOMPARE(lines[19], "    烟气抬升高度 ΔH = 189.7889(m)");
     }
 
     void anEntryThatChoosesTheFormulaIsNamedInAMessageAndTheBox() {

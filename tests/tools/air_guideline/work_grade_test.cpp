@@ -22,14 +22,18 @@ TEST(WorkGrade, DefaultReportOnBothTerrains) {
               "    建议评价工作等级：一级 \n    等标排放量为：2E+10[m^3/h]\n" + kAdvice);
 }
 
-TEST(WorkGrade, ThresholdsStayInTheLowerGrade) {
+// HJ/T 2.2-93 puts P ≥ 2.5E+09 in the higher grade (it took ">"); the 2.5E+08 boundary stays below
+// as the Part gives it, since copies of the table differ there.
+TEST(WorkGrade, TheUpperThresholdCountsInTheHigherGrade) {
     struct Case {
         double q;
         Terrain terrain;
         WorkGrade grade;
     } cases[] = {
-        {1.25, Terrain::Flat, WorkGrade::Third},      // P = 2.5E+09 exactly
-        {1.25, Terrain::Complex, WorkGrade::Second},  //
+        {1.25, Terrain::Flat, WorkGrade::Second},    // P = 2.5E+09 exactly: was 三级
+        {1.25, Terrain::Complex, WorkGrade::First},  // was 二级
+        {1.2499999, Terrain::Flat, WorkGrade::Third},
+        {1.2499999, Terrain::Complex, WorkGrade::Second},
         {1.2500001, Terrain::Flat, WorkGrade::Second},
         {1.2500001, Terrain::Complex, WorkGrade::First},
         {0.125, Terrain::Complex, WorkGrade::Third},  // P = 2.5E+08 exactly

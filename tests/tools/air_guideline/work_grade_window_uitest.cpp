@@ -49,6 +49,13 @@ private slots:
         QCOMPARE(report(w_), expected("二级", "2E+10"));
         test::click(w_, "Command1");
         QCOMPARE(report(w_), expected("一级", "2E+10"));
+        // P exactly 2.5E+09 belongs to the higher grade (HJ/T 2.2-93: P ≥ 2.5×10⁹): once 二级 here, 三级 on flat land.
+        test::setText(w_, "Text1", "1.25");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("一级", "2.5E+09"));
+        test::click(w_, "Option1");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_), expected("二级", "2.5E+09"));
     }
 
     void aBadEntryAfterAGoodPressIsNamedAndRecommendsNoGrade() {

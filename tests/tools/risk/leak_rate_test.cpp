@@ -47,6 +47,9 @@ GasLeakState gasDefaults() {
     return s;
 }
 
+// The molecular weight is typed in g/mol; with R in J/(mol·K) the formula of
+// HJ 169-2018 appendix F needs kg/mol. Taken as typed, 80 gave 15.46 kg/s, more
+// than the ρ·c·A ≈ 1.29 kg/s that any hole of 0.02 m² can pass of this gas.
 TEST(GasLeak, SubcriticalOutflowOfTheDefaults) {
     GasLeakState s = gasDefaults();
     Steps steps;
@@ -54,10 +57,11 @@ TEST(GasLeak, SubcriticalOutflowOfTheDefaults) {
     EXPECT_NEAR(s.criticalRatio, 0.512, 1e-3);
     EXPECT_NEAR(s.ratio, 0.8417, 1e-4);
     EXPECT_NEAR(s.outflow, 0.7360, 1e-4);
-    EXPECT_NEAR(s.root, 0.09726, 1e-5);
-    EXPECT_NEAR(s.rate, 15.46, 0.005);
+    EXPECT_NEAR(s.root, 0.0030756, 1e-7);
+    EXPECT_NEAR(s.rate, 0.4889, 5e-5);  // 15.46112 / √1000
+    EXPECT_EQ(s.molarMass, 80);         // the typed value stays as typed
     GasLeakRate(s, "圆形", steps);
-    EXPECT_NEAR(s.rate, 17.18, 0.005);
+    EXPECT_NEAR(s.rate, 0.5432, 5e-5);
     EXPECT_TRUE(steps.ok());
 }
 
@@ -68,7 +72,7 @@ TEST(GasLeak, CriticalOutflowIncludesEquality) {
     GasLeakRate(s, "", steps);
     EXPECT_NEAR(s.ratio, 0.3367, 1e-4);
     EXPECT_EQ(s.outflow, 1);
-    EXPECT_NEAR(s.rate, 52.52, 0.005);
+    EXPECT_NEAR(s.rate, 1.6608, 5e-5);  // 52.52 / √1000
 
     s = gasDefaults();
     s.kappa = 3;  // critical ratio (1/2)^(3/2)

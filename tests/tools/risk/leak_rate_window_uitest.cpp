@@ -74,7 +74,7 @@ private slots:
         // The gas window's variables outlive a click and the window: none may decide a later result.
         QWidget* gas = test::openTool("气体泄漏量");
         test::click(gas, "Command1");
-        QCOMPARE(test::text(gas, "Text6").left(5), "15.46");
+        QCOMPARE(test::text(gas, "Text6").left(6), "0.4889");
         test::setText(gas, "Text3", "13000");  // above the vessel pressure: 103 kg/s from the kept terms
         test::click(gas, "Command1");
         // The reason alone (was followed by the outflow terms failing after it).
@@ -96,15 +96,17 @@ private slots:
         QCOMPARE(shape->count(), 3);
         QCOMPARE(shape->itemText(1), "三角形");
         QCOMPARE(shape->currentText(), "");
+        // The molecular weight is asked in g/mol and enters the formula in kg/mol (HJ 169-2018 appendix F).
+        QCOMPARE(test::child<QLabel>(w, "Label13")->text(), "气体分子量（g/mol）：");
         test::click(w, "Command1");
-        QCOMPARE(qRound(number(w, "Text6") * 100), 1546);
+        QCOMPARE(qRound(number(w, "Text6") * 10000), 4889);  // 15.46112 / √1000: was 15.46
         test::setComboText(w, "Combo1", "圆形");
         test::click(w, "Command1");
-        QCOMPARE(qRound(number(w, "Text6") * 100), 1718);
+        QCOMPARE(qRound(number(w, "Text6") * 10000), 5432);
         test::setComboText(w, "Combo1", "椭圆形");
         test::setText(w, "Text2", "30000");
         test::click(w, "Command1");
-        QCOMPARE(qRound(number(w, "Text6") * 100), 5252);
+        QCOMPARE(qRound(number(w, "Text6") * 10000), 16608);  // was 52.52
     }
 
     // Live: a bad entry clears the rate and says why in the window, never in a box.

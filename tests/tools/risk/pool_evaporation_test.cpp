@@ -59,9 +59,11 @@ TEST(PoolEvaporation, HeatNeedsAGroundTypeAndWarmerGround) {
     EXPECT_NE(steps.message().find("没有热量蒸发"), std::string::npos);
 }
 
+// M is typed in g/mol and enters in kg/mol, as R = 8.314 J/(mol·K) needs: taken as
+// typed, 578.8893 kg/s came off a 314 m² pool at 2 kPa, 1.84 kg per m² and second.
 TEST(PoolEvaporation, MassByStabilityClass) {
     const std::pair<const char*, const char*> classes[] = {
-        {"不稳定A,B", "578.8893"}, {"中性C", "654.5321"}, {"稳定E,F", "687.5569"}};
+        {"不稳定A,B", "0.5788893"}, {"中性C", "0.6545321"}, {"稳定E,F", "0.6875569"}};
     Steps steps;
     for (auto [stability, shown] : classes)
         EXPECT_EQ(NumberText(MassEvaporation(massDefaults(), stability, steps)), shown) << stability;
@@ -72,7 +74,7 @@ TEST(PoolEvaporation, MassByStabilityClass) {
 
 TEST(PoolEvaporation, TotalAddsTheShownRatesTimesTheirTimes) {
     Steps steps;
-    EXPECT_EQ(NumberText(TotalEvaporation({14.66667, 8.051499, 578.8893, 30, 20, 100}, steps)), "58489.96008");
+    EXPECT_EQ(NumberText(TotalEvaporation({14.66667, 8.051499, 0.5788893, 30, 20, 100}, steps)), "658.91901");
     EXPECT_TRUE(steps.ok());
 }
 

@@ -44,7 +44,8 @@ private slots:
         QCOMPARE(test::child<QComboBox>(w_, "Combo1")->count(), 5);
         QCOMPARE(test::child<QComboBox>(w_, "Combo2")->count(), 3);
         QCOMPARE(test::child<QComboBox>(w_, "Combo1")->currentText(), "");
-        QVERIFY(test::child<QPlainTextEdit>(w_, "Text24")->toPlainText().startsWith("不推荐用此处公式计算质量蒸发"));
+        QCOMPARE(test::child<QPlainTextEdit>(w_, "Text24")->toPlainText(),
+                 "分子量按g/mol输入，计算时按风险评价导则公式的要求换算为kg/mol。");
     }
 
     void tabsSwitchPagesAndKeepEntries() {
@@ -122,12 +123,12 @@ private slots:
         QCOMPARE(test::text(w_, "Text18"), "");
         QCOMPARE(status(3), "无法计算，请检查：\n请选择稳定度条件");
         pick("Combo2", "中性C");
-        QCOMPARE(test::text(w_, "Text18"), "654.5321");
+        QCOMPARE(test::text(w_, "Text18"), "0.6545321");  // M in kg/mol: was 654.5321
         test::setText(w_, "Text19", "0");
         QCOMPARE(test::text(w_, "Text18"), "");
         test::setText(w_, "Text19", "80");
         pick("Combo2", "稳定E,F");
-        QCOMPARE(test::text(w_, "Text18"), "687.5569");
+        QCOMPARE(test::text(w_, "Text18"), "0.6875569");
         QCOMPARE(status(3), "");
     }
 
@@ -141,17 +142,17 @@ private slots:
         test::setText(w_, "Text21", "20");
         QCOMPARE(test::text(w_, "Text23"), "");
         test::setText(w_, "Text22", "100");
-        // 0.06666667 × 30 + 8.051499 × 20 + 578.8893 × 100 = 2.0000001 + 161.02998 + 57888.93
-        QCOMPARE(test::text(w_, "Text23"), "58051.9599801");
-        test::setText(w_, "Text1", "20");  // Q1 0.1333333: 3.999999 + 161.02998 + 57888.93
-        QCOMPARE(test::text(w_, "Text23"), "58053.959979");
+        // 0.06666667 × 30 + 8.051499 × 20 + 0.5788893 × 100 = 2.0000001 + 161.02998 + 57.88893
+        QCOMPARE(test::text(w_, "Text23"), "220.9189101");
+        test::setText(w_, "Text1", "20");  // Q1 0.1333333: 3.999999 + 161.02998 + 57.88893
+        QCOMPARE(test::text(w_, "Text23"), "222.918909");
         test::setText(w_, "Text7", "14.66667");
-        QCOMPARE(test::text(w_, "Text23"), "58489.96008");
+        QCOMPARE(test::text(w_, "Text23"), "658.91901");
         test::setText(w_, "Text6", "5000");  // the flash fails: no total either
         QCOMPARE(test::text(w_, "Text23"), "");
         QVERIFY(status(4).contains("请先在前三页算出闪蒸量"));
         test::setText(w_, "Text6", "50000");
-        QCOMPARE(test::text(w_, "Text23"), "58053.959979");
+        QCOMPARE(test::text(w_, "Text23"), "222.918909");
         test::setText(w_, "Text21", "");
         QCOMPARE(test::text(w_, "Text23"), "");
     }

@@ -21,19 +21,21 @@ SewageSludge sewage(double persons, float grit, double water) {
     return s;
 }
 
-TEST(SewageSludge, DefaultsRoundTheHalfwayDrySludgeToEven) {
+// Coefficients in kg per person and day: 20000 × 0.047 = 940 kg/d, as the labels (Kg/日) say.
+// The method's M/1000 gave tonnes (0.9399999) beside them.
+TEST(SewageSludge, DefaultsGiveKilogramsADay) {
     const SewageSludge s = sewage(20000, 0.009f, 0);
     EXPECT_EQ(s.sum, 0.047f);
-    EXPECT_EQ(s.dry, 0.93999994f);
-    EXPECT_EQ(NumberText(s.dry), "0.9399999");
-    EXPECT_EQ(NumberText(s.wet), "0.9399999");
+    EXPECT_NEAR(s.dry, 940, 1e-4);
+    EXPECT_EQ(NumberText(s.dry), "939.9999");  // 0.047 as a Single is a little short of it
+    EXPECT_EQ(NumberText(s.wet), "939.9999");
 }
 
 TEST(SewageSludge, WaterContentScalesTheWetSludge) {
     const SewageSludge s = sewage(100000, 0.009f, 80);
-    EXPECT_EQ(NumberText(s.dry), "4.7");
-    EXPECT_EQ(NumberText(s.wet), "23.5");
-    EXPECT_EQ(NumberText(sewage(10000, 0.01f, 50).wet), "0.96");
+    EXPECT_EQ(NumberText(s.dry), "4700");
+    EXPECT_EQ(NumberText(s.wet), "23500");
+    EXPECT_EQ(NumberText(sewage(10000, 0.01f, 50).wet), "960");
 }
 
 TEST(SettlingSludge, WorkedVolumes) {

@@ -35,10 +35,11 @@ private slots:
         QCOMPARE(sewageResults(w), QStringList({"", ""}));
         test::setText(w, "Text1", "20000");
         test::click(w, "Command2");
-        QCOMPARE(sewageResults(w), QStringList({"0.9399999", "0.9399999"}));
+        // 20000 persons × 0.047 kg/(人·d) = 940 kg/d, as the labels say (was 0.9399999, in tonnes).
+        QCOMPARE(sewageResults(w), QStringList({"939.9999", "939.9999"}));
         test::setText(w, "Text8", "80");
         test::click(w, "Command2");
-        QCOMPARE(sewageResults(w), QStringList({"0.9399999", "4.7"}));
+        QCOMPARE(sewageResults(w), QStringList({"939.9999", "4700"}));
     }
 
     // The window's variables outlive it, but a press computes only from the
@@ -48,7 +49,7 @@ private slots:
         QWidget* w = test::openTool(kSewage);
         test::setText(w, "Text2", "0.01");
         test::click(w, "Command2");
-        QCOMPARE(sewageResults(w), QStringList({"0.96", "0.96"}));
+        QCOMPARE(sewageResults(w), QStringList({"960", "960"}));
         test::setText(w, "Text1", "");
         test::click(w, "Command2");
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“计算的人口数”：未输入数值"});
@@ -67,7 +68,7 @@ private slots:
         test::setText(w, "Text8", "100");  // all water: no wet sludge, the dry one stands
         test::click(w, "Command2");
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n“污泥含水率”须小于100"});
-        QCOMPARE(sewageResults(w), QStringList({"0.9399999", ""}));
+        QCOMPARE(sewageResults(w), QStringList({"939.9999", ""}));
     }
 
     void sewageSourcePageShowsItsSourceAboveTheMethod() {

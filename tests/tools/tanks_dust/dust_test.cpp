@@ -10,13 +10,15 @@
 using namespace korrimet;
 using namespace korrimet::dust;
 
+// S enters as the percentage itself, as the window's formula shows it: E = P × 0.81 × S × (V/30) ×
+// ((365 − w)/365) × (T/4) = 0.62 × 0.81 × 12 × 0.5 × 215/365 × 1.5 = 2.6623479 kg/km (.02662 with S/100).
 TEST(ConstructionSiteDust, DefaultsAndWetDays) {
-    EXPECT_NEAR(ConstructionSiteDust(0.62, 12, 15, 150, 6), 0.0266234, 1e-7);
-    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 150, 6), "####.#####"), ".02662");
+    EXPECT_NEAR(ConstructionSiteDust(0.62, 12, 15, 150, 6), 2.6623479, 1e-7);
+    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 150, 6), "####.#####"), "2.66235");
     EXPECT_EQ(ResultMaskText(ConstructionSiteDust(0.62, 12, 15, 365, 6), "####.#####"), "0");
-    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 400, 6), "####.#####"), "-.00433");
+    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15, 400, 6), "####.#####"), "-.43341");
     // The mask limits only the decimals.
-    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15000000, 150, 6), "####.#####"), "26623.47945");
+    EXPECT_EQ(MaskText(ConstructionSiteDust(0.62, 12, 15000000, 150, 6), "####.#####"), "2662347.94521");
     EXPECT_THROW(ConstructionSiteDust(1e300, 1e300, 15, 150, 6), StatementFailure);
 }
 

@@ -40,7 +40,8 @@ private slots:
             QStringList results;  // box, text after the click
         };
         const Expect windows[] = {
-            {"建设工地起尘量的计算", "建设工地起尘量的计算", "Text6", {"Text6", ".02662"}},
+            // S as the percentage itself, as the formula shown: 0.62 × 0.81 × 12 × 0.5 × 215/365 × 1.5 (was .02662)
+            {"建设工地起尘量的计算", "建设工地起尘量的计算", "Text6", {"Text6", "2.66235"}},
             {"秦皇岛码头煤堆起尘量计算", "秦皇岛码头煤堆起尘量计算", "Text9", {"Text6", "7279.85", "Text9", ".239"}},
             {"煤堆起尘量计算", "煤堆起尘量计算", "Text6", {"Text6", "166.637"}},
             {"秦皇岛码头装卸起尘量计算1", "秦皇岛码头装卸起尘量计算", "Text4", {"Text4", "919.19", "Text9", "23.83"}},
@@ -73,7 +74,7 @@ private slots:
         QCOMPARE(test::text(w, "Text6"), "");
         QCOMPARE(test::child<QLineEdit>(w, "Text6")->placeholderText(), "无法计算");
         type(w, "Text2", "12");
-        QCOMPARE(test::text(w, "Text6"), ".02662");
+        QCOMPARE(test::text(w, "Text6"), "2.66235");
         QCOMPARE(test::child<QLineEdit>(w, "Text6")->toolTip(), "");
 
         QWidget* coal = test::openTool("煤堆起尘量计算");

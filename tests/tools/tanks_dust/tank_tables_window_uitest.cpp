@@ -67,6 +67,18 @@ private slots:
         QCOMPARE(cell(t, 8, 6), "1.7");  // vapour-space seal, primary only, small gap: n
     }
 
+    // Rows 3 and 4 are the specular aluminium (1), rows 5 and 6 the diffuse one (2) of the source table;
+    // 5 and 6 once repeated the labels of 3 and 4 with other values.
+    void thePaintTableTellsBothAluminiumsApart() {
+        QTextTable* t = firstTable(test::child<QTextBrowser>(test::openTool("tlxs"), "OLE1"));
+        const QStringList rows[] = {{"白", "铝粉(1)", "1.16"},
+                                    {"铝粉(1)", "铝粉(1)", "1.20"},
+                                    {"白", "铝粉(2)", "1.30"},
+                                    {"铝粉(2)", "铝粉(2)", "1.39"}};
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(QStringList({cell(t, 4 + r, 0), cell(t, 4 + r, 1), cell(t, 4 + r, 2)}), rows[r]);
+    }
+
     void editsToATableLastUntilTheWindowCloses() {
         QWidget* w = test::openTool("tlxs");
         auto* view = test::child<QTextBrowser>(w, "OLE1");
