@@ -67,7 +67,7 @@ double peakMegabytes() {
 void windowRun(benchmark::State& state, const char* windowClass, const std::vector<std::pair<const char*, const char*>>& texts,
                const char* button) {
     application();
-    qint64 widestGap = 0;
+    qint64 widestGap = 0, gapEnd = 0;
     double seconds = 0;
     for (auto _ : state) {
         QWidget* w = OpenTool(QString::fromUtf8(windowClass));
@@ -77,7 +77,13 @@ void windowRun(benchmark::State& state, const char* windowClass, const std::vect
         QObject::connect(run, &WindowRun::finished, w, [&] { ended = true; });
         QElapsedTimer clock, sinceTurn;
         QTimer turn;
-        QObject::connect(&turn, &QTimer::timeout, [&] { widestGap = std::max(widestGap, sinceTurn.restart()); });
+        QObject::connect(&turn, &QTimer::timeout, [&] {
+            const qint64 gap = sinceTurn.restart();
+            if (gap > widestGap) {
+                widestGap = gap;
+                gapEnd = clock.elapsed();
+            }
+        });
         turn.start(2);
         clock.start();
         sinceTurn.start();
@@ -91,6 +97,7 @@ void windowRun(benchmark::State& state, const char* windowClass, const std::vect
     }
     state.counters["run_s"] = seconds;
     state.counters["widest_gap_ms"] = static_cast<double>(widestGap);
+    state.counters["gap_end_s"] = gapEnd / 1000.0;
     state.counters["peak_MB"] = peakMegabytes();
 }
 

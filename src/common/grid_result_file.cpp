@@ -167,7 +167,7 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* c
                 }
             }
             const std::size_t done = rowsDone += last - first;
-            if (control) control->setProgress(static_cast<double>(done));
+            if (control) control->setProgress(plan.xs[done - 1]);
         }
     };
     const unsigned workers = static_cast<unsigned>(std::min<std::size_t>(std::max(threads, 1u), blockCount));

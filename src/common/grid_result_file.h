@@ -75,8 +75,8 @@ struct GridText {
 // the text ends with a carriage return and line feed. x and y are written in
 // their default double text. Rows run `threads` at a time, each row's text in
 // its place, so the text is the same whatever the count. `control`, when
-// given, is told the number of rows done and checked for a cancel between
-// rows and within long ones.
+// given, is told the x of the row that ends the rows done so far (in loop
+// order) and checked for a cancel between rows and within long ones.
 GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* control = nullptr,
                        unsigned threads = 1);
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <limits>
 
 namespace korrimet {
 
@@ -18,11 +19,12 @@ public:
     }
 
     void setProgress(double value) { progress_.store(value, std::memory_order_relaxed); }
+    // NaN until the run has said how far it has come.
     double progress() const { return progress_.load(std::memory_order_relaxed); }
 
 private:
     std::atomic<bool> cancelled_{false};
-    std::atomic<double> progress_{0};
+    std::atomic<double> progress_{std::numeric_limits<double>::quiet_NaN()};
 };
 
 }  // namespace korrimet

@@ -88,7 +88,7 @@ TEST(GridResultFile, FailedCellsAreCountedAndRowsReported) {
     EXPECT_EQ(g.failedCells, 4u);
     EXPECT_EQ(g.firstFailedX, 20);
     EXPECT_EQ(g.firstFailedY, 1);
-    EXPECT_EQ(control.progress(), 3);  // rows done
+    EXPECT_EQ(control.progress(), 30);  // the x of the last row done
 }
 
 TEST(GridResultFile, RowsOnEveryCoreGiveTheSameBytesAndTheFirstFailureInRowOrder) {

@@ -109,7 +109,8 @@ void GridModelForm::computeGrid() {
         bar_->setVisible(true);
         steps([&] { bar_->setLoopValue(single(x)); });
     };
-    startGridRun(*run_, gridButton_, PlanGrid({10, xl, xc}, {0, yl, yc}), *cell, rowDone, layout_.resultFile,
+    auto plan = [xl, yl, xc, yc] { return PlanGrid({10, xl, xc}, {0, yl, yc}); };
+    startGridRun(*run_, gridButton_, plan, *cell, rowDone, layout_.resultFile,
                  layout_.resultWindow, [this, xl] {
                      Steps steps;
                      steps([&] { bar_->setLoopValue(single(xl)); });

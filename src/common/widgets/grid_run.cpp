@@ -27,7 +27,7 @@ QString writeFailedMessage(const QString& reason) {
 
 // What a grid run hands back to its window.
 struct GridOutcome {
-    bool tooLarge = false;
+    QString refusal;  // the plan cannot run, or its file would be too large
     QString writeError;  // the file could not be written
     std::shared_ptr<LineIndex> lines;
     std::size_t failedCells = 0;
@@ -70,7 +70,7 @@ void discardResultFile(const QString& fileName, const QString& viewerClass) {
     reloadOpenViewer(viewerClass);
 }
 
-bool startGridRun(WindowRun& run, QAbstractButton* button, const GridPlan& plan, const GridCell& cell,
+bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, const GridCell& cell,
                   const std::function<void(double x)>& rowsDone, const QString& fileName,
                   const QString& viewerClass, const std::function<void()>& written) {
     QWidget* window = qobject_cast<QWidget*>(run.parent());
@@ -79,44 +79,49 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, const GridPlan& plan,
         ShowMessage(message, window);
         return false;
     };
-    if (plan.status != GridPlan::Status::Ready) return refuse(gridRefusalMessage(plan));
-    // A grid without a row or a column holds no value: said, not shown as a result.
-    if (plan.xs.empty() || plan.ys.empty()) return refuse(kEmptyGridMessage);
     QString folderError;
     const QString path = resultFilePath(fileName, &folderError);
     if (path.isEmpty()) return refuse(writeFailedMessage(folderError));
 
-    // One copy of the plan serves the worker and the window's thread.
-    auto shared = std::make_shared<const GridPlan>(plan);
-    auto work = [shared, cell, path = path.toStdString()](RunControl& control) {
+    auto work = [plan = std::move(plan), cell, path = path.toStdString()](RunControl& control) {
         GridOutcome out;
-        GridText grid = BuildGridText(*shared, cell, &control, static_cast<unsigned>(QThread::idealThreadCount()));
+        const GridPlan grid = plan();
+        if (grid.status != GridPlan::Status::Ready) {
+            out.refusal = gridRefusalMessage(grid);
+            return out;
+        }
+        // A grid without a row or a column holds no value: said, not shown as a result.
+        if (grid.xs.empty() || grid.ys.empty()) {
+            out.refusal = kEmptyGridMessage;
+            return out;
+        }
         control.check();
-        if (grid.tooLarge) {
-            out.tooLarge = true;
+        // One core stays with the window.
+        const auto cores = static_cast<unsigned>(std::max(QThread::idealThreadCount() - 1, 1));
+        GridText text = BuildGridText(grid, cell, &control, cores);
+        control.check();
+        if (text.tooLarge) {
+            out.refusal = gridRefusalMessage(GridPlan{GridPlan::Status::TooLarge, {}, {}, grid.limits});
             return out;
         }
         std::string reason;
-        if (!WriteWholeFile(path, grid.text, &reason)) {
+        if (!WriteWholeFile(path, text.text, &reason)) {
             out.writeError = qtext(reason);
             return out;
         }
         // The viewer holds the file's bytes itself: free the text as they are copied.
-        QByteArray bytes = QByteArray::fromStdString(grid.text);
-        std::string().swap(grid.text);
+        QByteArray bytes = QByteArray::fromStdString(text.text);
+        std::string().swap(text.text);
         out.lines = std::make_shared<LineIndex>(IndexLines(std::move(bytes)));
-        out.failedCells = grid.failedCells;
-        out.firstFailedX = grid.firstFailedX;
-        out.firstFailedY = grid.firstFailedY;
+        out.failedCells = text.failedCells;
+        out.firstFailedX = text.firstFailedX;
+        out.firstFailedY = text.firstFailedY;
         return out;
     };
-    auto done = [window, limits = plan.limits, fileName, viewerClass, written](GridOutcome out) {
-        if (out.tooLarge) {
-            GridPlan refused;
-            refused.limits = limits;
-            refused.status = GridPlan::Status::TooLarge;
+    auto done = [window, fileName, viewerClass, written](GridOutcome out) {
+        if (!out.refusal.isEmpty()) {
             discardResultFile(fileName, viewerClass);
-            ShowMessage(gridRefusalMessage(refused), window);
+            ShowMessage(out.refusal, window);
             return;
         }
         if (!out.writeError.isEmpty()) {
@@ -133,8 +138,8 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, const GridPlan& plan,
                             .arg(qtext(NumberText(out.firstFailedX)), qtext(NumberText(out.firstFailedY))),
                         window);
     };
-    auto progress = [shared, rowsDone](double rows) {
-        if (rowsDone && rows >= 1) rowsDone(shared->xs[static_cast<std::size_t>(rows) - 1]);
+    auto progress = [rowsDone](double x) {
+        if (rowsDone) rowsDone(x);
     };
     return run.start<GridOutcome>(button, work, done, progress,
                                   [fileName, viewerClass] { discardResultFile(fileName, viewerClass); });

@@ -28,16 +28,18 @@ bool writeResultFile(QWidget* window, const QString& fileName, std::string_view 
 // it is gone.
 void discardResultFile(const QString& fileName, const QString& viewerClass);
 
-// A model window's grid run, on `run`'s worker. A plan that cannot run or
-// holds no cell is refused with its message before anything starts. The
-// cells are computed on every core, the file written whole into the result
+// A model window's grid run, on `run`'s worker: the grid is planned there
+// (millions of rows take a while), and a plan that cannot run or holds no
+// cell is refused with its message before any cell is computed. The cells
+// are computed on every core, the file written whole into the result
 // folder and indexed for the viewer `viewerClass` on the worker; the window
 // gets `rowsDone` (the x of the last row done) as it goes, and `written`
 // (when given) once the file is whole; then the viewer shows the file. Cells whose statements failed are reported after
 // the viewer shows. Whatever stops a run (a refusal, a file too large, a
 // cancel by `button` or Esc) removes the earlier run's file, so no viewer
 // shows it as this run's result. Returns whether the run started.
-bool startGridRun(WindowRun& run, QAbstractButton* button, const GridPlan& plan, const GridCell& cell,
+using GridPlanner = std::function<GridPlan()>;
+bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, const GridCell& cell,
                   const std::function<void(double x)>& rowsDone, const QString& fileName,
                   const QString& viewerClass, const std::function<void()>& written = {});
 

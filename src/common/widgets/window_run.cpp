@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cmath>
 
 #include "platform/message_service.h"
 
@@ -102,7 +103,9 @@ void WindowRun::ended() {
 }
 
 void WindowRun::showProgress() {
-    if (control_ && progress_) progress_(control_->progress());
+    if (!control_ || !progress_) return;
+    const double progress = control_->progress();
+    if (!std::isnan(progress)) progress_(progress);
 }
 
 bool WindowRun::eventFilter(QObject* target, QEvent* event) {

@@ -169,8 +169,8 @@ private:
             }
         }
         const std::string xRange = rangeX_->text().toStdString();
-        const std::optional<GridPlan> plan = PlanPuffGrid(
-            {xRange, stepX_->text().toStdString(), rangeY_->text().toStdString(), stepY_->text().toStdString()});
+        auto plan = [xRange, xStep = stepX_->text().toStdString(), yRange = rangeY_->text().toStdString(),
+                     yStep = stepY_->text().toStdString()] { return *PlanPuffGrid({xRange, xStep, yRange, yStep}); };
         const double xMax = *PuffGridXRange(xRange);
         auto rowDone = [this, xMax](double x) {
             Steps steps;
@@ -179,7 +179,7 @@ private:
             bar_->setVisible(true);
             steps([&] { bar_->setLoopValue(single(x)); });
         };
-        startGridRun(*run_, gridButton_, *plan, PuffGridCell(puffTexts()), rowDone, kGridFile, kGridWindow);
+        startGridRun(*run_, gridButton_, plan, PuffGridCell(puffTexts()), rowDone, kGridFile, kGridWindow);
     }
 
     // The puff parameters and the critical concentration, which must be above

@@ -53,8 +53,9 @@ WindowRun* runOf(QWidget* owner) {
 // started and left its file.
 bool runGrid(QWidget* owner, const GridPlan& plan, const GridCell& cell, QAbstractButton* button = nullptr) {
     WindowRun* run = runOf(owner);
+    test::waitForRun(owner);
     QSignalSpy finished(run, &WindowRun::finished);
-    if (!startGridRun(*run, button, plan, cell, {}, kFile, TestViewer::kClassName)) return false;
+    if (!startGridRun(*run, button, [plan] { return plan; }, cell, {}, kFile, TestViewer::kClassName)) return false;
     if (!finished.wait(20000)) qFatal("the grid run did not end");
     return QFile::exists(resultFilePath(kFile));
 }
@@ -214,7 +215,7 @@ private slots:
             return true;
         };
         MessageRecorder messages;
-        QVERIFY(startGridRun(*runOf(owner), nullptr, PlanGrid({10, 100000, 1}, {0, 0, 1}), slow, {}, kFile,
+        QVERIFY(startGridRun(*runOf(owner), nullptr, [] { return PlanGrid({10, 100000, 1}, {0, 0, 1}); }, slow, {}, kFile,
                              TestViewer::kClassName));
         QElapsedTimer closing;
         closing.start();
@@ -238,10 +239,10 @@ private slots:
         };
         MessageRecorder messages;
         QSignalSpy finished(run, &WindowRun::finished);
-        QVERIFY(startGridRun(*run, &button, PlanGrid({10, 100000, 1}, {0, 0, 1}), slow, {}, kFile,
+        QVERIFY(startGridRun(*run, &button, [] { return PlanGrid({10, 100000, 1}, {0, 0, 1}); }, slow, {}, kFile,
                              TestViewer::kClassName));
         QCOMPARE(button.text(), "取  消");
-        QVERIFY(!startGridRun(*run, &button, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk, {}, kFile,
+        QVERIFY(!startGridRun(*run, &button, [] { return PlanGrid({10, 10, 1}, {0, 0, 1}); }, cellOk, {}, kFile,
                               TestViewer::kClassName));  // one run owns the window
         QElapsedTimer sinceCancel;
         sinceCancel.start();
