@@ -110,20 +110,18 @@ private:
 
     // The menu's 粘贴 is told by the slot it is wired to, not by its name: the
     // actions of this Qt carry none, and their texts follow the translation.
-    bool isPaste(QAction* action) const {
+    // True when `action` was the paste, now cut from the box's own paste.
+    bool unwiredPaste(QAction* action) const {
         return disconnect(action, SIGNAL(triggered()), box_, SLOT(paste())) ||
                disconnect(action, &QAction::triggered, box_, &QLineEdit::paste) ||
-               action->objectName() == QLatin1String("edit-paste");
+               (action->objectName() == QLatin1String("edit-paste") &&
+                disconnect(action, &QAction::triggered, nullptr, nullptr));
     }
 
     bool contextMenu(QContextMenuEvent* e) {
         QPointer<QMenu> menu = box_->createStandardContextMenu();
-        for (QAction* action : menu->actions()) {
-            if (isPaste(action)) {
-                disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
-            }
-        }
+        for (QAction* action : menu->actions())
+            if (unwiredPaste(action)) connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
         menu->exec(e->globalPos());
         delete menu;
         return true;
