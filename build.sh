@@ -19,8 +19,9 @@ fi
 
 case "${1:-run}" in
   run)
+    # The program alone: the tests are built by "test".
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j"$(nproc)"
+    cmake --build build -j"$(nproc)" --target korrimet
     exec build/korrimet
     ;;
   test)

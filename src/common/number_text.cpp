@@ -254,7 +254,11 @@ std::optional<double> TryParseNumber(std::string_view text, Precision precision)
     }
 }
 
-double LeadingNumber(std::string_view text) {
+namespace {
+
+// The leading number of `text`; none when the text begins with none.
+std::optional<double> scanLeadingNumber(std::string_view text, bool& overflow) {
+    overflow = false;
     std::string t;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n') t += c;
@@ -278,14 +282,31 @@ double LeadingNumber(std::string_view text) {
             break;
         }
     }
-    if (mantissaDigits == 0) return 0;
+    if (mantissaDigits == 0) return std::nullopt;
     long long exponent = 0;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D'))
         scanExponent(t, i + 1, s.clean, exponent);
     s.anyNonZeroDigit = seenNonZero;
     s.magnitude = firstNonZero + exponent;
-    bool overflow = false;
     return fromClean(s, overflow);
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    bool overflow = false;
+    return scanLeadingNumber(text, overflow).value_or(0);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+    bool overflow = false;
+    const std::optional<double> v = scanLeadingNumber(text, overflow);
+    if (!v) {
+        const bool blank = text.find_first_not_of(" \t\n\r") == std::string_view::npos;
+        throw StatementFailure("type mismatch", blank ? FailureKind::Empty : FailureKind::NotNumber);
+    }
+    if (overflow) throw StatementFailure("overflow", FailureKind::Overflow);
+    return *v;
 }
 
 std::string NumberText(float value) { return defaultNumberText(value, 7); }

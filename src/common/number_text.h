@@ -16,6 +16,10 @@ std::optional<double> TryParseNumber(std::string_view text, Precision precision)
 // The number a text begins with after dropping every blank, tab and line
 // feed; 0 when it begins with none. Never fails.
 double LeadingNumber(std::string_view text);
+// The same reading for an entry that must hold a number ("27度" reads 27):
+// throws StatementFailure on a text that begins with none (Empty when it
+// holds nothing but blanks) and on a number beyond the range of a Double.
+double ParseLeadingNumber(std::string_view text);
 
 // Default text form: 7 significant digits for a Single, 15 for a Double.
 std::string NumberText(float value);

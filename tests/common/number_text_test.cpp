@@ -86,6 +86,25 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
     EXPECT_DOUBLE_EQ(LeadingNumber("\t4\n2"), 42);
 }
 
+// The reading of an entry that must hold a number, by its leading number.
+TEST(LeadingNumber, AsAnEntryFailsOnlyWithoutANumberInFront) {
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("27度"), 27);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber(" 30kPa"), 30);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("-0.5"), -0.5);
+    auto kindOf = [](const char* text) {
+        try {
+            ParseLeadingNumber(text);
+        } catch (const StatementFailure& f) {
+            return f.kind();
+        }
+        return FailureKind::Domain;
+    };
+    EXPECT_EQ(kindOf(""), FailureKind::Empty);
+    EXPECT_EQ(kindOf(" \t\n"), FailureKind::Empty);
+    for (const char* bad : {"度", "abc", ".", "-", "-度", "e5"}) EXPECT_EQ(kindOf(bad), FailureKind::NotNumber) << bad;
+    EXPECT_EQ(kindOf("1e999度"), FailureKind::Overflow);
+}
+
 struct TextCase {
     double value;
     bool single;

@@ -1,7 +1,15 @@
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QSet>
+#include <QTextEdit>
 
+#include "common/widgets/live_recompute.h"
+#include "common/widgets/press.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "support/ui_support.h"
@@ -53,6 +61,55 @@ private slots:
         qInfo("opening and closing each of %lld windows once: %lld ms", qlonglong(classes.size()),
               qlonglong(clock.elapsed()));
         QCOMPARE(widgetCount(), baseline_);
+    }
+
+    // Emptying or spoiling an entry of a window that computes while the user
+    // types may clear a result, but never without saying why in the window.
+    void aLiveResultIsNeverClearedWithoutAReason() {
+        MessageRecorder messages;
+        ToolRegistry& registry = ToolRegistry::instance();
+        QStringList silent;
+        for (const QString& cls : registry.classNames()) {
+            QWidget* w = registry.open(cls);
+            auto shown = [w] {
+                QHash<QWidget*, QString> texts;
+                for (QLineEdit* b : w->findChildren<QLineEdit*>())
+                    if (b->isVisible()) texts[b] = b->text();
+                for (QTextEdit* b : w->findChildren<QTextEdit*>())
+                    if (b->isVisible()) texts[b] = b->toPlainText();
+                for (QPlainTextEdit* b : w->findChildren<QPlainTextEdit*>())
+                    if (b->isVisible()) texts[b] = b->toPlainText();
+                return texts;
+            };
+            for (QLineEdit* entry : w->findChildren<QLineEdit*>()) {
+                if (!entry->isVisible() || entry->isReadOnly() || qobject_cast<QComboBox*>(entry->parentWidget()) ||
+                    qobject_cast<QAbstractSpinBox*>(entry->parentWidget()))
+                    continue;
+                const QString kept = entry->text();
+                const QString good = kept.trimmed().isEmpty() ? QStringLiteral("1") : kept;
+                QSet<QWidget*> mirrors;  // entries that repeat this one, as σx and σy do
+                for (const QString& bad : {QStringLiteral("abc"), QString()}) {
+                    setTextAndNotify(entry, good);
+                    const QHash<QWidget*, QString> before = shown();
+                    entry->setText(bad);
+                    const QHash<QWidget*, QString> after = shown();
+                    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+                        QWidget* box = it.key();
+                        if (after.value(box) == bad && !bad.isEmpty()) mirrors << box;
+                        if (box == entry || mirrors.contains(box) || it.value().trimmed().isEmpty() ||
+                            !after.contains(box) || !after[box].trimmed().isEmpty())
+                            continue;
+                        const bool saysWhy = Press::isMarked(box) && !box->toolTip().isEmpty();
+                        if (!saysWhy)
+                            silent << QStringLiteral("%1: %2 “%3” cleared %4").arg(cls, entry->objectName(), bad,
+                                                                                 box->objectName());
+                    }
+                }
+                entry->setText(kept);
+            }
+            test::closeAllTools();
+        }
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join('\n')));
     }
 
     void allWindowsOpenSideBySide() {

@@ -51,9 +51,12 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
         case QEvent::InputMethod: {
+            // What an input method commits is judged as typed keys are.
             auto* im = static_cast<QInputMethodEvent*>(event);
             if (im->commitString().isEmpty()) return false;
-            refuse(kNotNumericMessage);
+            QString why = refusalAtCaret(im->commitString());
+            if (why.isEmpty()) return false;
+            refuse(why);
             return true;
         }
         case QEvent::ContextMenu: return contextMenu(static_cast<QContextMenuEvent*>(event));
@@ -99,20 +102,26 @@ private:
         if (isEditingOrNavigation(e)) return false;
         const QString typed = e->text();
         if (typed.isEmpty()) return false;  // keys that type no character
-        QString why = numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), typed);
+        QString why = refusalAtCaret(typed);
         if (why.isEmpty()) return false;
         refuse(why);
         return true;
     }
 
+    // The menu's 粘贴 is told by the slot it is wired to, not by its name: the
+    // actions of this Qt carry none, and their texts follow the translation.
+    // True when `action` was the paste, now cut from the box's own paste.
+    bool unwiredPaste(QAction* action) const {
+        return disconnect(action, SIGNAL(triggered()), box_, SLOT(paste())) ||
+               disconnect(action, &QAction::triggered, box_, &QLineEdit::paste) ||
+               (action->objectName() == QLatin1String("edit-paste") &&
+                disconnect(action, &QAction::triggered, nullptr, nullptr));
+    }
+
     bool contextMenu(QContextMenuEvent* e) {
         QPointer<QMenu> menu = box_->createStandardContextMenu();
-        for (QAction* action : menu->actions()) {
-            if (action->objectName() == QLatin1String("edit-paste")) {
-                disconnect(action, &QAction::triggered, nullptr, nullptr);
-                connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
-            }
-        }
+        for (QAction* action : menu->actions())
+            if (unwiredPaste(action)) connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
         menu->exec(e->globalPos());
         delete menu;
         return true;
@@ -123,7 +132,7 @@ private:
 
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard) {
         const QString text = pastedText(QGuiApplication::clipboard()->text(mode));
-        QString why = numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), text);
+        QString why = refusalAtCaret(text);
         if (!why.isEmpty()) {
             refuse(why);
             return;
@@ -132,6 +141,10 @@ private:
     }
 
     int selectionStart() const { return box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition(); }
+    // The verdict on `text` replacing the selection, or landing at the caret.
+    QString refusalAtCaret(const QString& text) const {
+        return numericInsertRefusal(box_->text(), selectionStart(), box_->selectedText().size(), text);
+    }
 
     void refuse(const QString& message) { ShowMessage(message, box_->window()); }
 

@@ -9,8 +9,9 @@ inline const QString kSecondPointMessage = QStringLiteral("数据输入错误,�
 inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
 
 // Lets through only the characters of an unsigned or leading-minus decimal
-// number; typed, pasted (also with the middle button) and dropped text alike,
-// a pasted or dropped text without the blanks and line breaks around it.
+// number; typed, committed by an input method, pasted (keys, middle button,
+// the context menu's 粘贴) and dropped text alike, a pasted or dropped text
+// without the blanks and line breaks around it.
 // Editing and navigation keys pass without a word.
 void attachNumericKeyFilter(QLineEdit* box);
 // Selects the whole text when the user clicks or tabs into the box.

@@ -12,12 +12,15 @@ namespace {
 
 const char* const kOwnTip = "korrimetOwnToolTip";
 const char* const kMarked = "korrimetMarked";
+const char* const kResetting = "korrimetResetting";
 
 template <class T>
-bool readNumber(Steps& steps, T& target, const QString& text, const QString& subject, Range range) {
+bool readNumber(Steps& steps, T& target, const QString& text, const QString& subject, Range range,
+                Reading reading = Reading::Whole) {
     constexpr Precision precision = std::is_same_v<T, float> ? Precision::Single : Precision::Double;
     return steps.as(subject.toStdString(), [&] {
-        double v = ParseNumber(text.toStdString(), precision);
+        const std::string t = text.toStdString();
+        double v = reading == Reading::LeadingNumber ? ParseLeadingNumber(t) : ParseNumber(t, precision);
         RequireRange(v, range);
         target = static_cast<T>(v);
     });
@@ -32,8 +35,8 @@ Press::~Press() { finish(); }
 bool Press::read(float& target, const QLineEdit* box, Range range) {
     return readNumber(steps_, target, box->text(), inputName(box), range);
 }
-bool Press::read(double& target, const QLineEdit* box, Range range) {
-    return readNumber(steps_, target, box->text(), inputName(box), range);
+bool Press::read(double& target, const QLineEdit* box, Range range, Reading reading) {
+    return readNumber(steps_, target, box->text(), inputName(box), range, reading);
 }
 bool Press::read(float& target, const QComboBox* box, Range range) {
     return readNumber(steps_, target, box->currentText(), inputName(box), range);
@@ -44,8 +47,8 @@ bool Press::read(double& target, const QComboBox* box, Range range) {
 bool Press::read(float& target, const QString& text, const QString& subject, Range range) {
     return readNumber(steps_, target, text, subject, range);
 }
-bool Press::read(double& target, const QString& text, const QString& subject, Range range) {
-    return readNumber(steps_, target, text, subject, range);
+bool Press::read(double& target, const QString& text, const QString& subject, Range range, Reading reading) {
+    return readNumber(steps_, target, text, subject, range, reading);
 }
 
 bool Press::check(bool ok, const QString& reason) {
@@ -58,6 +61,8 @@ bool Press::check(double value, Range range, const QString& subject) {
     if (!ok) steps_.fail(subject.toStdString(), RangeText(range));
     return ok;
 }
+
+void Press::missing(const QString& reason) { steps_.fail({}, reason.toStdString(), FailureKind::Empty); }
 
 void Press::requireShowable(const QString& text) {
     // A number that is none must never read as a result.
@@ -90,17 +95,38 @@ void Press::unmark(QWidget* box) {
     if (auto* e = qobject_cast<QLineEdit*>(box)) e->setPlaceholderText({});
 }
 
+bool Press::quietReset() const {
+    if (mode_ != PressMode::Live || !window_ || window_->property(kResetting).toInt() <= 0) return false;
+    for (const StepFailure& f : steps_.failureList())
+        if (f.kind != FailureKind::Empty) return false;
+    return true;
+}
+
+bool Press::isMarked(const QWidget* box) { return box->property(kMarked).toBool(); }
+
 void Press::finish() {
     if (finished_) return;
     finished_ = true;
-    const QString text = message();
-    for (const QPointer<QWidget>& box : results_)
-        if (box) mark(box, text.isEmpty() ? QStringLiteral("无法计算") : text);
+    const bool quiet = quietReset();
+    const QString text = quiet ? QString() : message();
+    for (const QPointer<QWidget>& box : results_) {
+        if (!box) continue;
+        if (quiet) unmark(box);
+        else mark(box, text.isEmpty() ? QStringLiteral("无法计算") : text);
+    }
     if (status_) {
         status_->setText(text);
         setTextColor(status_, kRed);
     }
     if (!text.isEmpty() && mode_ == PressMode::Button) ShowMessage(text, window_);
+}
+
+Press::Reset::Reset(QWidget* window) : window_(window) {
+    window->setProperty(kResetting, window->property(kResetting).toInt() + 1);
+}
+
+Press::Reset::~Reset() {
+    if (window_) window_->setProperty(kResetting, window_->property(kResetting).toInt() - 1);
 }
 
 }  // namespace korrimet

@@ -22,6 +22,11 @@ namespace korrimet {
 // clears and marks the results (and fills the status line, if any).
 enum class PressMode { Button, Live };
 
+// How a box's text becomes a number: the whole text by the locale's rules,
+// or, where a window reads a box so, the number the text begins with ("27度"
+// reads 27; a text that begins with no number still fails).
+enum class Reading { Whole, LeadingNumber };
+
 // One press of a calculator: the statement runner plus the rule that no
 // result box shows a value the press did not compute from the entries as
 // they are now. Statements still run one by one and a failed one still keeps
@@ -44,11 +49,12 @@ public:
     // Reads a box (or a combo's text) as a number of the store's precision;
     // a failure names the box by its label. The target keeps its value then.
     bool read(float& target, const QLineEdit* box, Range range = Range::Any);
-    bool read(double& target, const QLineEdit* box, Range range = Range::Any);
+    bool read(double& target, const QLineEdit* box, Range range = Range::Any, Reading reading = Reading::Whole);
     bool read(float& target, const QComboBox* box, Range range = Range::Any);
     bool read(double& target, const QComboBox* box, Range range = Range::Any);
     bool read(float& target, const QString& text, const QString& subject, Range range = Range::Any);
-    bool read(double& target, const QString& text, const QString& subject, Range range = Range::Any);
+    bool read(double& target, const QString& text, const QString& subject, Range range = Range::Any,
+              Reading reading = Reading::Whole);
 
     template <class Statement>
     bool operator()(Statement&& statement) {
@@ -68,6 +74,9 @@ public:
     // A value that must lie in `range`, named `subject`.
     bool check(double value, Range range, const QString& subject);
     void fail(const QString& reason) { check(false, reason); }
+    // Fails for want of something not entered or not computed yet, as an
+    // empty entry does.
+    void missing(const QString& reason);
 
     bool ok() const { return steps_.ok(); }
     // A point in the press; okSince(mark()) tells whether anything failed after it.
@@ -109,12 +118,30 @@ public:
     // Marks a result box as not computed, with the reason as its tip.
     static void mark(QWidget* box, const QString& reason);
     static void unmark(QWidget* box);
+    static bool isMarked(const QWidget* box);
+
+    // A cleared live result says why, an emptied entry included. Only while
+    // a window puts its entries back as they were when it opened (a switch of
+    // type) does a live press that misses nothing but entries left empty
+    // clear its results without a mark: nothing was asked of them yet. Any
+    // other failure is marked then too.
+    class Reset {
+    public:
+        explicit Reset(QWidget* window);
+        ~Reset();
+        Reset(const Reset&) = delete;
+        Reset& operator=(const Reset&) = delete;
+
+    private:
+        QPointer<QWidget> window_;
+    };
 
 private:
     static QString toQString(const QString& s) { return s; }
     static QString toQString(const std::string& s) { return QString::fromStdString(s); }
     static QString toQString(const char* s) { return QString::fromUtf8(s); }
     static void requireShowable(const QString& text);
+    bool quietReset() const;
 
     QPointer<QWidget> window_;
     PressMode mode_;

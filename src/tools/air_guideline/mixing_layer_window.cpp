@@ -73,8 +73,9 @@ private:
         std::optional<double> u10, latitude;
         double v = 0, degrees = 0, minutes = 0;
         if (press.read(v, u10_, Range::NonNegative)) u10 = v;
-        const bool degreesRead = press.read(degrees, degrees_);
-        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative) &&
+        // The latitude is read by its leading number: "27度" is 27 degrees.
+        const bool degreesRead = press.read(degrees, degrees_, Range::Any, Reading::LeadingNumber);
+        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative, Reading::LeadingNumber) &&
                                  press.check(minutes < 60, QStringLiteral("地理纬度的分须小于60"));
         if (degreesRead && minutesRead) {
             const double phi = LatitudeOf(degrees, minutes);

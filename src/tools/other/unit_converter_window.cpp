@@ -104,8 +104,7 @@ private:
         if (!row) {
             // A line for reading only converts nothing: an earlier result must
             // not stand beside it as if it were its conversion.
-            converted_->clear();
-            Press::mark(converted_, QStringLiteral("此条只供查阅，不能换算"));
+            clearConverted();
             return;
         }
         amount_->setText("");
@@ -115,6 +114,14 @@ private:
         to_->setText(qtext(row->toUnit));
     }
 
+    // No convertible line is chosen: the result box is empty and says why.
+    void clearConverted() {
+        converted_->clear();
+        Press::mark(converted_, line_->findText(line_->currentText()) >= 0
+                                    ? QStringLiteral("此条只供查阅，不能换算")
+                                    : QStringLiteral("请先在上面选择一条可换算的单位"));
+    }
+
     // Every change converts anew; an amount that is no number, or a product
     // beyond the range of a Double, clears the result and says why in it.
     // Without a convertible line nothing converts, so no earlier result may
@@ -122,14 +129,7 @@ private:
     void amountChanged() {
         const UnitLine* row = FindConversion(unitTable(), line_->currentText().toStdString());
         if (!row) {
-            converted_->clear();
-            if (line_->currentText().isEmpty() && !amount_->text().isEmpty())
-                Press::mark(converted_, QStringLiteral("请先在上面选择一条可换算的单位"));
-            return;
-        }
-        if (amount_->text().isEmpty()) {
-            converted_->clear();
-            Press::unmark(converted_);
+            clearConverted();
             return;
         }
         Press press(this, PressMode::Live);

@@ -116,14 +116,9 @@ private:
 
     void productFactor(const char* kc) { box(8)->setText(QString::fromUtf8(kc)); }
 
-    // C from D, KN from K while the user types: empty while the entry is,
-    // cleared and marked while it is no number or negative.
+    // C from D, KN from K while the user types: cleared and marked with the
+    // reason while the entry is empty, no number or negative.
     void derive(int entry, int target, std::string (*factor)(double)) {
-        if (box(entry)->text().trimmed().isEmpty()) {
-            Press::unmark(box(target));
-            box(target)->clear();
-            return;
-        }
         Press press(this, PressMode::Live);
         double v = 0;
         press.read(v, box(entry), Range::NonNegative);

@@ -337,21 +337,19 @@ private:
     // Writing a box runs its change handler, also when the text stays the same.
     void assign(int n, const QString& text) { setTextAndNotify(t_[n], text); }
 
-    // A derived box is empty, not marked, while none of the entries it
-    // starts from is typed; otherwise it follows them through a live press.
-    bool untouched(int target, std::initializer_list<int> entries) {
-        for (int n : entries)
-            if (!t_[n]->text().trimmed().isEmpty()) return false;
-        Press::unmark(t_[target]);
-        assign(target, "");
-        return true;
+    // The boxes these handlers read by their leading number ("30kPa" is 30).
+    bool readLeading(Press& press, double& target, int n, Range range) {
+        return press.read(target, t_[n], range, Reading::LeadingNumber);
     }
 
     // --- Combo1_Click ---------------------------------------------------
 
+    // The boxes it empties are as at load: what follows from them alone is
+    // left empty without a mark.
     void switchType() {
         const auto t = type();
         if (!t) return;
+        Press::Reset reset(this);
         const int to = column(*t);
         clearRepurposed(to);
         layout(to);
@@ -415,7 +413,7 @@ private:
 
     // N from Q and V; its write refreshes Kt.
     void turnovers() {
-        if (!is(TankType::DomeRoof) || untouched(6, {7})) return;
+        if (!is(TankType::DomeRoof)) return;
         Press press(this, PressMode::Live);
         double q = 0, v = 0, n = 0;
         press.read(q, t_[2], Range::NonNegative);
@@ -425,7 +423,7 @@ private:
     }
 
     void turnoverFactor() {
-        if (!is(TankType::DomeRoof) || untouched(9, {6})) return;
+        if (!is(TankType::DomeRoof)) return;
         Press press(this, PressMode::Live);
         double n = 0, kt = 1;
         press.read(n, t_[6], Range::NonNegative);
@@ -435,55 +433,57 @@ private:
 
     // Py is derived under every type, even a typed one that matches none.
     void meanVapourPressure() {
-        if (untouched(11, {12, 13})) return;
         Press press(this, PressMode::Live);
         double py1 = 0, py2 = 0, py = 0;
-        press.read(py1, t_[12], Range::NonNegative);
-        press.read(py2, t_[13], Range::NonNegative);
+        readLeading(press, py1, 12, Range::NonNegative);
+        readLeading(press, py2, 13, Range::NonNegative);
         if (press.ok()) press([&] { py = MeanVapourPressure(py1, py2); });
         press.put(t_[11], [&] { return ResultMaskText(py, "###.###"); });
     }
 
     void smallTankFactor() {
-        if (!is(TankType::DomeRoof) || untouched(21, {22})) return;
+        if (!is(TankType::DomeRoof)) return;
         Press press(this, PressMode::Live);
         double d = 0, c1 = 1;
-        press.read(d, t_[22], Range::NonNegative);
+        readLeading(press, d, 22, Range::NonNegative);
         if (press.ok()) press([&] { c1 = SmallTankDiameterFactor(d); });
         press.put(t_[21], [&] { return d >= kSmallTankDiameter ? std::string("1") : ResultMaskText(c1, "####.####"); });
     }
 
     void rimSealLossFactor() {
-        if (!is(TankType::FloatingRoof) || untouched(3, {4, 16, 17})) return;
+        if (!is(TankType::FloatingRoof)) return;
         Press press(this, PressMode::Live);
         double kt = 0, v = 0, n = 0, ft = 0;
-        press.read(kt, t_[4], Range::NonNegative);
-        press.read(v, t_[16], Range::NonNegative);
-        press.read(n, t_[17], Range::NonNegative);
+        readLeading(press, kt, 4, Range::NonNegative);
+        readLeading(press, v, 16, Range::NonNegative);
+        readLeading(press, n, 17, Range::NonNegative);
         if (press.ok()) press([&] { ft = RimSealLossFactor(kt, v, n); });
         press.put(t_[3], [&] { return ResultMaskText(ft, "##.####"); });
     }
 
     void vapourPressureFunction() {
-        if ((!is(TankType::FloatingRoof) && !is(TankType::InternalFloatingRoof)) || untouched(18, {23, 24})) return;
+        if (!is(TankType::FloatingRoof) && !is(TankType::InternalFloatingRoof)) return;
         Press press(this, PressMode::Live);
         double py = 0, pa = 0, pStar = 0;
-        if (press.read(py, t_[23], Range::NonNegative) & press.read(pa, t_[24], Range::Positive))
+        if (readLeading(press, py, 23, Range::NonNegative) & readLeading(press, pa, 24, Range::Positive))
             press.check(py <= pa, QStringLiteral("油品平均温度下蒸汽压Py不能大于当地大气压Pa"));
         if (press.ok()) press([&] { pStar = VapourPressureFunction(py, pa); });
         press.put(t_[18], [&] { return ResultMaskText(pStar, "##.####"); });
     }
 
     // The sum of the two results as they stand; an empty one counts as 0,
-    // one whose last press failed leaves no total.
+    // one whose last press failed leaves no total, and so do two empty ones.
     void total() {
-        if (!type() || untouched(1, {15, 25})) return;
+        if (!type()) return;
         Press press(this, PressMode::Live);
         press.check(!workingFailed_, QStringLiteral("大呼吸量无法计算"));
         press.check(!breathingFailed_, QStringLiteral("小呼吸量无法计算"));
+        const bool noWorking = t_[15]->text().trimmed().isEmpty(), noBreathing = t_[25]->text().trimmed().isEmpty();
+        if (noWorking && noBreathing)
+            press.missing(QStringLiteral("大呼吸量与小呼吸量均未计算"));
         double lw = 0, ls = 0;
-        if (!t_[15]->text().trimmed().isEmpty()) press.read(lw, t_[15], Range::NonNegative);
-        if (!t_[25]->text().trimmed().isEmpty()) press.read(ls, t_[25], Range::NonNegative);
+        if (!noWorking) readLeading(press, lw, 15, Range::NonNegative);
+        if (!noBreathing) readLeading(press, ls, 25, Range::NonNegative);
         press.put(t_[1], [&] { return ResultMaskText(dbl(ls + lw), "####.###"); });
     }
 
@@ -535,14 +535,16 @@ private:
         Press press(this);
         double loss = 0;
         std::string_view mask = "##.####";
+        // The dome roof's entries are read by their leading number.
+        const Reading reading = *t == TankType::DomeRoof ? Reading::LeadingNumber : Reading::Whole;
         auto read = [&](std::initializer_list<std::pair<double*, int>> boxes) {
-            for (auto [target, n] : boxes) press.read(*target, t_[n], Range::NonNegative);
+            for (auto [target, n] : boxes) press.read(*target, t_[n], Range::NonNegative, reading);
         };
         switch (*t) {
             case TankType::DomeRoof: {
                 DomeRoofBreathing in;
-                const bool p = press.read(in.p, t_[3], Range::NonNegative);
-                if (press.read(in.pa, t_[4], Range::Positive) && p)
+                const bool p = readLeading(press, in.p, 3, Range::NonNegative);
+                if (readLeading(press, in.pa, 4, Range::Positive) && p)
                     press.check(in.p < in.pa, QStringLiteral("罐内油品本体温度下蒸汽压P须小于当地大气压"));
                 read({{&in.h, 16}, {&in.dt, 17}, {&in.fp, 18}, {&in.k2, 19}, {&in.k3, 20}, {&in.c1, 21}, {&in.d, 22}});
                 if (press.ok()) press([&] { loss = DomeRoofBreathingLoss(in); });

@@ -1,7 +1,6 @@
 #include "tools/water/status_assessment.h"
 
 #include <cmath>
-#include <optional>
 
 #include "common/number_text.h"
 #include "common/statement_failure.h"
@@ -23,15 +22,18 @@ std::string echo(const std::vector<BarValue>& values) {
     return e;
 }
 
-// A value's number for a report. A typed value that is no number would
-// count as 0 unseen and is refused; an empty one counts as 0, which its empty
-// place in the echo shows.
+// A value's number for a report: its leading number ("1.2mg/L" is 1.2).
+// A typed value that begins with no number would count as 0 unseen and is
+// refused; an empty one counts as 0, which its empty place in the echo shows.
 double reportNumber(const BarValue& v) {
-    if (v.text.find_first_not_of(" \t") == std::string::npos) return 0;
-    if (std::optional<double> n = TryParseNumber(v.text, Precision::Double)) return *n;
-    if (!std::isfinite(v.number))
-        throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
-    throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”不是有效的数值");
+    try {
+        return ParseLeadingNumber(v.text);
+    } catch (const StatementFailure& f) {
+        if (f.kind() == FailureKind::Empty) return 0;
+        if (f.kind() == FailureKind::Overflow)
+            throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
+        throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”不是有效的数值");
+    }
 }
 
 const char* const kNoValue = "数据序列中没有以“|”结尾的数据";

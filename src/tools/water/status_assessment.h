@@ -15,9 +15,9 @@ struct BarValue {
 std::vector<BarValue> ReadBarSeries(std::string_view series);
 
 // Count, echo, maximum, mean and Nemerow mean sqrt((max² + mean²) / 2), lines
-// separated by a line feed. Fails the statement when the series holds no
-// value, or a typed value that is no number or beyond the number range (an
-// empty value counts as 0).
+// separated by a line feed. A value counts by its leading number. Fails the
+// statement when the series holds no value, or a typed value that begins with
+// no number or is beyond the number range (an empty value counts as 0).
 std::string NemerowReport(std::string_view series);
 
 // Every value over the standard, to two decimals in the short report form.

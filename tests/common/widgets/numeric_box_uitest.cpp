@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 
 #include "common/widgets/numeric_box.h"
 #include "support/ui_support.h"
@@ -18,6 +22,26 @@ class NumericBoxTest : public QObject {
     QLineEdit* other_ = nullptr;
 
     void type(const QString& keys) { QTest::keyClicks(box_, keys); }
+
+    // Right click, then 粘贴 in the menu the box shows; false when there was no such item.
+    bool pasteFromTheMenu(const QString& clipboard) {
+        QGuiApplication::clipboard()->setText(clipboard);
+        bool found = false;
+        QTimer::singleShot(0, this, [&found] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions())
+                if (action->text().startsWith(QStringLiteral("粘贴")) && action->isEnabled()) {
+                    found = true;
+                    action->trigger();
+                }
+            menu->close();
+        });
+        const QPoint at(2, box_->height() / 2);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, box_->mapToGlobal(at));
+        QApplication::sendEvent(box_, &click);
+        return found;
+    }
 
 private slots:
     void init() {
@@ -147,6 +171,41 @@ private slots:
         QApplication::sendEvent(box_, &drop);
         QCOMPARE(box_->text(), "712.53");
         QCOMPARE(messages.messages().size(), 1);
+    }
+
+    void theContextMenusPasteIsFilteredLikeTheKeys() {
+        MessageRecorder messages;
+        QVERIFY(pasteFromTheMenu(" 12.5\n"));
+        QCOMPARE(box_->text(), "12.5");
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(pasteFromTheMenu("abc"));
+        QCOMPARE(box_->text(), "12.5");
+        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
+        box_->selectAll();
+        QVERIFY(pasteFromTheMenu("\t-3\r\n"));
+        QCOMPARE(box_->text(), "-3");
+        QVERIFY(pasteFromTheMenu("."));
+        QVERIFY(pasteFromTheMenu("."));
+        QCOMPARE(box_->text(), "-3.");
+        QCOMPARE(messages.messages(), QStringList({kNotNumericMessage, kSecondPointMessage}));
+    }
+
+    void anInputMethodCommitsWhatTheKeysMayType() {
+        MessageRecorder messages;
+        auto commit = [this](const QString& text) {
+            QInputMethodEvent e;
+            e.setCommitString(text);
+            QApplication::sendEvent(box_, &e);
+        };
+        commit("12");
+        QCOMPARE(box_->text(), "12");
+        commit(".5");
+        QCOMPARE(box_->text(), "12.5");
+        QVERIFY(messages.messages().isEmpty());
+        commit("１");  // a full-width digit, as a Chinese input method may give it
+        commit(".");
+        QCOMPARE(box_->text(), "12.5");
+        QCOMPARE(messages.messages(), QStringList({kNotNumericMessage, kSecondPointMessage}));
     }
 
     // After a refusal the message box closes and the window becomes active

@@ -85,6 +85,8 @@ private slots:
             {"1e308", "地理纬度须在-90～90度之间"},
             {"180", "地理纬度须在-90～90度之间"},  // once 3.8E+17 m
             {"", "“本地区的地理纬度（度）”：未输入数值"},
+            {"度", "“本地区的地理纬度（度）”：不是有效的数值"},
+            {"abc", "“本地区的地理纬度（度）”：不是有效的数值"},
         };
         for (const Case& c : cases) {
             MessageRecorder messages;
@@ -100,6 +102,20 @@ private slots:
         test::click(w_, "Command1");
         QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n地理纬度的分须小于60"}));
         QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"));
+    }
+
+    // Each latitude box is read by the number it begins with; the report echoes it as typed.
+    void theLatitudeIsReadByItsLeadingNumber() {
+        MessageRecorder messages;
+        combo(w_, "Combo1")->setCurrentText("A");
+        combo(w_, "Combo2")->setCurrentText("新疆");
+        test::setText(w_, "Text2", "27度");
+        test::setText(w_, "Text3", "0分");
+        test::click(w_, "Command1");
+        QVERIFY(messages.messages().isEmpty());
+        const QStringList lines = report(w_).split('\n');
+        QCOMPARE(lines[3], "    地区纬度：27度度0分分");
+        QCOMPARE(lines[6], "    混合层高度 hf = 2719.369(m)");
     }
 
     void anEmptyWindSpeedLeavesOnlyTheHeightOut() {

@@ -108,7 +108,9 @@ private slots:
         QTest::keyClick(test::child<QLineEdit>(w_, "Text1"), Qt::Key_Backspace);
         QCOMPARE(result->text(), "0.621");
         QTest::keyClick(test::child<QLineEdit>(w_, "Text1"), Qt::Key_Backspace);
-        QCOMPARE(result->text(), "");
+        QCOMPARE(result->text(), "");  // once with no word why
+        QCOMPARE(result->placeholderText(), "无法计算");
+        QVERIFY2(result->toolTip().contains("“要换算的数值”：未输入数值"), qPrintable(result->toolTip()));
         type("abc");
         QCOMPARE(result->text(), "");
         QVERIFY(!result->toolTip().isEmpty());

@@ -56,13 +56,17 @@ private slots:
         type(3, "-1");  // gave a C of -.23
         QCOMPARE(text(7), "");
         QCOMPARE(test::child<QLineEdit>(w_, box(7))->toolTip(), "无法计算，请检查：\n“D-罐的直径（m）”：不能为负数");
-        type(3, "");
+        type(3, "5");
+        type(3, "");  // once cleared C without a word
         QCOMPARE(text(7), "");
-        QCOMPARE(test::child<QLineEdit>(w_, box(7))->placeholderText(), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(7))->placeholderText(), "无法计算");
+        QCOMPARE(test::child<QLineEdit>(w_, box(7))->toolTip(), "无法计算，请检查：\n“D-罐的直径（m）”：未输入数值");
         type(10, "221");
         QCOMPARE(text(9), "0.26");
-        type(10, "");  // gave a KN of 1 from no K at all
+        type(10, "");  // gave a KN of 1 from no K at all, then nothing without a word
         QCOMPARE(text(9), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(9))->toolTip(),
+                 "无法计算，请检查：\n“K-固顶贮罐年周转次数（次）”：未输入数值");
         test::setText(w_, box(10), "二十");
         QCOMPARE(test::child<QLineEdit>(w_, box(9))->placeholderText(), "无法计算");
         QVERIFY(messages.messages().isEmpty());

@@ -144,8 +144,9 @@ private slots:
         QCOMPARE(text(6), "50.");
     }
 
-    // A derived box never keeps a value of earlier entries: it is empty
-    // while its entry is, cleared and marked (no box pops up) while it fails.
+    // A derived box never keeps a value of earlier entries: while its entry
+    // fails or is emptied it is cleared and marked with the reason (no box
+    // pops up).
     void derivedCoefficientsFollowTheirEntriesOnly() {
         MessageRecorder messages;
         set(6, "36");
@@ -155,33 +156,42 @@ private slots:
         set(6, "x3");
         QCOMPARE(text(9), "");
         QCOMPARE(test::child<QLineEdit>(w_, box(9))->placeholderText(), "无法计算");
-        set(6, "");
+        set(6, "36");
+        set(6, "");  // once cleared without a word
         QCOMPARE(text(9), "");
-        QCOMPARE(test::child<QLineEdit>(w_, box(9))->placeholderText(), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(9))->placeholderText(), "无法计算");
+        QCOMPARE(test::child<QLineEdit>(w_, box(9))->toolTip(), "无法计算，请检查：\n“油罐年周转次数 N”：未输入数值");
 
         set(7, "3000");
         QCOMPARE(text(6), "33.333");
         set(7, "0");
         QCOMPARE(text(6), "");
         QCOMPARE(test::child<QLineEdit>(w_, box(6))->toolTip(), "无法计算，请检查：\n“油罐容积 V[m^3]”：须大于0");
+        set(7, "3000");
         set(7, "");
         QCOMPARE(text(6), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(6))->toolTip(), "无法计算，请检查：\n“油罐容积 V[m^3]”：未输入数值");
         QVERIFY(messages.messages().isEmpty());
     }
 
+    // Both read their entries by the leading number, so a unit typed after it does no harm.
     void meanPressureAndSmallTankFactor() {
         set(12, "20");
-        set(13, "30");
+        set(13, "30kPa");
         QCOMPARE(text(11), "25.");
         set(12, "");
         set(13, "");
         QCOMPARE(text(11), "");
+        QVERIFY(test::child<QLineEdit>(w_, box(11))->toolTip().contains("未输入数值"));
         set(22, "9.14");
         QCOMPARE(text(21), "1");
-        set(22, "5");
+        set(22, "5m");
         QCOMPARE(text(21), ".4838");
         set(22, "12");
         QCOMPARE(text(21), "1");
+        set(22, "m");
+        QCOMPARE(text(21), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), "无法计算，请检查：\n“油罐直径 D[m]”：不是有效的数值");
     }
 
     void floatingRoofDerivesSealLossAndVapourFunction() {
@@ -269,6 +279,9 @@ private slots:
         for (int n : {5, 6, 7}) QCOMPARE(text(n), "");
         QCOMPARE(text(2), "100000");
         QCOMPARE(text(1), "");
+        // What the switch empties is as at load: empty, with no reason to give.
+        for (int n : {1, 11, 15})
+            QVERIFY2(test::child<QLineEdit>(w_, box(n))->placeholderText().isEmpty(), qPrintable(box(n)));
         QCOMPARE(text(3), "20.9043");
         QVERIFY(!text(25).isEmpty());
 
@@ -365,7 +378,8 @@ private slots:
         QVERIFY(messages.messages()[0].contains("“罐内油品本体温度下蒸汽压 P[Kpa]”：未输入数值"));
         QCOMPARE(text(25), "");
         QCOMPARE(text(1), "");
-        const QList<QPair<int, QString>> inputs{{3, "30"}, {4, "101.3"}, {16, "5"}, {17, "10"}, {18, "1"},
+        // Read by their leading numbers: a unit after the number is no error.
+        const QList<QPair<int, QString>> inputs{{3, "30kPa"}, {4, "101.3 kPa"}, {16, "5"}, {17, "10℃"}, {18, "1"},
                                                 {19, "3.05"}, {20, "1"}, {21, "1"}};
         for (const auto& [n, v] : inputs) set(n, v);
         set(22, "20");  // D of 9.14 or more: C1 becomes 1

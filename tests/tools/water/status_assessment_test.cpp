@@ -53,9 +53,17 @@ TEST(Nemerow, ASeriesWithoutAValueOrWithAnOverflowIsNoReport) {
     // Was "最大值为：Infinity".
     EXPECT_THROW(NemerowReport("1|1e999|"), StatementFailure);
     EXPECT_THROW(NemerowReport("1|1e300|"), StatementFailure);  // max² overflows
-    // A typed value that is no number was counted as 0 unseen.
+    // A typed value that begins with no number was counted as 0 unseen.
     EXPECT_THROW(NemerowReport("1|abc|"), StatementFailure);
-    EXPECT_THROW(NemerowReport("3x|"), StatementFailure);
+    EXPECT_THROW(NemerowReport("1|-|"), StatementFailure);
+}
+
+// A value counts by the number it begins with; the echo keeps its text.
+TEST(Nemerow, AValueWithAUnitCountsByItsLeadingNumber) {
+    EXPECT_EQ(NemerowReport("3x|1 mg/L|"),
+              "你输入的数据个数为:2\n    输入的数据为：|3x|1 mg/L|\n    最大值为：3.00\n    算术平均值为：2.00\n"
+              "    内梅罗平均值：2.55");
+    EXPECT_EQ(SingleFactorReport("0.25mg|", 0.5), "你输入的数据为：|0.25mg|\n计算结果如下：\n单项评价指数为：| .5|");
 }
 
 TEST(SingleFactor, DefaultSeriesAgainstItsStandard) {
