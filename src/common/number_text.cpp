@@ -299,14 +299,34 @@ double LeadingNumber(std::string_view text) {
 }
 
 double ParseLeadingNumber(std::string_view text) {
-    bool overflow = false;
-    const std::optional<double> v = scanLeadingNumber(text, overflow);
-    if (!v) {
-        const bool blank = text.find_first_not_of(" \t\n\r") == std::string_view::npos;
-        throw StatementFailure("type mismatch", blank ? FailureKind::Empty : FailureKind::NotNumber);
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t begin = 0;
+    while (begin < text.size() && blank(text[begin])) ++begin;
+    if (begin == text.size()) throw StatementFailure("type mismatch", FailureKind::Empty);
+    std::size_t end = begin;
+    while (end < text.size() && std::string_view("0123456789.,+-eEdD").find(text[end]) != std::string_view::npos) ++end;
+    // The longest number the text begins with, read as a whole entry is
+    // ("1,000" is 1000); what follows is its unit ("27度", "30 kPa").
+    for (; end > begin; --end) {
+        double v = 0;
+        try {
+            v = ParseNumber(text.substr(begin, end - begin), Precision::Double);
+        } catch (const StatementFailure& f) {
+            if (f.kind() == FailureKind::Overflow) throw;
+            continue;
+        }
+        // Digits right after it ("1 5", "1,5", "3.5.1") would be dropped
+        // from what was typed: no number is made of part of an entry.
+        std::size_t rest = end;
+        while (rest < text.size() && blank(text[rest])) ++rest;
+        const bool moreDigits = rest < text.size() &&
+                                (digit(text[rest]) || ((text[rest] == '.' || text[rest] == ',') &&
+                                                       rest + 1 < text.size() && digit(text[rest + 1])));
+        if (moreDigits) break;
+        return v;
     }
-    if (overflow) throw StatementFailure("overflow", FailureKind::Overflow);
-    return *v;
+    throw StatementFailure("type mismatch", FailureKind::NotNumber);
 }
 
 std::string NumberText(float value) { return defaultNumberText(value, 7); }

@@ -102,6 +102,11 @@ TEST(LeadingNumber, AsAnEntryFailsOnlyWithoutANumberInFront) {
     EXPECT_EQ(kindOf(""), FailureKind::Empty);
     EXPECT_EQ(kindOf(" \t\n"), FailureKind::Empty);
     for (const char* bad : {"度", "abc", ".", "-", "-度", "e5"}) EXPECT_EQ(kindOf(bad), FailureKind::NotNumber) << bad;
+    // Grouped digits read as in any entry; digits that would be dropped are no number.
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("1,000m3"), 1000);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("30 m3/h"), 30);
+    EXPECT_DOUBLE_EQ(ParseLeadingNumber("2.5e度"), 2.5);
+    for (const char* bad : {" 1 5", "1,5", "3.5.1", "1 2.5"}) EXPECT_EQ(kindOf(bad), FailureKind::NotNumber) << bad;
     EXPECT_EQ(kindOf("1e999度"), FailureKind::Overflow);
 }
 
