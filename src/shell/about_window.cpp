@@ -41,7 +41,7 @@ AboutWindow::AboutWindow() : ToolWindow(kClassName, kCaption, 5760, 3390) {
     FormBuilder inFrame(frame);
     QLabel* notice = inFrame.label(QStringLiteral("Label1"),
                                    QStringLiteral("本程序版权归Orlenfeld所有。联系邮箱：") + ContactAddresses().mail, 120,
-                                   240, 5175, 460);
+                                   240, 5175, 445);
     notice->setTextFormat(Qt::PlainText);
     notice->setFont(songti(9));
 

@@ -37,8 +37,9 @@ HelpWindow::HelpWindow() : ToolWindow(kClassName, kCaption, 7590, 6165) {
         if (current && current->isSelected()) showTopic(current);
     });
 
-    f.frame(QStringLiteral("Frame2"), QStringLiteral("帮助内容"), 3840, 120, 3615, 5895);
-    textBox_ = f.richText(QStringLiteral("RichTextBox1"), 3960, 360, 3375, 5535);
+    // The text lies in its frame as the tree lies in its own, so both sit below their titles alike.
+    QGroupBox* text = f.frame(QStringLiteral("Frame2"), QStringLiteral("帮助内容"), 3840, 120, 3615, 5895);
+    textBox_ = FormBuilder(text).richText(QStringLiteral("RichTextBox1"), 120, 240, 3375, 5535);
     textBox_->setReadOnly(true);
     textBox_->setFont(songti(10.5));
 

@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "common/widgets/live_recompute.h"
@@ -15,6 +19,99 @@
 #include "support/ui_support.h"
 
 using namespace korrimet;
+
+namespace {
+
+QString where(const QRect& r) {
+    return QStringLiteral("(%1,%2 %3×%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The controls of each frame of `window` that reach into its title or over its
+// border: hidden ones too, since a switch or a tab shows them.
+QStringList rowsOutsideFrames(QWidget* window) {
+    QStringList out;
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        const QRect inside = frame->contentsRect();
+        for (QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->isWindow() && !inside.contains(w->geometry()))
+                out << QStringLiteral("%1 %2/%3 %4 outside %5")
+                           .arg(window->objectName(), frame->objectName(), w->objectName(), where(w->geometry()),
+                                where(inside));
+    }
+    return out;
+}
+
+// Pairs of labels shown in one place at one time whose areas overlap.
+QStringList overlappingLabels(QWidget* window) {
+    QStringList out;
+    QList<QWidget*> parents = window->findChildren<QWidget*>();
+    parents << window;
+    for (QWidget* parent : parents) {
+        QList<QLabel*> shown;
+        for (QLabel* l : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->isVisibleTo(window)) shown << l;
+        for (int i = 0; i < shown.size(); ++i)
+            for (int j = i + 1; j < shown.size(); ++j)
+                if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                    out << QStringLiteral("%1 %2 %3 over %4 %5")
+                               .arg(window->objectName(), shown[i]->objectName(), where(shown[i]->geometry()),
+                                    shown[j]->objectName(), where(shown[j]->geometry()));
+    }
+    return out;
+}
+
+// The families a page names for its own text, where the window's should draw.
+QStringList ownFamilies(const QTextDocument& document) {
+    QStringList families;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+        families += b.charFormat().fontFamilies().toStringList();
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            families += it.fragment().charFormat().fontFamilies().toStringList();
+    }
+    families.removeDuplicates();
+    return families;
+}
+
+// Shown pages wider than their view, or, without a vertical scroll bar,
+// taller: a part the user cannot see or has to scroll sideways to.
+QStringList pagesCutOff(QWidget* window) {
+    QStringList out;
+    for (QTextEdit* edit : window->findChildren<QTextEdit*>()) {
+        if (!edit->isVisible()) continue;
+        const QTextDocument* page = edit->document();
+        const QSize view = edit->viewport()->size();
+        const bool tooTall = edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff &&
+                             page->size().height() > view.height();
+        if (page->idealWidth() > view.width() || tooTall)
+            out << QStringLiteral("%1/%2: %3×%4 in %5×%6")
+                       .arg(window->objectName(), edit->objectName())
+                       .arg(page->idealWidth())
+                       .arg(page->size().height())
+                       .arg(view.width())
+                       .arg(view.height());
+    }
+    return out;
+}
+
+QStringList pagesWithOwnFamilies(QWidget* window) {
+    QStringList out;
+    auto check = [&](QWidget* w, const QTextDocument& document) {
+        if (const QStringList f = ownFamilies(document); !f.isEmpty())
+            out << QStringLiteral("%1/%2: %3").arg(window->objectName(), w->objectName(), f.join(QLatin1Char(',')));
+    };
+    for (QTextEdit* edit : window->findChildren<QTextEdit*>()) check(edit, *edit->document());
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const Qt::TextFormat format = label->textFormat();
+        if (format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(label->text()))) {
+            QTextDocument document;
+            document.setHtml(label->text());
+            check(label, document);
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 // Opens every registered window and closes it again. Built a second time
 // with the address and undefined-behaviour sanitizers in CI.
@@ -110,6 +207,44 @@ private slots:
             test::closeAllTools();
         }
         QVERIFY2(silent.isEmpty(), qPrintable(silent.join('\n')));
+    }
+
+    // Rows placed for a title as tall as its text must not be crossed by the
+    // style's taller one, nor reach over the frame's border.
+    // Labels shown together do not lie over each other either.
+    void everyFramesRowsLieInsideItsFrame() {
+        MessageRecorder messages;
+        QStringList outside = rowsOutsideFrames(main_);
+        QStringList overlapping;
+        ToolRegistry& registry = ToolRegistry::instance();
+        for (const QString& cls : registry.classNames()) {
+            QWidget* w = registry.open(cls);
+            outside += rowsOutsideFrames(w);
+            overlapping += overlappingLabels(w);
+            test::closeAllTools();
+        }
+        // One line each: a failure's own message is cut short.
+        for (const QString& line : outside + overlapping) qWarning("%s", qPrintable(line));
+        QVERIFY(outside.isEmpty());
+        QVERIFY(overlapping.isEmpty());
+    }
+
+    // A stored page draws in its window's family, the program's; a family of
+    // its own that the machine lacks falls back to some sans face.
+    // In that family each shown page still fits the width of its view.
+    void everyPageDrawsInItsWindowsFamily() {
+        MessageRecorder messages;
+        QStringList own, cut;
+        ToolRegistry& registry = ToolRegistry::instance();
+        for (const QString& cls : registry.classNames()) {
+            QWidget* w = registry.open(cls);
+            own += pagesWithOwnFamilies(w);
+            cut += pagesCutOff(w);
+            test::closeAllTools();
+        }
+        for (const QString& line : own + cut) qWarning("%s", qPrintable(line));
+        QVERIFY(own.isEmpty());
+        QVERIFY(cut.isEmpty());
     }
 
     void allWindowsOpenSideBySide() {

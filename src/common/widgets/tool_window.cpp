@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <climits>
 
 namespace korrimet {
 
@@ -122,6 +123,25 @@ QCheckBox* FormBuilder::check(const QString& name, const QString& caption, int l
     return place(new QCheckBox(caption), name, l, t, w, h);
 }
 
+void fitRowsBelowFrameTitles(QWidget* window) {
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        QList<QWidget*> rows;
+        int top = INT_MAX, bottom = INT_MIN;
+        for (QObject* o : frame->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow()) continue;
+            rows << w;
+            top = qMin(top, w->y());
+            bottom = qMax(bottom, w->geometry().bottom());
+        }
+        if (rows.isEmpty()) continue;
+        const QRect inside = frame->contentsRect();
+        const int down = qMin(inside.top() - top, inside.bottom() - bottom);
+        if (down <= 0) continue;
+        for (QWidget* w : rows) w->move(w->x(), w->y() + down);
+    }
+}
+
 ToolWindow::ToolWindow(const QString& className, const QString& caption, int clientWidthTwips,
                        int clientHeightTwips)
     : QWidget(nullptr, Qt::Window) {
@@ -129,6 +149,15 @@ ToolWindow::ToolWindow(const QString& className, const QString& caption, int cli
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+}
+
+void ToolWindow::showEvent(QShowEvent* event) {
+    // Once, when fonts and styles have settled; hidden rows move with the rest.
+    if (!framesFitted_) {
+        framesFitted_ = true;
+        fitRowsBelowFrameTitles(this);
+    }
+    QWidget::showEvent(event);
 }
 
 }  // namespace korrimet

@@ -69,6 +69,11 @@ private:
     QWidget* parent_;
 };
 
+// Twips place a frame's rows for a title as tall as its text; the style's
+// title takes more. Moves the rows of each frame of `window` down below its
+// title, as far as the room under its last row allows.
+void fitRowsBelowFrameTitles(QWidget* window);
+
 // A tool window: objectName is its class name, fixed client size in twips,
 // modeless and without owner, deleted when closed (its state lives on in
 // the registry).
@@ -83,6 +88,12 @@ public:
     W* control(const QString& name) const {
         return findChild<W*>(name);
     }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool framesFitted_ = false;
 };
 
 }  // namespace korrimet

@@ -59,11 +59,12 @@ public:
         basis_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         basis_->setTabChangesFocus(true);
 
-        QGroupBox* frame = f.frame("Frame1", "计算公式", 120, 4440, 7275, 1575);
+        // A pixel wider than drawn, to the left, so the 480-pixel picture clears the frame's margin.
+        QGroupBox* frame = f.frame("Frame1", "计算公式", 105, 4440, 7290, 1575);
         FormBuilder inFrame(frame);
         // The formula as printed in the handbook: 480 × 34 pixels.
         QTextBrowser* formula =
-            storedPage(inFrame, "Image1", ":/air_emission/open_storage_formula.html", 37, 600, 480 * 15, 34 * 15);
+            storedPage(inFrame, "Image1", ":/air_emission/open_storage_formula.html", 45, 600, 480 * 15, 34 * 15);
         formula->setFrameShape(QFrame::NoFrame);
         formula->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         formula->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

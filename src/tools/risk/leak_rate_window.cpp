@@ -22,7 +22,7 @@ namespace {
 // One labelled input row inside the parameter frame.
 QLineEdit* inputRow(FormBuilder& f, int index, const QString& label, const QString& name, const QString& text,
                     int top, int labelWidth, int boxWidth) {
-    QLabel* l = f.label(QString("Label%1").arg(index), label, 120, top + 45, labelWidth, 300);
+    QLabel* l = f.label(QString("Label%1").arg(index), label, 120, top + 45, labelWidth, 285);
     QLineEdit* box = f.textBox(name, 120 + labelWidth, top, boxWidth, 330, text);
     l->setBuddy(box);
     return box;

@@ -49,7 +49,7 @@ public:
             frames_.push_back(frame);
             FormBuilder p(frame);
             QLabel* status =
-                p.label(QStringLiteral("Status%1").arg(frames_.size()), "", 240, statusTop, 5900, 3510 - statusTop);
+                p.label(QStringLiteral("Status%1").arg(frames_.size()), "", 240, statusTop, 5900, 3480 - statusTop);
             status->setWordWrap(true);
             status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             status_.push_back(status);

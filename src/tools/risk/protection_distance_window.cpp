@@ -57,9 +57,11 @@ public:
         : ToolWindow(QString::fromUtf8(kClassName), QString::fromUtf8(kCaption), 5070, 5340), s_(state) {
         FormBuilder f = form();
         f.label("Label1", "卫生防护距离计算", 120, 150, 4830, 360)->setFont(songti(12, true));
-        // The frame encloses the box column only; the labels stand left of it.
-        constexpr int kFrameLeft = 2640, kFrameTop = 600;
-        FormBuilder box(f.frame("Frame1", "参数输入", kFrameLeft, kFrameTop, 2175, 3255));
+        // The frame encloses the box column only; the labels stand left of it. Its
+        // top lies 30 twips above the drawn 600, so the boxes clear its title and
+        // stay in line with their labels.
+        constexpr int kFrameLeft = 2640, kFrameTop = 570;
+        FormBuilder box(f.frame("Frame1", "参数输入", kFrameLeft, kFrameTop, 2175, 3285));
         auto label = [&](int index, const QString& caption, int top) {
             return f.label(QStringLiteral("Label2_%1").arg(index), caption, 120, top + 45, 2460, 300);
         };

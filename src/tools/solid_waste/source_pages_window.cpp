@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QtMath>
 #include <QtGlobal>
 
 #include "common/widgets/picture_page.h"
@@ -59,8 +61,13 @@ public:
         }
         int top = row.pictureHeight + kGap;
         if (parts.note) {
-            f.label("Label1", QString::fromUtf8(parts.note), 120, top, width, kLine);
-            top += kLine + kGap;
+            // The note names the formula's last symbol: it lies on the white page,
+            // under the page's last line.
+            QLabel* note = f.label("Label1", QString::fromUtf8(parts.note), 120, 0, width, kLine);
+            QTextDocument* page = picture()->document();
+            page->setTextWidth(picture()->width());
+            note->move(note->x(), qMin(qCeil(page->size().height()), picture()->height() - note->height()));
+            setBackground(note, Qt::white);
         }
         f.label("Label2", row.label, 120, top, width, kLine);
         top += kLine + kGap;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -52,6 +53,8 @@ protected:
                    bool greenLabel = false, int labelHeight = 315) {
         FormBuilder f = form();
         const int top = rowTop(row);
+        // A taller label grows up into the gap above its box, not into the row above.
+        labelHeight = std::min(labelHeight, g_.rowStep);
         QLabel* l = f.label(labelName, QString::fromUtf8(label), 120, top + 315 - labelHeight, g_.boxLeft - 120,
                             labelHeight);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -212,9 +212,10 @@ private:
         FormBuilder f = form();
         QGroupBox* common = f.frame("Frame1", "公用参数", 60, 0, 9015, 600);
         FormBuilder c(common);
-        l_[4] = c.label("Label4", "请选择贮罐类型：", 120, 255, 1560, 255);
-        combo_ = c.combo("Combo1", 1680, 195, 1680, 300);
-        l_[3] = c.label("Label3", "油罐年周转量 Q[m^3/a]：", 3840, 255, 2400, 255);
+        // The row is a pixel or two shorter than elsewhere to fit below the title of this low frame.
+        l_[4] = c.label("Label4", "请选择贮罐类型：", 120, 255, 1560, 225);
+        combo_ = c.combo("Combo1", 1680, 195, 1680, 285);
+        l_[3] = c.label("Label3", "油罐年周转量 Q[m^3/a]：", 3840, 255, 2400, 225);
         t_[2] = c.textBox("Text2", 6240, 195, 1500, 285);
 
         QGroupBox* working = f.frame("Frame2", "大呼吸量计算", 60, 645, 4500, 4410);

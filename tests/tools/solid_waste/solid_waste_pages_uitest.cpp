@@ -85,12 +85,17 @@ private slots:
         QVERIFY(text.indexOf("可由下表查出：") < text.indexOf("手烧炉"));
     }
 
-    void theMeltingSlagPageNamesTheEfficiencyUnderThePicture() {
+    // The note is the legend's last line: on the white page, under its last line.
+    void theMeltingSlagPageNamesTheEfficiencyOnThePageUnderItsLegend() {
         QWidget* w = test::openTool("化铝铜锌渣产生量的计算1");
         auto* note = test::child<QLabel>(w, "Label1");
         QCOMPARE(note->text(), "       η——为除尘效率");
-        QVERIFY(test::child<QTextBrowser>(w, "Picture1")->geometry().bottom() < note->geometry().top());
-        QVERIFY(note->geometry().bottom() < test::child<QLabel>(w, "Label2")->geometry().top());
+        auto* picture = test::child<QTextBrowser>(w, "Picture1");
+        QVERIFY(picture->geometry().contains(note->geometry()));
+        QVERIFY(note->y() - picture->y() >= picture->document()->size().height());
+        QCOMPARE(note->palette().color(note->backgroundRole()), picture->palette().color(QPalette::Base));
+        QVERIFY(note->autoFillBackground());
+        QVERIFY(picture->geometry().bottom() < test::child<QLabel>(w, "Label2")->geometry().top());
     }
 
     void theSmeltingSlagPageListsEveryCoefficient() {
