@@ -37,7 +37,11 @@ bool isInput(const QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Shortcut:
-        case QEvent::ShortcutOverride: return true;
+        case QEvent::ShortcutOverride:
+        case QEvent::InputMethod:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+        case QEvent::ContextMenu: return true;
         default: return false;
     }
 }
@@ -115,12 +119,12 @@ bool WindowRun::eventFilter(QObject* target, QEvent* event) {
         if (control_ && activates(event)) control_->cancel();
         return true;
     }
-    if (control_ && window_ && widget->window() == window_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (!control_ || !window_ || widget->window() != window_) return false;
+    // The run works on the entries as they were pressed: they stay so
+    // until its outcome is shown. Esc cancels.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
         control_->cancel();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 }  // namespace korrimet

@@ -23,7 +23,8 @@ inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，�
 // the entries and touches no widget; the window's thread only shows its
 // progress and outcome, so the window answers throughout. While the run owns
 // the window, the button that started it reads "取  消" and cancels it, as
-// Esc does, and no second run can start; a click on that button just after
+// Esc does; the window's entries take no input, so what is shown after is
+// computed from what they show, and no second run can start; a click on that button just after
 // the run ended was meant for "取  消" and does nothing. Closing the window
 // cancels the run and waits for it to stop.
 class WindowRun : public QObject {

@@ -1,6 +1,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +77,9 @@ private slots:
         auto* button = test::child<QPushButton>(w_, "Command1");
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(button->text(), "取  消");
+        // The table is computed from the entries as pressed: they take no typing meanwhile.
+        QTest::keyClicks(test::child<QLineEdit>(w_, "Text9"), "5");
+        QCOMPARE(test::text(w_, "Text9"), "100000");
         QTest::keyClick(w_, Qt::Key_Escape);
         test::waitForRun(w_);
         QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
