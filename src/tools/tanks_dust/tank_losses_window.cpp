@@ -107,9 +107,7 @@ private:
         rows(w, 'W');
         rowLabel(w, 2, "确认以上参数输入无误吗?    ：", 10);
         compute_ = w.button("Command2", "确认计算", 3420, rowTop(10) - 15, 990, 315);
-        t_[15] = rowBox(w, 15, 11);
-        boxOfLabel_[16] = 15;
-        rowLabel(w, 16, {}, 11);
+        row(w, 16, 15, 11);
         workingNote_ = w.label("Label30", "", 90, rowTop(12) + 30, 4320, 255);
         setTextColor(workingNote_, kRed);
 
@@ -118,9 +116,7 @@ private:
         rows(b, 'B');
         rowLabel(b, 28, "确认以上参数输入无误吗?    ：", 11);
         computeBreathing_ = b.button("Command3", "确认计算", 3420, rowTop(11) - 15, 990, 315);
-        t_[25] = rowBox(b, 25, 12);
-        boxOfLabel_[29] = 25;
-        rowLabel(b, 29, {}, 12);
+        row(b, 29, 25, 12);
 
         QGroupBox* total = f.frame("Frame4", "", 60, 5085, 4500, 525);
         FormBuilder t(total);
@@ -161,18 +157,16 @@ private:
         l_[label]->setAccessibleName(plain + colon);
         if (const int box = boxOfLabel_.value(label); box > 0) t_[box]->setProperty("inputName", plain);
     }
-    QLineEdit* rowBox(FormBuilder& f, int n, int i) {
-        return f.textBox(QStringLiteral("Text%1").arg(n), 3420, rowTop(i), 990, 285);
+    void row(FormBuilder& f, int label, int box, int i, const QString& caption = {}) {
+        t_[box] = f.textBox(QStringLiteral("Text%1").arg(box), 3420, rowTop(i), 990, 285);
+        boxOfLabel_[label] = box;
+        rowLabel(f, label, caption, i);
     }
     // The input rows of one frame, top to bottom.
     void rows(FormBuilder& f, char frame) {
         int i = 0;
-        for (const LayoutRow& r : Layout().rows) {
-            if (r.frame != frame) continue;
-            t_[r.box] = rowBox(f, r.box, i);
-            boxOfLabel_[r.label] = r.box;
-            rowLabel(f, r.label, qtext(r.atLoad), i++);
-        }
+        for (const LayoutRow& r : Layout().rows)
+            if (r.frame == frame) row(f, r.label, r.box, i++, qtext(r.atLoad));
     }
 
     // Form_Load: the stored 拱顶罐 layout, without running the switch.
@@ -184,10 +178,8 @@ private:
         for (const BoxTip& tip : Layout().tips)
             if (tip.atLoad) t_[tip.box]->setToolTip(qtext(*tip.atLoad));
         for (int n : {12, 13, 14, 15, 16, 29}) l_[n]->setToolTip("汽油取1,原油取0.75");
-        for (int n : {26, 27}) {
-            l_[n]->setVisible(false);
-            t_[n - 3]->setVisible(false);
-        }
+        for (const LayoutRow& r : Layout().rows)
+            if (!r.shown[kDome]) showRow(r, false);
     }
 
     void wire() {
@@ -241,10 +233,7 @@ private:
         assign(1, "");
         assign(2, "100000");
         for (int n : {5, 6, 7}) assign(n, "");
-        if (to == kDome)
-            assign(8, qtext(NumberText(51.6)));
-        else
-            assign(8, "");
+        assign(8, to == kDome ? qtext(NumberText(51.6)) : QString());
         for (int n : {9, 10, 11, 13, 14, 12}) assign(n, "");
         if (to == kInternal) assign(8, "");
         workingFailed_ = false;
@@ -275,10 +264,14 @@ private:
     void layout(int to) {
         for (const LayoutRow& r : Layout().rows) {
             if (r.caption[to]) setCaption(r.label, qtext(*r.caption[to]));
-            l_[r.label]->setVisible(r.shown[to]);
-            t_[r.box]->setVisible(r.shown[to]);
+            showRow(r, r.shown[to]);
         }
         for (const TypeTexts& r : Layout().results) setCaption(r.number, qtext(r.of[to]));
+    }
+
+    void showRow(const LayoutRow& r, bool visible) {
+        l_[r.label]->setVisible(visible);
+        t_[r.box]->setVisible(visible);
     }
 
     // --- derived coefficients -------------------------------------------
