@@ -18,11 +18,13 @@
 #include "common/widgets/model_input.h"
 #include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
+#include "common/widgets/stored_table.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 #include "platform/web_links.h"
 #include "tools/tanks_dust/tank_losses.h"
+#include "tools/tanks_dust/tank_losses_layout.h"
 
 namespace korrimet::tanks {
 namespace {
@@ -38,131 +40,13 @@ int column(TankType t) {
     return kDome;
 }
 
-// One input row: its label and box, the caption shown at load, and the
-// caption each tank type gives it (nullptr: the type leaves it as it is).
-struct Row {
-    int label;
-    int box;
-    const char* atLoad;
-    std::array<const char*, 3> caption;
-};
+// The rows, captions, tips and help of each tank type.
+const TankLossLayout& Layout() {
+    static const TankLossLayout layout =
+        loadStoredTable(QStringLiteral(":/tanks_dust/data/tank_losses_layout.txt"), LoadTankLossLayout);
+    return layout;
+}
 
-// Working-loss rows, top to bottom. Under 浮顶油罐 only the first three
-// show, under 内浮顶油罐 the first five.
-const std::array<Row, 10> kWorkingRows{{
-    {6, 5, "泵送液体入罐量         V1[m^3]：",
-     {"泵送液体入罐量 V1        [m^3]：", "油罐直径                 D [m]：", "油罐直径                 D [m]："}},
-    {8, 7, "油罐容积                V[m^3]：",
-     {"油罐容积 V               [m^3]：", "油品密度          ρy [kg/m^3]：", "油品密度          ρy [kg/m^3]："}},
-    {7, 6, "油罐年周转次数               N：",
-     {"油罐年周转次数 N              ：", "油罐壁粘附系数 C [m^3/1000m^2]：", "油罐壁粘附系数 C [m^3/1000m^2]："}},
-    {9, 8, "单位换算系数                 K：", {"单位换算系数 K                ：", nullptr, "支柱个数                    Nc："}},
-    {10, 9, "周转系数                    Kt：", {"周转系数 Kt                   ：", nullptr, "支柱有效直径             Fc[m]："}},
-    {11, 10, "油品系数                    K1：", {}},
-    {13, 12, "油罐内液面最低温度的蒸汽压  Py1[Kpa]：", {}},
-    {14, 13, "油罐内液面最高温度的蒸汽压  Py2[Kpa]：", {}},
-    {12, 11, "油品平均温度下蒸汽压   Py[Kpa]：", {}},
-    {15, 14, "油蒸汽的摩尔质量    u[Kg/kmol]：", {}},
-}};
-constexpr std::array<int, 3> kWorkingRowsShown{10, 3, 5};
-
-// Breathing-loss rows; 拱顶罐 shows the first nine.
-const std::array<Row, 11> kBreathingRows{{
-    {17, 3, "罐内油品本体温度下蒸汽压P[Kpa]：",
-     {"罐内油品本体温度下蒸汽压P[Kpa]：", "密封耗损系数                Ft：", "焊接长度系数                Fd："}},
-    {18, 4, "当地大气压             Pa[Kpa]：",
-     {"当地大气压             P1[Kpa]：", "密封相关系数                Kt：", "顶板接缝耗损系数            Kd："}},
-    {19, 16, "油罐内汽体空间高度        H[m]：",
-     {"油罐内汽体空间高度        H[m]：", "油罐所在地平均风速      V[m/s]：", "边圈密封损耗系数            Kc："}},
-    {20, 17, "大气温度的平均日温差   ΔT[℃]：",
-     {"大气温度的平均日温差   ΔT[℃]：", "与密封相关的风速指数         n：", "单位换算系数                K8："}},
-    {21, 18, "涂料系数                    Fp：",
-     {"涂料系数                    Fp：", "蒸汽压函数，无量纲          P*：", "蒸汽压函数，无量纲          P*："}},
-    {22, 19, "单位换算系数                K2：",
-     {"单位换算系数                K2：", "油气摩尔质量       Mv[Kg/kmol]：", "油气摩尔质量       Mv[Kg/kmol]："}},
-    {23, 20, "油品系数 K3                   ：",
-     {"油品系数 K3                   ：", "油罐直径                 D [m]：", "油罐直径                 D [m]："}},
-    {24, 21, "小直径油罐修正系数          C1：",
-     {"小直径油罐修正系数          C1：", "油品系数                    Kc：", "油品系数                    Kc："}},
-    {25, 22, "油罐直径                  D[m]：",
-     {"油罐直径                  D[m]：", "浮盘附件总损耗系数          Ff：", "浮盘附件总损耗系数          Fm："}},
-    {26, 23, "泵送液体入罐量 V1        [m^3]：",
-     {"泵送液体入罐量 V1        [m^3]：", "油品平均温度下蒸汽压   Py[Kpa]：", "油品平均温度下蒸汽压   Py[Kpa]："}},
-    {27, 24, "泵送液体入罐量 V1        [m^3]：",
-     {"泵送液体入罐量 V1        [m^3]：", "当地大气压             Pa[Kpa]：", "当地大气压             Pa[Kpa]："}},
-}};
-constexpr std::array<int, 3> kBreathingRowsShown{9, 11, 11};
-
-// What each breathing box means under each type. A switch clears the boxes
-// whose meaning changes, so that no value is silently read as another.
-// Ff and Fm are the same fittings loss factor.
-struct Meaning {
-    int box;
-    std::array<const char*, 3> of;
-};
-// Inputs first, the derived boxes (Ft, P*, C1) last, so these end empty.
-const std::array<Meaning, 9> kBreathingMeanings{{
-    {4, {"Pa", "Kt", "Kd"}},
-    {16, {"H", "V", "Kc"}},
-    {17, {"dT", "n", "K8"}},
-    {19, {"K2", "Mv", "Mv"}},
-    {20, {"K3", "D", "D"}},
-    {22, {"D", "Ff", "Ff"}},
-    {3, {"P", "Ft", "Fd"}},
-    {18, {"Fp", "P*", "P*"}},
-    {21, {"C1", "Kc", "Kc"}},
-}};
-
-const char* const kWorkingResult[3] = {"大呼吸量计算结果       [m^3/a]：", "大呼吸量计算结果       [Kg/a]：",
-                                       "大呼吸量计算结果       [Kg/a]："};
-const char* const kBreathingResult[3] = {"小呼吸量计算结果       [m^3/a]：", "小呼吸量计算结果       [Kg/a]：",
-                                         "小呼吸量计算结果       [Kg/a]："};
-const char* const kTotal[3] = {"贮罐全年无组织排放量为 [m^3/a]：", "贮罐全年无组织排放量为 [Kg/a]：",
-                               "贮罐全年无组织排放量为 [Kg/a]："};
-
-// Double-click help: a message, a coefficient table to open, or nothing.
-struct Help {
-    const char* message = nullptr;
-    const char* table = nullptr;
-};
-struct BoxHelp {
-    int box;
-    std::array<Help, 3> of;
-};
-
-const char* const kWallFactorHelp =
-    "若装气油的贮罐，缸壁分为轻锈、内锈和喷涂内衬，油罐壁粘滞系数对应的值为：0.00257、0.01284、0.2567！"
-    "若装原油的贮罐，缸壁分为轻锈、内锈和喷涂内衬，对应的值为：0.01027、0.05134、1.0268！";
-const char* const kVapourFunctionHelp = "蒸汽压函数无量纲，要求输入油品的平均蒸汽压Py和当地气压Pa，由系统自动求得！";
-const char* const kFittingsHelp =
-    "Ff浮盘附件总耗损系数因各罐所用的附件不一样，无法给出，请对照《石油库节能设计导则》手工计算输入！";
-const char* const kMeanPressureHelp =
-    "油品液面的平均蒸汽压，为油罐液面表面蒸汽压年记录的最高温度液面蒸汽压和最低温度的液面蒸汽压平均值！需手工计算输入！";
-const char* const kProductFactorHelp = "油品系数，原油Kc=0.4，汽油及其他油品Kc=1";
-
-const std::array<BoxHelp, 12> kHelp{{
-    {10, {Help{"汽油K1=1,原油K1=0.75;导则规定!"}, Help{}, Help{}}},
-    {6, {Help{}, Help{kWallFactorHelp}, Help{kWallFactorHelp}}},
-    {3,
-     {Help{}, Help{"要求输入密封相关系数Kt和风速指数n,由密封相关系数和风速指数系统自动由得!"},
-      Help{"Fd顶板焊接系数,系指顶板接缝长度与顶板面积的比值；需手工计算输入！"}}},
-    {4, {Help{}, Help{nullptr, "mfxs"}, Help{"顶板接缝系数Kd，焊接顶板，Kd=0；非焊接顶板，Kd=3.66！"}}},
-    {16, {Help{}, Help{}, Help{nullptr, "边圈密封损耗系数"}}},
-    {17, {Help{nullptr, "tlxs"}, Help{nullptr, "mfxs"}, Help{"单位换算系数K8=0.45"}}},
-    {18, {Help{nullptr, "tlxs"}, Help{kVapourFunctionHelp}, Help{kVapourFunctionHelp}}},
-    {19, {Help{"单位换算系数,K2=3.05"}, Help{}, Help{}}},
-    {20, {Help{"汽油K3=1,原油K3=0.58;导则规定!"}, Help{}, Help{}}},
-    {21,
-     {Help{"小直径油罐修正系数C1由油罐直径求得,要求输入油罐直径!"}, Help{kProductFactorHelp},
-      Help{kProductFactorHelp}}},
-    {22, {Help{}, Help{kFittingsHelp}, Help{kFittingsHelp}}},
-    {23, {Help{}, Help{kMeanPressureHelp}, Help{kMeanPressureHelp}}},
-}};
-
-const char* const kNote =
-    "本工具依据《石油库设计节能导则》编制！由于各种系数和参数较多,当系数或参数未提供或有疑问时,可双\n"
-    "击该系数输入框，或许能够帮助你!若结果未知,请检查系数输入！在此感谢Orlenfeld社区中部分会员参加\n"
-    "测试！若有任何问题，联系到：";
 
 // A caption of the stored form pads its name with blanks so that the symbol
 // and unit stand against the box; the glyphs are not of one width, so the
@@ -171,8 +55,8 @@ struct Caption {
     QString name, symbol;  // symbol and unit, may be empty
 };
 
-Caption splitCaption(const char* padded) {
-    QString s = QString::fromUtf8(padded).trimmed();
+Caption splitCaption(const QString& padded) {
+    QString s = padded.trimmed();
     if (s.endsWith(QStringLiteral("："))) s.chop(1);
     int end = 0;  // the name ends with its last Chinese character
     for (int i = 0; i < s.size(); ++i)
@@ -220,23 +104,19 @@ private:
 
         QGroupBox* working = f.frame("Frame2", "大呼吸量计算", 60, 645, 4500, 4410);
         FormBuilder w(working);
-        for (size_t i = 0; i < kWorkingRows.size(); ++i) row(w, kWorkingRows[i], int(i));
+        rows(w, 'W');
         rowLabel(w, 2, "确认以上参数输入无误吗?    ：", 10);
         compute_ = w.button("Command2", "确认计算", 3420, rowTop(10) - 15, 990, 315);
-        t_[15] = rowBox(w, 15, 11);
-        boxOfLabel_[16] = 15;
-        rowLabel(w, 16, kWorkingResult[kDome], 11);
+        row(w, 16, 15, 11);
         workingNote_ = w.label("Label30", "", 90, rowTop(12) + 30, 4320, 255);
         setTextColor(workingNote_, kRed);
 
         QGroupBox* breathing = f.frame("Frame3", "小呼吸量计算", 4620, 645, 4455, 4410);
         FormBuilder b(breathing);
-        for (size_t i = 0; i < kBreathingRows.size(); ++i) row(b, kBreathingRows[i], int(i));
+        rows(b, 'B');
         rowLabel(b, 28, "确认以上参数输入无误吗?    ：", 11);
         computeBreathing_ = b.button("Command3", "确认计算", 3420, rowTop(11) - 15, 990, 315);
-        t_[25] = rowBox(b, 25, 12);
-        boxOfLabel_[29] = 25;
-        rowLabel(b, 29, kBreathingResult[kDome], 12);
+        row(b, 29, 25, 12);
 
         QGroupBox* total = f.frame("Frame4", "", 60, 5085, 4500, 525);
         FormBuilder t(total);
@@ -244,10 +124,10 @@ private:
         boxOfLabel_[1] = 1;
         l_[1] = t.label("Label1", QString(), 90, 225, 3330, 255);
         l_[1]->setWordWrap(false);
-        setCaption(1, kTotal[kDome]);
+        for (const TypeTexts& r : Layout().results) setCaption(r.number, qtext(r.of[kDome]));
 
         protection_ = f.button("Command1", "计算卫生防护距离请点击此处!", 4620, 5145, 4455, 435);
-        note_ = f.memo("Text26", 60, 5655, 9015, 930, QString::fromUtf8(kNote) + ContactAddresses().mail);
+        note_ = f.memo("Text26", 60, 5655, 9015, 930, qtext(Layout().note) + ContactAddresses().mail);
         setBackground(note_, palette().color(QPalette::ToolTipBase));
 
         setTextColor(t_[15], kDarkGreen);
@@ -257,15 +137,15 @@ private:
 
     static int rowTop(int i) { return 240 + i * 315; }
 
-    QLabel* rowLabel(FormBuilder& f, int n, const char* text, int i) {
+    // A result's label takes its caption with the others of its type.
+    void rowLabel(FormBuilder& f, int n, const QString& caption, int i) {
         l_[n] = f.label(QStringLiteral("Label%1").arg(n), QString(), 90, rowTop(i) + 30, 3330, 255);
         l_[n]->setWordWrap(false);
-        setCaption(n, text);
-        return l_[n];
+        if (!caption.isEmpty()) setCaption(n, caption);
     }
 
     // The caption as a row of two cells; the box it names is named so in messages.
-    void setCaption(int label, const char* padded) {
+    void setCaption(int label, const QString& padded) {
         const Caption c = splitCaption(padded);
         const QString colon = QStringLiteral("：");
         l_[label]->setTextFormat(Qt::RichText);
@@ -277,13 +157,16 @@ private:
         l_[label]->setAccessibleName(plain + colon);
         if (const int box = boxOfLabel_.value(label); box > 0) t_[box]->setProperty("inputName", plain);
     }
-    QLineEdit* rowBox(FormBuilder& f, int n, int i) {
-        return f.textBox(QStringLiteral("Text%1").arg(n), 3420, rowTop(i), 990, 285);
+    void row(FormBuilder& f, int label, int box, int i, const QString& caption = {}) {
+        t_[box] = f.textBox(QStringLiteral("Text%1").arg(box), 3420, rowTop(i), 990, 285);
+        boxOfLabel_[label] = box;
+        rowLabel(f, label, caption, i);
     }
-    void row(FormBuilder& f, const Row& r, int i) {
-        t_[r.box] = rowBox(f, r.box, i);
-        boxOfLabel_[r.label] = r.box;
-        rowLabel(f, r.label, r.atLoad, i);
+    // The input rows of one frame, top to bottom.
+    void rows(FormBuilder& f, char frame) {
+        int i = 0;
+        for (const LayoutRow& r : Layout().rows)
+            if (r.frame == frame) row(f, r.label, r.box, i++, qtext(r.atLoad));
     }
 
     // Form_Load: the stored 拱顶罐 layout, without running the switch.
@@ -292,19 +175,11 @@ private:
         combo_->setCurrentIndex(0);
         t_[2]->setText("100000");
         t_[8]->setText("51.6");
-        for (int n : {5, 3, 4, 16, 17, 18, 19, 20, 22, 23, 24}) t_[n]->setToolTip("必须输入");
-        t_[7]->setToolTip("必须输入!");
-        t_[8]->setToolTip("不可更改,导则规定!");
-        t_[9]->setToolTip("无需输入,由油罐年周转次数求得!");
-        t_[11]->setToolTip("无需输入由(PY1+PY2)/2求得!");
-        t_[14]->setToolTip("u不应大于172.5,(690-4Uy)会小于0,导致计算结果会出现负数!)");
-        t_[15]->setToolTip("设置完参数以后，点击文本框即可更新结果！");
-        t_[25]->setToolTip("设置完参数以后，点击文本框即可更新结果！");
+        for (const BoxTip& tip : Layout().tips)
+            if (tip.atLoad) t_[tip.box]->setToolTip(qtext(*tip.atLoad));
         for (int n : {12, 13, 14, 15, 16, 29}) l_[n]->setToolTip("汽油取1,原油取0.75");
-        for (int n : {26, 27}) {
-            l_[n]->setVisible(false);
-            t_[n - 3]->setVisible(false);
-        }
+        for (const LayoutRow& r : Layout().rows)
+            if (!r.shown[kDome]) showRow(r, false);
     }
 
     void wire() {
@@ -321,7 +196,7 @@ private:
         on({15, 25}, [this] { total(); });
         live->onPick(combo_, [this] { switchType(); });
 
-        for (const BoxHelp& h : kHelp) {
+        for (const BoxHelp& h : Layout().help) {
             helpOf_[t_[h.box]] = &h;
             t_[h.box]->installEventFilter(this);
         }
@@ -358,10 +233,7 @@ private:
         assign(1, "");
         assign(2, "100000");
         for (int n : {5, 6, 7}) assign(n, "");
-        if (to == kDome)
-            assign(8, qtext(NumberText(51.6)));
-        else
-            assign(8, "");
+        assign(8, to == kDome ? qtext(NumberText(51.6)) : QString());
         for (int n : {9, 10, 11, 13, 14, 12}) assign(n, "");
         if (to == kInternal) assign(8, "");
         workingFailed_ = false;
@@ -369,24 +241,18 @@ private:
         assign(15, "");
         assign(1, "");
 
-        if (to == kDome) {
-            t_[9]->setToolTip("无需输入,由油罐年周转次数求得!");
-            t_[8]->setToolTip("不可更改！");
-        } else if (to == kInternal) {
-            t_[6]->setToolTip("");
-            t_[8]->setToolTip("若无支柱,请填写0");
-            t_[9]->setToolTip("若无支柱,请填写0");
-        }
+        for (const BoxTip& tip : Layout().tips)
+            if (tip.of[to]) t_[tip.box]->setToolTip(qtext(*tip.of[to]));
         shown_ = to;
     }
 
     void clearRepurposed(int to) {
         if (to == shown_) return;
         bool pStarCleared = false;
-        for (const Meaning& m : kBreathingMeanings) {
-            if (QString::fromUtf8(m.of[shown_]) == QString::fromUtf8(m.of[to])) continue;
-            assign(m.box, "");
-            if (m.box == 18) pStarCleared = true;
+        for (const TypeTexts& m : Layout().meanings) {
+            if (m.of[shown_] == m.of[to]) continue;
+            assign(m.number, "");
+            if (m.number == 18) pStarCleared = true;
         }
         breathingFailed_ = false;
         assign(25, "");
@@ -396,16 +262,14 @@ private:
     }
 
     void layout(int to) {
-        for (size_t i = 0; i < kWorkingRows.size(); ++i) showRow(kWorkingRows[i], to, int(i) < kWorkingRowsShown[to]);
-        for (size_t i = 0; i < kBreathingRows.size(); ++i)
-            showRow(kBreathingRows[i], to, int(i) < kBreathingRowsShown[to]);
-        setCaption(16, kWorkingResult[to]);
-        setCaption(29, kBreathingResult[to]);
-        setCaption(1, kTotal[to]);
+        for (const LayoutRow& r : Layout().rows) {
+            if (r.caption[to]) setCaption(r.label, qtext(*r.caption[to]));
+            showRow(r, r.shown[to]);
+        }
+        for (const TypeTexts& r : Layout().results) setCaption(r.number, qtext(r.of[to]));
     }
 
-    void showRow(const Row& r, int to, bool visible) {
-        if (const char* caption = r.caption[to]) setCaption(r.label, caption);
+    void showRow(const LayoutRow& r, bool visible) {
         l_[r.label]->setVisible(visible);
         t_[r.box]->setVisible(visible);
     }
@@ -586,9 +450,9 @@ private:
     void doubleClickHelp(const BoxHelp* help) {
         const auto t = type();
         if (!t) return;
-        const Help& h = help->of[column(*t)];
-        if (h.message) ShowMessage(QString::fromUtf8(h.message), this);
-        if (h.table) OpenTool(QString::fromUtf8(h.table));
+        const int c = column(*t);
+        if (!help->message[c].empty()) ShowMessage(qtext(help->message[c]), this);
+        if (!help->table[c].empty()) OpenTool(qtext(help->table[c]));
     }
 
     std::array<QLineEdit*, 26> t_{};

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "common/number_text.h"
 #include "common/statement_failure.h"
+#include "common/table_text.h"
+#include "tools/tanks_dust/tank_losses_layout.h"
 
 using namespace korrimet;
 using namespace korrimet::tanks;
@@ -103,4 +110,35 @@ TEST(Losses, NegativeBasesUnderFractionalPowersFail) {
 
 TEST(Losses, OverflowFails) {
     EXPECT_THROW(FloatingRoofBreathingLoss(1e300, 1, 1, 1e300, 64, 1), StatementFailure);
+}
+
+// The window builds its rows from this table: one that does not load leaves
+// it without boxes.
+TEST(TankLossLayout, TheStoredTableLoadsAndMalformedRecordsAreRefused) {
+    std::ifstream in(std::filesystem::path(__FILE__).parent_path() /
+                     "../../../src/tools/tanks_dust/data/tank_losses_layout.txt");
+    std::stringstream text;
+    text << in.rdbuf();
+    const TankLossLayout layout = LoadTankLossLayout(text.str());
+    ASSERT_EQ(layout.rows.size(), 21u);
+    EXPECT_EQ(std::count_if(layout.rows.begin(), layout.rows.end(), [](auto& r) { return r.frame == 'W'; }), 10);
+    EXPECT_EQ(layout.meanings.size(), 9u);
+    EXPECT_EQ(layout.help.size(), 12u);
+    EXPECT_EQ(std::count(layout.note.begin(), layout.note.end(), '\n'), 2);
+    // Under 拱顶罐 row B10 is hidden and still takes its caption.
+    const LayoutRow& b10 = layout.rows[19];
+    EXPECT_EQ(b10.label, 26);
+    EXPECT_FALSE(b10.shown[0]);
+    EXPECT_EQ(b10.caption[0], "泵送液体入罐量 V1        [m^3]：");
+    EXPECT_TRUE(b10.shown[1] && b10.shown[2]);
+    EXPECT_EQ(layout.help[3].table[1], "mfxs");
+    EXPECT_TRUE(layout.help[3].message[1].empty());
+
+    const std::string results = "result | 16 | a | b | c\nresult | 29 | a | b | c\nresult | 1 | a | b | c\n";
+    EXPECT_NO_THROW(LoadTankLossLayout("row | W | 6 | 5 | x | = | - | y\n" + results));
+    EXPECT_THROW(LoadTankLossLayout(results), TableFormatError);                                // no rows
+    EXPECT_THROW(LoadTankLossLayout("row | W | 6 | 5 | x | = | -\n" + results), TableFormatError);  // short
+    EXPECT_THROW(LoadTankLossLayout("row | X | 6 | 5 | x | = | - | y\n" + results), TableFormatError);
+    EXPECT_THROW(LoadTankLossLayout("row | W | 6a | 5 | x | = | - | y\n" + results), TableFormatError);
+    EXPECT_THROW(LoadTankLossLayout("rows | W | 6 | 5 | x | = | - | y\n" + results), TableFormatError);
 }
