@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include "common/widgets/grid_run.h"
 #include "common/widgets/result_file_viewer.h"
@@ -193,12 +194,13 @@ private slots:
         QWidget* viewer = test::openTool(TestViewer::kClassName);
         QWidget owner;
         MessageRecorder messages;
-        auto cancelling = [&](double x, double, std::string& out) {
-            if (x == 500) runOf(&owner)->cancel();
+        auto slow = [](double, double, std::string& out) {
+            QThread::usleep(200);
             out += "1";
             return true;
         };
-        QVERIFY(!runGrid(&owner, PlanGrid({10, 10000, 10}, {0, 0, 1}), cancelling));
+        QTimer::singleShot(50, &owner, [&] { runOf(&owner)->cancel(); });
+        QVERIFY(!runGrid(&owner, PlanGrid({10, 10000, 10}, {0, 0, 1}), slow));
         QCOMPARE(messages.messages().last(), kRunCancelledMessage);
         QVERIFY(!QFile::exists(resultFilePath(kFile)));
         QVERIFY(!test::viewerText(viewer).contains("earlier"));
