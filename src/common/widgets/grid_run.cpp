@@ -27,8 +27,9 @@ QString writeFailedMessage(const QString& reason) {
 
 // What a grid run hands back to its window.
 struct GridOutcome {
-    QString refusal;  // the plan cannot run, or its file would be too large
-    QString writeError;  // the file could not be written
+    // Why there is no file: the plan cannot run, the file would be too large
+    // or could not be written.
+    QString refusal;
     std::shared_ptr<LineIndex> lines;
     std::size_t failedCells = 0;
     double firstFailedX = 0, firstFailedY = 0;
@@ -106,7 +107,7 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, con
         }
         std::string reason;
         if (!WriteWholeFile(path, text.text, &reason)) {
-            out.writeError = qtext(reason);
+            out.refusal = writeFailedMessage(qtext(reason));
             return out;
         }
         // The viewer holds the file's bytes itself: free the text as they are copied.
@@ -124,11 +125,6 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, con
             ShowMessage(out.refusal, window);
             return;
         }
-        if (!out.writeError.isEmpty()) {
-            reloadOpenViewer(viewerClass);
-            ShowMessage(writeFailedMessage(out.writeError), window);
-            return;
-        }
         if (written) written();
         ResultFileViewer::showLatest(viewerClass, std::move(out.lines));
         if (out.failedCells > 0)
@@ -138,10 +134,7 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, con
                             .arg(qtext(NumberText(out.firstFailedX)), qtext(NumberText(out.firstFailedY))),
                         window);
     };
-    auto progress = [rowsDone](double x) {
-        if (rowsDone) rowsDone(x);
-    };
-    return run.start<GridOutcome>(button, work, done, progress,
+    return run.start<GridOutcome>(button, work, done, rowsDone,
                                   [fileName, viewerClass] { discardResultFile(fileName, viewerClass); });
 }
 

@@ -7,10 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
-#include <vector>
 
 #include "common/widgets/tool_registry.h"
-#include "common/widgets/tool_window.h"
 #include "platform/result_folder.h"
 
 #ifdef Q_OS_UNIX

@@ -11,7 +11,6 @@
 #include "common/run_control.h"
 
 class QAbstractButton;
-class QElapsedTimer;
 class QTimer;
 class QWidget;
 
@@ -24,9 +23,9 @@ inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，�
 // progress and outcome, so the window answers throughout. While the run owns
 // the window, the button that started it reads "取  消" and cancels it, as
 // Esc does; the window's entries take no input, so what is shown after is
-// computed from what they show, and no second run can start; a click on that button just after
-// the run ended was meant for "取  消" and does nothing. Closing the window
-// cancels the run and waits for it to stop.
+// computed from what they show, and no second run can start; a click on
+// that button just after the run ended was meant for "取  消" and does
+// nothing. Closing the window cancels the run and waits for it to stop.
 class WindowRun : public QObject {
     Q_OBJECT
 public:
