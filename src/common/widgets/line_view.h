@@ -1,23 +1,10 @@
 #pragma once
 #include <QAbstractScrollArea>
-#include <QByteArray>
 #include <vector>
 
-namespace korrimet {
+#include "common/widgets/line_index.h"
 
-// Text's bytes (UTF-8) and where each of its lines starts: each carriage
-// return, line feed or pair of them ends one. Widths count character
-// columns of the fixed-pitch font: a Latin character one, any other two.
-struct LineIndex {
-    QByteArray bytes;
-    std::vector<qsizetype> starts;
-    qsizetype longest = 0;  // columns of the widest line
-    bool ascii = true;
-    int tabColumns = 0;     // 0: a tab is one column
-};
-// Indexes `bytes`; made on any thread. With `tabbed`, tab stops are set
-// from the widest field that a tab ends, so the columns of a table line up.
-LineIndex IndexLines(QByteArray bytes, bool tabbed = false);
+namespace korrimet {
 
 // A read-only view of many lines, held once as their bytes: only the lines
 // in sight are drawn, and scrolling, keys and selection cost the same for
