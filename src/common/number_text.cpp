@@ -256,53 +256,40 @@ std::optional<double> TryParseNumber(std::string_view text, Precision precision)
 
 namespace {
 
-// The leading number of `text`; none when the text begins with none.
-std::optional<double> scanLeadingNumber(std::string_view text, bool& overflow) {
-    overflow = false;
-    std::string t;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n') t += c;
-    Scanned s;
-    size_t i = scanSign(t, s);
-    int mantissaDigits = 0;
-    long long firstNonZero = 0;
-    bool seenNonZero = false, seenPoint = false;
-    for (; i < t.size(); ++i) {
-        char c = t[i];
-        if (isDigit(c)) {
-            ++mantissaDigits;
-            if (c != '0') seenNonZero = true;
-            if (!seenPoint && seenNonZero) ++firstNonZero;
-            if (seenPoint && !seenNonZero) --firstNonZero;
-            s.clean += c;
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-            s.clean += c;
-        } else {
-            break;
+bool isLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// A digit at text[i], ASCII or full-width ("０"-"９", as a Chinese input
+// method types them).
+bool digitAt(std::string_view text, size_t i) {
+    if (isDigit(text[i])) return true;
+    return i + 2 < text.size() && static_cast<unsigned char>(text[i]) == 0xEF &&
+           static_cast<unsigned char>(text[i + 1]) == 0xBC && static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
+           static_cast<unsigned char>(text[i + 2]) <= 0x99;
+}
+
+// True when the unit after a number holds no digit but a metre's power
+// ("m3", "m^2", "km2", "mg/m3"): any other digit belongs to the number
+// ("1，000", "27度30分", "1/2", "0x10") and reading it so would drop it.
+bool unitDropsNoDigit(std::string_view unit) {
+    for (size_t i = 0; i < unit.size(); ++i) {
+        if (unit[i] == 'm' || unit[i] == 'M') {
+            size_t power = i + 1;
+            if (power < unit.size() && unit[power] == '^') ++power;
+            if (power < unit.size() && (unit[power] == '2' || unit[power] == '3') &&
+                (power + 1 == unit.size() || !digitAt(unit, power + 1)))
+                i = power;
+        } else if (digitAt(unit, i)) {
+            return false;
         }
     }
-    if (mantissaDigits == 0) return std::nullopt;
-    long long exponent = 0;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D'))
-        scanExponent(t, i + 1, s.clean, exponent);
-    s.anyNonZeroDigit = seenNonZero;
-    s.magnitude = firstNonZero + exponent;
-    return fromClean(s, overflow);
+    return true;
 }
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
-    bool overflow = false;
-    return scanLeadingNumber(text, overflow).value_or(0);
-}
-
 double ParseLeadingNumber(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
     std::size_t begin = 0;
-    while (begin < text.size() && blank(text[begin])) ++begin;
+    while (begin < text.size() && isLeadingBlank(text[begin])) ++begin;
     if (begin == text.size()) throw StatementFailure("type mismatch", FailureKind::Empty);
     std::size_t end = begin;
     while (end < text.size() && std::string_view("0123456789.,+-eEdD").find(text[end]) != std::string_view::npos) ++end;
@@ -316,14 +303,8 @@ double ParseLeadingNumber(std::string_view text) {
             if (f.kind() == FailureKind::Overflow) throw;
             continue;
         }
-        // Digits right after it ("1 5", "1,5", "3.5.1") would be dropped
-        // from what was typed: no number is made of part of an entry.
-        std::size_t rest = end;
-        while (rest < text.size() && blank(text[rest])) ++rest;
-        const bool moreDigits = rest < text.size() &&
-                                (digit(text[rest]) || ((text[rest] == '.' || text[rest] == ',') &&
-                                                       rest + 1 < text.size() && digit(text[rest + 1])));
-        if (moreDigits) break;
+        // No number is made of part of what was typed.
+        if (!unitDropsNoDigit(text.substr(end))) break;
         return v;
     }
     throw StatementFailure("type mismatch", FailureKind::NotNumber);

@@ -13,12 +13,12 @@ enum class Precision { Single, Double };
 double ParseNumber(std::string_view text, Precision precision);
 std::optional<double> TryParseNumber(std::string_view text, Precision precision);
 
-// The number a text begins with after dropping every blank, tab and line
-// feed; 0 when it begins with none. Never fails.
-double LeadingNumber(std::string_view text);
-// The same reading for an entry that must hold a number ("27度" reads 27):
-// throws StatementFailure on a text that begins with none (Empty when it
-// holds nothing but blanks) and on a number beyond the range of a Double.
+// The number an entry begins with, read as a whole entry is, followed by its
+// unit ("27度", "30 kPa", "1,000m3" read 27, 30, 1000). Throws
+// StatementFailure on a text that begins with no number (Empty when it holds
+// nothing but blanks), on a number beyond the range of a Double, and when
+// the unit holds a digit other than a metre's power: such a digit belongs to
+// the number and would be dropped ("1 5", "1，000", "27度30分", "1/2").
 double ParseLeadingNumber(std::string_view text);
 
 // Default text form: 7 significant digits for a Single, 15 for a Double.

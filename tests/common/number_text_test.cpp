@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <limits>
+#include <optional>
 
 #include "common/statement_failure.h"
 
@@ -70,44 +71,48 @@ TEST(ParseNumber, IgnoresTheProcessLocale) {
     }
 }
 
-TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("12abc"), 12);
-    EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber(" 1 5"), 15);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1 2.5"), 12.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("."), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("3.5.1"), 3.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("-2.5x"), -2.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1.5D2"), 150);
-    EXPECT_DOUBLE_EQ(LeadingNumber("2e"), 2);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1,000"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("\t4\n2"), 42);
+// The reading of an entry by the number it begins with: a row with no kind
+// reads its value; a row with one fails with it.
+struct LeadingCase {
+    const char* text;
+    double value;
+    std::optional<FailureKind> failure = std::nullopt;
+};
+
+std::optional<FailureKind> leadingFailure(const char* text) {
+    try {
+        ParseLeadingNumber(text);
+    } catch (const StatementFailure& f) {
+        return f.kind();
+    }
+    return std::nullopt;
 }
 
-// The reading of an entry that must hold a number, by its leading number.
-TEST(LeadingNumber, AsAnEntryFailsOnlyWithoutANumberInFront) {
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber("27度"), 27);
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber(" 30kPa"), 30);
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber("-0.5"), -0.5);
-    auto kindOf = [](const char* text) {
-        try {
-            ParseLeadingNumber(text);
-        } catch (const StatementFailure& f) {
-            return f.kind();
-        }
-        return FailureKind::Domain;
+TEST(ParseLeadingNumber, ReadsTheNumberInFrontOfItsUnitAndNoPartOfOne) {
+    constexpr auto kNot = FailureKind::NotNumber;
+    const LeadingCase cases[] = {
+        // A unit after the number, which may hold a metre's power.
+        {"27度", 27}, {" 30kPa", 30}, {"-0.5", -0.5}, {"5 m", 5}, {"12.5%", 12.5}, {"10℃", 10},
+        {"101.3 kPa", 101.3}, {"1,000m3", 1000}, {"30 m3/h", 30}, {"2 km2", 2}, {"4m^3", 4}, {"0.2mg/m3", 0.2},
+        {"6 m³", 6}, {"2.5e度", 2.5}, {"2e", 2}, {"5-", 5}, {"1e3度", 1000}, {"1，", 1},
+        // Nothing to read.
+        {"", 0, FailureKind::Empty}, {" \t\n", 0, FailureKind::Empty}, {"度", 0, kNot}, {"abc", 0, kNot},
+        {".", 0, kNot}, {"-", 0, kNot}, {"-度", 0, kNot}, {"e5", 0, kNot}, {"１２", 0, kNot},
+        // Digits after the number would be dropped: typed apart, after full-width
+        // punctuation, a symbol, letters or a unit.
+        {" 1 5", 0, kNot}, {"1 2.5", 0, kNot}, {"1,5", 0, kNot}, {"3.5.1", 0, kNot}, {"1,0000", 0, kNot},
+        {"1，000", 0, kNot}, {"1．5", 0, kNot}, {"1。5", 0, kNot}, {"1/2", 0, kNot}, {"1-2", 0, kNot},
+        {"1d3", 0, kNot}, {"1.5D2", 0, kNot}, {"0x10", 0, kNot}, {"12abc34", 0, kNot}, {"27度30分", 0, kNot},
+        {"27度３０分", 0, kNot}, {"1m33", 0, kNot}, {"2m^23", 0, kNot}, {"5 mm 2", 0, kNot}, {"3x2", 0, kNot},
+        // Beyond a Double.
+        {"1e999度", 0, FailureKind::Overflow},
     };
-    EXPECT_EQ(kindOf(""), FailureKind::Empty);
-    EXPECT_EQ(kindOf(" \t\n"), FailureKind::Empty);
-    for (const char* bad : {"度", "abc", ".", "-", "-度", "e5"}) EXPECT_EQ(kindOf(bad), FailureKind::NotNumber) << bad;
-    // Grouped digits read as in any entry; digits that would be dropped are no number.
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber("1,000m3"), 1000);
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber("30 m3/h"), 30);
-    EXPECT_DOUBLE_EQ(ParseLeadingNumber("2.5e度"), 2.5);
-    for (const char* bad : {" 1 5", "1,5", "3.5.1", "1 2.5"}) EXPECT_EQ(kindOf(bad), FailureKind::NotNumber) << bad;
-    EXPECT_EQ(kindOf("1e999度"), FailureKind::Overflow);
+    for (const LeadingCase& c : cases) {
+        EXPECT_EQ(leadingFailure(c.text), c.failure) << c.text;
+        if (!c.failure) {
+            EXPECT_DOUBLE_EQ(ParseLeadingNumber(c.text), c.value) << c.text;
+        }
+    }
 }
 
 struct TextCase {

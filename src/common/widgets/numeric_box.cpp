@@ -56,6 +56,10 @@ protected:
             if (im->commitString().isEmpty()) return false;
             QString why = refusalAtCaret(im->commitString());
             if (why.isEmpty()) return false;
+            // The box still draws the pinyin the commit was to replace: end the
+            // composition with nothing committed, before the message shows it.
+            QInputMethodEvent ended(im->preeditString(), im->attributes());
+            QCoreApplication::sendEvent(box_, &ended);
             refuse(why);
             return true;
         }

@@ -24,7 +24,8 @@ enum class PressMode { Button, Live };
 
 // How a box's text becomes a number: the whole text by the locale's rules,
 // or, where a window reads a box so, the number the text begins with ("27度"
-// reads 27; a text that begins with no number still fails).
+// reads 27; a text that begins with no number, or holds digits after it
+// that the reading would drop, "27度30分", still fails).
 enum class Reading { Whole, LeadingNumber };
 
 // One press of a calculator: the statement runner plus the rule that no

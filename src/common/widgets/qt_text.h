@@ -14,7 +14,6 @@ inline double ParseNumber(const QString& text, Precision precision) {
 inline std::optional<double> TryParseNumber(const QString& text, Precision precision) {
     return TryParseNumber(text.toStdString(), precision);
 }
-inline double LeadingNumber(const QString& text) { return LeadingNumber(text.toStdString()); }
 inline QString MaskText(const QString& text, std::string_view mask) {
     return qtext(MaskText(std::string_view(text.toStdString()), mask));
 }

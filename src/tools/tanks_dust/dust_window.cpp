@@ -194,7 +194,7 @@ private:
         press.put(qp_, [&] { return qp; });
         press.read(f, f_, Range::Percent);
         press.put(actual_, [&] {
-            const std::string t = ResultMaskText(WindDirectionDust(LeadingNumber(qp), f), "####.###");
+            const std::string t = ResultMaskText(WindDirectionDust(ParseNumber(qp, Precision::Double), f), "####.###");
             return calm ? std::string("0") : t;
         });
     }

@@ -16,23 +16,24 @@ std::string twoDecimals(double v) { return MaskText(dbl(v), kTwoDecimals); }
 
 const char* const kSameStandard = "标准与本底浓度相同，分母为0";
 
-std::string echo(const std::vector<BarValue>& values) {
+std::string echo(const std::vector<std::string>& values) {
     std::string e;
-    for (const BarValue& v : values) e += "|" + v.text;
+    for (const std::string& v : values) e += "|" + v;
     return e;
 }
 
 // A value's number for a report: its leading number ("1.2mg/L" is 1.2).
-// A typed value that begins with no number would count as 0 unseen and is
-// refused; an empty one counts as 0, which its empty place in the echo shows.
-double reportNumber(const BarValue& v) {
+// A typed value that begins with no number would count as 0 unseen, and one
+// read in part ("1，000" as 1) would count less than typed: both are refused.
+// An empty one counts as 0, which its empty place in the echo shows.
+double reportNumber(const std::string& v) {
     try {
-        return ParseLeadingNumber(v.text);
+        return ParseLeadingNumber(v);
     } catch (const StatementFailure& f) {
         if (f.kind() == FailureKind::Empty) return 0;
         if (f.kind() == FailureKind::Overflow)
-            throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”超出可计算的范围");
-        throw StatementFailure(FailureKind::Domain, "数据“" + v.text + "”不是有效的数值");
+            throw StatementFailure(FailureKind::Domain, "数据“" + v + "”超出可计算的范围");
+        throw StatementFailure(FailureKind::Domain, "数据“" + v + "”不是有效的数值");
     }
 }
 
@@ -40,21 +41,19 @@ const char* const kNoValue = "数据序列中没有以“|”结尾的数据";
 
 }  // namespace
 
-std::vector<BarValue> ReadBarSeries(std::string_view series) {
-    std::vector<BarValue> values;
-    for (size_t bar; (bar = series.find('|')) != std::string_view::npos; series.remove_prefix(bar + 1)) {
-        const std::string_view text = series.substr(0, bar);
-        values.push_back({std::string(text), LeadingNumber(text)});
-    }
+std::vector<std::string> ReadBarSeries(std::string_view series) {
+    std::vector<std::string> values;
+    for (size_t bar; (bar = series.find('|')) != std::string_view::npos; series.remove_prefix(bar + 1))
+        values.emplace_back(series.substr(0, bar));
     return values;
 }
 
 std::string NemerowReport(std::string_view series) {
-    const std::vector<BarValue> values = ReadBarSeries(series);
+    const std::vector<std::string> values = ReadBarSeries(series);
     Require(!values.empty(), kNoValue);
     double sum = 0;
     double max = reportNumber(values.front());
-    for (const BarValue& v : values) {
+    for (const std::string& v : values) {
         const double number = reportNumber(v);
         if (number > max) max = number;
         sum += number;
@@ -67,10 +66,10 @@ std::string NemerowReport(std::string_view series) {
 }
 
 std::string SingleFactorReport(std::string_view series, double standard) {
-    const std::vector<BarValue> values = ReadBarSeries(series);
+    const std::vector<std::string> values = ReadBarSeries(series);
     Require(!values.empty(), kNoValue);
     std::string joined;
-    for (const BarValue& v : values) {
+    for (const std::string& v : values) {
         // The index goes through its two-decimal text and back to a number.
         const double index = dbl(divide(reportNumber(v), standard));
         joined += "|" + SignFirstNumberText(ParseNumber(MaskText(index, kTwoDecimals), Precision::Double));

@@ -6,18 +6,14 @@
 namespace korrimet::water {
 
 // A series typed as "v1|v2|...|": each "|" ends one value, so text after the
-// last bar is no value. A value keeps its text; its number is the text's
-// leading number (0 when it has none).
-struct BarValue {
-    std::string text;
-    double number = 0;
-};
-std::vector<BarValue> ReadBarSeries(std::string_view series);
+// last bar is no value. The values as typed.
+std::vector<std::string> ReadBarSeries(std::string_view series);
 
 // Count, echo, maximum, mean and Nemerow mean sqrt((max² + mean²) / 2), lines
-// separated by a line feed. A value counts by its leading number. Fails the
-// statement when the series holds no value, or a typed value that begins with
-// no number or is beyond the number range (an empty value counts as 0).
+// separated by a line feed. A value counts by its leading number ("1.2mg/L").
+// Fails the statement when the series holds no value, or a typed value that
+// begins with no number, has digits after its number ("1，000") or is beyond
+// the number range (an empty value counts as 0).
 std::string NemerowReport(std::string_view series);
 
 // Every value over the standard, to two decimals in the short report form.

@@ -208,6 +208,27 @@ private slots:
         QCOMPARE(messages.messages(), QStringList({kNotNumericMessage, kSecondPointMessage}));
     }
 
+    // Typing "zhong" and committing 中 left "zhong" drawn before every digit typed after.
+    void aRefusedCommitLeavesNoPinyinOnShow() {
+        type("12");
+        other_->setFocus();  // no caret to blink in the pictures
+        const QImage untouched = box_->grab().toImage();
+
+        MessageRecorder messages;
+        box_->setFocus();
+        box_->clear();
+        QInputMethodEvent pinyin(QStringLiteral("zhong"), {});
+        QApplication::sendEvent(box_, &pinyin);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("中"));
+        QApplication::sendEvent(box_, &commit);
+        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
+        type("12");
+        QCOMPARE(box_->text(), "12");
+        other_->setFocus();
+        QCOMPARE(box_->grab().toImage(), untouched);
+    }
+
     // After a refusal the message box closes and the window becomes active
     // again; that must not select the value, or the next key wipes it.
     void onlyAClickOrTabSelectsTheValue() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -21,10 +22,12 @@ inline QStringList tabOrder(QWidget* start, int count) {
 }
 
 // Types "1.5.x" into each box: the numeric filter keeps "1.5" and refuses
-// the rest with its two messages. Returns what went otherwise, or "".
+// the rest with its two messages. Then composes "zhong" and commits 中, as a
+// pinyin input method does: refused, and the box is drawn as before, with no
+// pinyin left on show. Returns what went otherwise, or "".
 inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
-    const QStringList expected{QStringLiteral("数据输入错误,请检查输入"),
-                               QStringLiteral("数据输入错误,请检查是否在数值输入状态")};
+    const QString notNumeric = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
+    const QStringList expected{QStringLiteral("数据输入错误,请检查输入"), notNumeric, notNumeric};
     for (const QString& name : boxes) {
         MessageRecorder messages;
         auto* box = child<QLineEdit>(window, name);
@@ -32,6 +35,15 @@ inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
         box->setFocus();
         QTest::keyClicks(box, "1.5.x");
         if (box->text() != "1.5") return name + " holds " + box->text();
+        box->clearFocus();  // no caret to blink in the pictures
+        const QImage typed = box->grab().toImage();
+        QInputMethodEvent pinyin(QStringLiteral("zhong"), {});
+        QApplication::sendEvent(box, &pinyin);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("中"));
+        QApplication::sendEvent(box, &commit);
+        if (box->text() != "1.5") return name + " took 中: " + box->text();
+        if (box->grab().toImage() != typed) return name + " still shows the pinyin";
         if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
     }
     return {};

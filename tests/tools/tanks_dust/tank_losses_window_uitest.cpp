@@ -194,6 +194,33 @@ private slots:
         QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), "无法计算，请检查：\n“油罐直径 D[m]”：不是有效的数值");
     }
 
+    // "1，000" as a Chinese input method types it was read as 1: Py .5, C1 .1576.
+    void aLeadingNumberWithDigitsAfterItIsRefusedNotCut() {
+        const QString notANumber = "无法计算，请检查：\n“%1”：不是有效的数值";
+        set(13, "0");
+        set(12, "1，000");
+        QCOMPARE(text(11), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(11))->toolTip(), notANumber.arg("油罐内液面最低温度的蒸汽压 Py1[Kpa]"));
+        set(12, "1,000kPa");
+        QCOMPARE(text(11), "500.");
+
+        const QList<QPair<int, QString>> inputs{{3, "30"}, {4, "101.3"}, {16, "5"}, {17, "10"},
+                                                {18, "1"},  {19, "3.05"}, {20, "1"}};
+        for (const auto& [n, v] : inputs) set(n, v);
+        set(22, "20");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), "52.013");
+        MessageRecorder messages;
+        set(22, "1，000");
+        QCOMPARE(text(21), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), notANumber.arg("油罐直径 D[m]"));
+        set(21, "1");
+        test::click(w_, "Command3");
+        QCOMPARE(messages.messages(), QStringList{notANumber.arg("油罐直径 D[m]")});
+        QCOMPARE(text(25), "");
+        QCOMPARE(text(1), "");
+    }
+
     void floatingRoofDerivesSealLossAndVapourFunction() {
         set(4, "1.2");  // under 拱顶罐 these derive nothing
         set(16, "3");

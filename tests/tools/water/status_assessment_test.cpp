@@ -8,17 +8,8 @@ namespace korrimet::water {
 namespace {
 
 TEST(BarSeries, EachBarEndsAValueAndTextAfterTheLastIsDropped) {
-    auto values = ReadBarSeries("1.2|1.5");
-    ASSERT_EQ(values.size(), 1u);
-    EXPECT_EQ(values[0].text, "1.2");
-    EXPECT_DOUBLE_EQ(values[0].number, 1.2);
-
-    values = ReadBarSeries("1||abc|3x|");
-    ASSERT_EQ(values.size(), 4u);
-    EXPECT_EQ(values[1].text, "");
-    EXPECT_EQ(values[1].number, 0);
-    EXPECT_EQ(values[2].number, 0);  // no leading number
-    EXPECT_EQ(values[3].number, 3);
+    EXPECT_EQ(ReadBarSeries("1.2|1.5"), std::vector<std::string>{"1.2"});
+    EXPECT_EQ(ReadBarSeries("1||abc|3x|"), (std::vector<std::string>{"1", "", "abc", "3x"}));
     EXPECT_TRUE(ReadBarSeries("12").empty());
     EXPECT_TRUE(ReadBarSeries("").empty());
 }
@@ -58,12 +49,28 @@ TEST(Nemerow, ASeriesWithoutAValueOrWithAnOverflowIsNoReport) {
     EXPECT_THROW(NemerowReport("1|-|"), StatementFailure);
 }
 
+// Each counted as the digits before the mark alone: "1，000" as 1.
+TEST(Nemerow, AValueWithDigitsAfterItsNumberIsNoReport) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1，000|", "1，000"}, {"2|1．5|", "1．5"}, {"27度30|", "27度30"}, {"1 5|", "1 5"}, {"1/2|3|", "1/2"}};
+    for (const auto& [series, bad] : cases) {
+        try {
+            NemerowReport(series);
+            ADD_FAILURE() << series;
+        } catch (const StatementFailure& f) {
+            EXPECT_EQ(f.what(), "数据“" + std::string(bad) + "”不是有效的数值") << series;
+        }
+    }
+    EXPECT_THROW(SingleFactorReport("1，000|", 0.5), StatementFailure);
+}
+
 // A value counts by the number it begins with; the echo keeps its text.
 TEST(Nemerow, AValueWithAUnitCountsByItsLeadingNumber) {
     EXPECT_EQ(NemerowReport("3x|1 mg/L|"),
               "你输入的数据个数为:2\n    输入的数据为：|3x|1 mg/L|\n    最大值为：3.00\n    算术平均值为：2.00\n"
               "    内梅罗平均值：2.55");
     EXPECT_EQ(SingleFactorReport("0.25mg|", 0.5), "你输入的数据为：|0.25mg|\n计算结果如下：\n单项评价指数为：| .5|");
+    EXPECT_NE(NemerowReport("1,000m3|").find("最大值为：1000.00\n"), std::string::npos);
 }
 
 TEST(SingleFactor, DefaultSeriesAgainstItsStandard) {

@@ -50,6 +50,13 @@ private slots:
         test::click(w, "Command1");
         QCOMPARE(report(w, "RichTextBox1"), "");
         QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n数据“1e999”超出可计算的范围"});
+        test::setText(w, "Text1", "9|10|");
+        test::click(w, "Command1");
+        messages.clear();
+        test::setText(w, "Text1", "1，000|");  // was "最大值为：1.00"
+        test::click(w, "Command1");
+        QCOMPARE(report(w, "RichTextBox1"), "");
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n数据“1，000”不是有效的数值"});
     }
 
     void theSecondTabShowsTheSingleFactorPageAndKeepsTheFirstPagesReport() {
