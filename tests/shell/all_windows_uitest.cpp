@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -8,9 +9,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSet>
+#include <QTabBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTest>
 
 #include "common/widgets/live_recompute.h"
 #include "common/widgets/press.h"
@@ -106,6 +109,62 @@ QStringList pagesWithOwnFamilies(QWidget* window) {
             QTextDocument document;
             document.setHtml(label->text());
             check(label, document);
+        }
+    }
+    return out;
+}
+
+// What a control shows that a key could change.
+QString shownText(const QWidget* w) {
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+    if (auto* e = qobject_cast<const QTextEdit*>(w)) return e->toPlainText();
+    if (auto* e = qobject_cast<const QPlainTextEdit*>(w)) return e->toPlainText();
+    if (auto* e = qobject_cast<const QComboBox*>(w)) return e->currentText();
+    if (auto* e = qobject_cast<const QAbstractSpinBox*>(w)) return e->text();
+    return {};
+}
+
+// A table that keeps Tab for moving between its cells, as a spreadsheet does.
+bool isSpreadsheet(const QWidget* w) {
+    auto* view = qobject_cast<const QAbstractItemView*>(w);
+    return view && view->tabKeyNavigation();
+}
+
+// The name a failure gives a control: its objectName, or its class for one
+// inside another control (a workbook's sheet tabs).
+QString nameOf(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+}
+
+// The controls of `window` shown now that the keyboard reaches, where a key
+// meant to move on stays or changes the control's text. Ctrl+Tab and
+// Ctrl+Shift+Tab move on from every control; Tab and Shift+Tab from every
+// one but a spreadsheet table. A control with no other to go to only keeps
+// its text.
+QStringList controlsKeepingTab(QWidget* window) {
+    QList<QWidget*> reached;
+    for (QWidget* c : window->findChildren<QWidget*>())
+        if (c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !c->focusProxy()) reached << c;
+    QStringList out;
+    for (QWidget* c : reached) {
+        QList<std::pair<Qt::KeyboardModifiers, QString>> keys = {
+            {Qt::ControlModifier, QStringLiteral("Ctrl+Tab")},
+            {Qt::ControlModifier | Qt::ShiftModifier, QStringLiteral("Ctrl+Shift+Tab")}};
+        if (!isSpreadsheet(c))
+            keys += {{Qt::NoModifier, QStringLiteral("Tab")}, {Qt::ShiftModifier, QStringLiteral("Shift+Tab")}};
+        const QString control = window->objectName() + QLatin1Char('/') + nameOf(c);
+        for (const auto& [modifiers, key] : keys) {
+            c->setFocus(Qt::OtherFocusReason);
+            if (QApplication::focusWidget() != c) {
+                out << control + QStringLiteral(" takes no focus");
+                break;
+            }
+            const QString before = shownText(c);
+            QTest::keyClick(c, Qt::Key_Tab, modifiers);
+            if (QApplication::focusWidget() == c && reached.size() > 1)
+                out << QStringLiteral("%1 keeps %2").arg(control, key);
+            else if (shownText(c) != before)
+                out << QStringLiteral("%1 changes its text on %2").arg(control, key);
         }
     }
     return out;
@@ -245,6 +304,33 @@ private slots:
         for (const QString& line : own + cut) qWarning("%s", qPrintable(line));
         QVERIFY(own.isEmpty());
         QVERIFY(cut.isEmpty());
+    }
+
+    // From every control the keyboard reaches, Tab and Shift+Tab go on to
+    // another control and leave the text as it was: a help, note or report
+    // box takes no tab character. A spreadsheet table keeps Tab for its cells;
+    // Ctrl+Tab and Ctrl+Shift+Tab go on from it, as from every control.
+    void tabGoesOnFromEveryControl() {
+        MessageRecorder messages;  // leaving an entry may check it
+        QStringList kept;
+        ToolRegistry& registry = ToolRegistry::instance();
+        for (const QString& cls : registry.classNames()) {
+            QWidget* w = registry.open(cls);
+            QVERIFY2(QTest::qWaitForWindowActive(w), qPrintable(cls));
+            kept += controlsKeepingTab(w);
+            // The controls behind each tab of a strip too.
+            for (QTabBar* strip : w->findChildren<QTabBar*>()) {
+                for (int i = 1; i < strip->count() && strip->isVisible(); ++i) {
+                    strip->setCurrentIndex(i);
+                    kept += controlsKeepingTab(w);
+                }
+            }
+            test::closeAllTools();
+        }
+        kept.removeDuplicates();
+        for (const QString& line : kept) qWarning("%s", qPrintable(line));
+        const QString why = QStringLiteral("%1 keys did not move on; first: %2").arg(kept.size()).arg(kept.value(0));
+        QVERIFY2(kept.isEmpty(), qPrintable(why));
     }
 
     void allWindowsOpenSideBySide() {

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -100,8 +101,11 @@ EmbeddedDocumentForm::EmbeddedDocumentForm(const QString& className, const QStri
     connect(closeButton, &QPushButton::clicked, this, [this] { closeDocument(); });
 
     // A double click on the shown document opens it, as the button does.
+    // Tab goes on from the controls inside it (see eventFilter).
     view_->installEventFilter(this);
     if (auto* area = qobject_cast<QAbstractScrollArea*>(view_)) area->viewport()->installEventFilter(this);
+    for (QWidget* inner : view_->findChildren<QWidget*>())
+        if (inner->focusPolicy() & Qt::TabFocus) inner->installEventFilter(this);
 }
 
 EmbeddedDocumentForm::~EmbeddedDocumentForm() = default;
@@ -128,10 +132,19 @@ void EmbeddedDocumentForm::closeDocument() {
 }
 
 bool EmbeddedDocumentForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick && !active_) {
-        auto* area = qobject_cast<QAbstractScrollArea*>(view_);
-        if (watched == view_ || (area && watched == area->viewport())) activate();
+    auto* area = qobject_cast<QAbstractScrollArea*>(view_);
+    const bool document = watched == view_ || (area && watched == area->viewport());
+    // A table keeps Tab for its cells, as a spreadsheet does (Ctrl+Tab leaves
+    // it, as it leaves every control), but a control inside the document (a
+    // workbook's sheet tabs) would hand Tab to the table too.
+    if (event->type() == QEvent::KeyPress && !document) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
     }
+    if (event->type() == QEvent::MouseButtonDblClick && !active_ && document) activate();
     return ToolWindow::eventFilter(watched, event);
 }
 

@@ -56,8 +56,7 @@ QString storedPageHtml(const QString& resource) {
 
 QTextBrowser* storedPage(FormBuilder& form, const QString& name, const QString& resource, int l, int t, int w,
                          int h) {
-    auto* view = form.place(new QTextBrowser, name, l, t, w, h);
-    view->setOpenLinks(false);
+    QTextBrowser* view = form.browser(name, l, t, w, h);
     view->setHtml(storedPageHtml(resource));
     return view;
 }

@@ -4,12 +4,15 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <climits>
 
@@ -24,6 +27,21 @@ QFont fontOf(const QStringList& families, double points, bool bold = false) {
     f.setBold(bold);
     return f;
 }
+
+// Help, notes, reports and pages are read, not typed into: Tab and Shift+Tab
+// move on from them as from any other control, and where no other control
+// takes the focus they type no tab either.
+template <class Box>
+class ReadingBox : public Box {
+public:
+    ReadingBox() { this->setTabChangesFocus(true); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return event->ignore();
+        Box::keyPressEvent(event);
+    }
+};
 
 }  // namespace
 
@@ -72,15 +90,21 @@ QLineEdit* FormBuilder::textBox(const QString& name, int l, int t, int w, int h,
 }
 
 QPlainTextEdit* FormBuilder::memo(const QString& name, int l, int t, int w, int h, const QString& text) {
-    auto* box = place(new QPlainTextEdit, name, l, t, w, h);
+    auto* box = place(new ReadingBox<QPlainTextEdit>, name, l, t, w, h);
     box->setPlainText(text);
     return box;
 }
 
 QTextEdit* FormBuilder::richText(const QString& name, int l, int t, int w, int h) {
-    auto* box = place(new QTextEdit, name, l, t, w, h);
+    auto* box = place(new ReadingBox<QTextEdit>, name, l, t, w, h);
     box->setAcceptRichText(false);
     return box;
+}
+
+QTextBrowser* FormBuilder::browser(const QString& name, int l, int t, int w, int h) {
+    auto* view = place(new ReadingBox<QTextBrowser>, name, l, t, w, h);
+    view->setOpenLinks(false);
+    return view;
 }
 
 QPushButton* FormBuilder::button(const QString& name, const QString& caption, int l, int t, int w, int h) {
@@ -149,6 +173,15 @@ ToolWindow::ToolWindow(const QString& className, const QString& caption, int cli
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+
+    // Ctrl+Tab and Ctrl+Shift+Tab move on from every control, even from one
+    // that keeps Tab for itself (a spreadsheet's cells), and type nothing.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [this] { focusNextPrevChild(true); });
+    auto* back = new QShortcut(this);
+    back->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(back, &QShortcut::activated, this, [this] { focusNextPrevChild(false); });
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

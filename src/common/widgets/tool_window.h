@@ -13,6 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTextBrowser;
 class QTextEdit;
 
 namespace korrimet {
@@ -47,8 +48,13 @@ public:
     QLabel* label(const QString& name, const QString& text, int l, int t, int w, int h);
     QLineEdit* textBox(const QString& name, int l, int t, int w, int h, const QString& text = {});
     // A multi-line text box, as the help and basis boxes beside the inputs.
+    // Tab and Shift+Tab move on from it, from a rich-text box and from a
+    // browser, as from every other control: they hold help, notes, reports
+    // and pages, and no one types a tab into those.
     QPlainTextEdit* memo(const QString& name, int l, int t, int w, int h, const QString& text = {});
     QTextEdit* richText(const QString& name, int l, int t, int w, int h);
+    // A read-only rich-text view whose links open nothing by themselves.
+    QTextBrowser* browser(const QString& name, int l, int t, int w, int h);
     QPushButton* button(const QString& name, const QString& caption, int l, int t, int w, int h);
     // An editable drop-down combo, or a drop-down list the user only picks from.
     QComboBox* combo(const QString& name, int l, int t, int w, int h, const QStringList& items = {},
@@ -76,7 +82,8 @@ void fitRowsBelowFrameTitles(QWidget* window);
 
 // A tool window: objectName is its class name, fixed client size in twips,
 // modeless and without owner, deleted when closed (its state lives on in
-// the registry).
+// the registry). Ctrl+Tab and Ctrl+Shift+Tab move the focus on from any of
+// its controls.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:

@@ -15,12 +15,10 @@
 
 namespace korrimet::air_emission {
 
-// The multi-line box beside the inputs that cites the method's basis; Tab
-// leaves it, as it leaves the input boxes.
+// The multi-line box beside the inputs that cites the method's basis.
 inline QPlainTextEdit* basisBox(FormBuilder& f, const QString& name, int l, int t, int w, int h,
                                 const QString& text) {
     QPlainTextEdit* box = f.memo(name, l, t, w, h, text);
-    box->setTabChangesFocus(true);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return box;
 }

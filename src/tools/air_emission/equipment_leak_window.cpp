@@ -50,7 +50,6 @@ public:
         QTextBrowser* help =
             storedPage(inFrame, "Text7", ":/air_emission/leak_pressure_coefficients.html", 90, 300, 5205, 2235);
         help->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        help->setTabChangesFocus(true);
         setBackground(help, palette().color(QPalette::ToolTipBase));
 
         // Wired after the default texts, so opening the window computes nothing.

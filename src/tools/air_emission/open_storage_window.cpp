@@ -57,7 +57,6 @@ public:
         // The substances' A and B, for the user to type into Text5 and Text8.
         basis_ = storedPage(f, "Text7", ":/air_emission/open_storage_substances.html", 4200, 600, 3195, 2445);
         basis_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        basis_->setTabChangesFocus(true);
 
         // A pixel wider than drawn, to the left, so the 480-pixel picture clears the frame's margin.
         QGroupBox* frame = f.frame("Frame1", "计算公式", 105, 4440, 7290, 1575);

@@ -79,7 +79,6 @@ protected:
         if (QString(shape.basis).endsWith(".html")) {
             QTextBrowser* page = storedPage(f, "Text7", shape.basis, 4980, 840, 3315, 3120);
             page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            page->setTabChangesFocus(true);
         } else {
             QPlainTextEdit* basis = basisBox(f, "Text7", 4980, 840, 3315, 3120, resourceText(shape.basis));
             basis->setFont(tableFont(9));

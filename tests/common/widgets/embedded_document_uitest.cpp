@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -21,6 +24,35 @@ EmbeddedDocumentForm::Layout layout(DocumentKind kind, const QString& activate) 
     l.clientWidthTwips = 5040;
     l.clientHeightTwips = 4230;
     return l;
+}
+
+// A two-by-two sheet with its workbook's sheet tabs beside the scroll bar.
+class SheetDocument : public StoredDocument {
+public:
+    QWidget* createView() override {
+        auto* table = new QTableWidget(2, 2);
+        for (int r = 0; r < 2; ++r)
+            for (int c = 0; c < 2; ++c) table->setItem(r, c, new QTableWidgetItem(QString::number(r * 2 + c)));
+        auto* sheets = new QTabBar;
+        sheets->setObjectName("Sheets");
+        sheets->addTab("Sheet1");
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        table->addScrollBarWidget(sheets, Qt::AlignLeft);
+        return table;
+    }
+    bool restore() override { return true; }
+    void setEditable(bool) override {}
+};
+
+// The names of the controls the focus meets, from the focused one on, for
+// `steps` presses of `key` with `modifiers`.
+QStringList tabThrough(int steps, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::Key key = Qt::Key_Tab) {
+    QStringList met{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        met << QApplication::focusWidget()->objectName();
+    }
+    return met;
 }
 
 }  // namespace
@@ -113,6 +145,53 @@ private slots:
         QCOMPARE(test::child<QPushButton>(sheet.get(), "关闭EXCEL")->text(), "关闭EXCEL");
         test::click(sheet.get(), "Command5");
         QCOMPARE(messages.messages(), QStringList{kNoSpreadsheetMessage});
+    }
+
+    // Tab moves between the cells of a table, as in a spreadsheet; Ctrl+Tab
+    // leaves it for the controls under it, and Ctrl+Shift+Tab goes back.
+    void tabMovesBetweenCellsAndCtrlTabLeavesTheTable() {
+        EmbeddedDocumentForm w("表格", "表格", layout(DocumentKind::Spreadsheet, "激活（复原）表格"),
+                               std::make_unique<SheetDocument>());
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* table = test::child<QTableWidget>(&w, "OLE1");
+        table->setFocus();
+        table->setCurrentCell(0, 0);
+        QCOMPARE(tabThrough(2), QStringList({"OLE1", "OLE1", "OLE1"}));
+        QCOMPARE(table->currentRow(), 1);
+        QCOMPARE(table->currentColumn(), 0);
+
+        QCOMPARE(tabThrough(1, Qt::ControlModifier), QStringList({"OLE1", "Sheets"}));
+        QCOMPARE(table->currentRow(), 1);  // the cell stays where it was
+        QCOMPARE(table->currentColumn(), 0);
+        QCOMPARE(tabThrough(2), QStringList({"Sheets", "Command5", "关闭EXCEL"}));
+        QCOMPARE(tabThrough(3, Qt::ShiftModifier), QStringList({"关闭EXCEL", "Command5", "Sheets", "OLE1"}));
+        QCOMPARE(tabThrough(1, Qt::ControlModifier | Qt::ShiftModifier), QStringList({"OLE1", "关闭EXCEL"}));
+        // Keyboards send Shift+Tab as a back tab.
+        test::child<QTabBar>(&w, "Sheets")->setFocus();
+        QCOMPARE(tabThrough(1, Qt::ShiftModifier, Qt::Key_Backtab), QStringList({"Sheets", "OLE1"}));
+        QCOMPARE(tabThrough(1, Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Backtab),
+                 QStringList({"OLE1", "关闭EXCEL"}));
+        QCOMPARE(table->currentRow(), 1);
+        QCOMPARE(table->currentColumn(), 0);
+        QCOMPARE(table->item(0, 0)->text(), "0");
+    }
+
+    // An open document takes Tab as typing, as its word processor does;
+    // Ctrl+Tab leaves it without typing.
+    void anOpenDocumentTakesTabAndCtrlTabLeavesIt() {
+        std::unique_ptr<EmbeddedDocumentForm> w(make());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        test::click(w.get(), "Command5");
+        QTextBrowser* document = doc(w.get());
+        QCOMPARE(QApplication::focusWidget(), document);
+        QTest::keyClick(document, Qt::Key_Tab);
+        QVERIFY(document->toPlainText().contains('\t'));
+        const QString typed = document->toPlainText();
+        QCOMPARE(tabThrough(1, Qt::ControlModifier), QStringList({"OLE1", "Command5"}));
+        QCOMPARE(document->toPlainText(), typed);
     }
 
     void editsAreGoneWhenTheWindowIsOpenedAgain() {

@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "support/ui_support.h"
 
@@ -105,6 +108,34 @@ private slots:
         test::click(w_, "Command2");
         QCOMPARE(messages.messages().size(), 1);
         QCOMPARE(test::texts(w_, {"Text4", "Text6"}), QStringList({"", ""}));
+    }
+
+    // Tab goes through every control in the window's own order, the help
+    // box among them, and round to the first again; Shift+Tab goes back.
+    // Passing through types nothing into any box.
+    void tabReachesEveryControlInTheWindowsOrder() {
+        MessageRecorder messages;
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        const QStringList order{"Text2", "Text3", "Text4", "Text1", "Text5", "Text6", "Command2", "Combo1", "Text2"};
+        const QString help = test::child<QPlainTextEdit>(w_, "Text5")->toPlainText();
+        auto walk = [](const QString& from, int steps, Qt::KeyboardModifiers modifiers) {
+            QStringList reached{from};
+            for (int i = 0; i < steps; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+                reached << QApplication::focusWidget()->objectName();
+            }
+            return reached;
+        };
+        test::child<QLineEdit>(w_, "Text2")->setFocus();
+        QCOMPARE(walk("Text2", order.size() - 1, Qt::NoModifier), order);
+        QStringList back = order;
+        std::reverse(back.begin(), back.end());
+        QCOMPARE(walk("Text2", order.size() - 1, Qt::ShiftModifier), back);
+
+        QCOMPARE(test::child<QPlainTextEdit>(w_, "Text5")->toPlainText(), help);
+        QCOMPARE(test::texts(w_, {"Text1", "Text2", "Text3", "Text4", "Text6"}), QStringList({"", "", "", "", ""}));
+        QVERIFY(messages.messages().isEmpty());
     }
 
     void inputBoxesRefuseLetters() {
