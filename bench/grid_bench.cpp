@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "bench_application.h"
 #include "common/grid_result_file.h"
 #include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
@@ -42,15 +43,8 @@ void BM_River2Grid1000x1000(benchmark::State& state) {
 BENCHMARK(BM_River2Grid1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "korrimet_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    static QApplication app(argc, argv);
-    static bool setUp = SetUpApplication();
-    (void)setUp;
-    return app;
+    bench::setUpApplication();
+    return *qApp;
 }
 
 double peakMegabytes() {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
-#include <mutex>
-#include <thread>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 #include "common/number_text.h"
 #include "common/run_control.h"
@@ -104,13 +104,34 @@ std::size_t EstimateGridBytes(const GridPlan& plan, const GridCell& cell, std::s
 // The text of a run of rows, with its failed cells.
 struct GridBlock {
     std::string text;
+    bool done = false;
     std::size_t failedCells = 0;
     double firstFailedX = 0, firstFailedY = 0;
+};
+
+class StringSink : public TextSink {
+public:
+    explicit StringSink(std::string& text) : text_(text) {}
+    void reserve(std::size_t bytes) override { text_.reserve(bytes); }
+    void append(std::string_view bytes) override { text_ += bytes; }
+
+private:
+    std::string& text_;
 };
 
 }  // namespace
 
 GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* control, unsigned threads) {
+    std::string text;
+    StringSink sink(text);
+    GridText result = BuildGridText(plan, cell, sink, control, threads);
+    if (result.tooLarge || result.cancelled) std::string().swap(text);
+    result.text = std::move(text);
+    return result;
+}
+
+GridText BuildGridText(const GridPlan& plan, const GridCell& cell, TextSink& sink, RunControl* control,
+                       unsigned threads) {
     GridText result;
     std::string header = "X=\\c/Y=;";
     for (double y : plan.ys) {
@@ -120,16 +141,36 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* c
     }
     header += '\r';
     const std::size_t limit = plan.limits.fileBytes;
-    if (!plan.xs.empty() && EstimateGridBytes(plan, cell, header.size()) > limit) {
-        result.tooLarge = true;
-        return result;
+    std::size_t expected = header.size();
+    if (!plan.xs.empty()) {
+        expected = EstimateGridBytes(plan, cell, header.size());
+        if (expected > limit) {
+            result.tooLarge = true;
+            return result;
+        }
     }
+    // Room for cells a little wider than the sample's, so the text is not
+    // moved as it grows.
+    sink.reserve(std::min(expected + expected / 8, limit) + 2);
+    sink.append(header);
 
     // Blocks of about 4,096 cells: small enough to share out evenly, large
     // enough that handing them out costs nothing.
     const std::size_t rowsPerBlock = std::max<std::size_t>(1, 4096 / std::max<std::size_t>(plan.ys.size(), 1));
     const std::size_t blockCount = (plan.xs.size() + rowsPerBlock - 1) / rowsPerBlock;
-    std::vector<GridBlock> blocks(blockCount);
+    // A block done before those ahead of it waits here; blocks are handed
+    // out in order, so few ever wait.
+    std::vector<GridBlock> waiting(blockCount);
+    std::mutex sinkLock;
+    std::size_t nextToSink = 0;
+    auto toSink = [&](GridBlock& block) {
+        if (block.failedCells > 0 && result.failedCells == 0) {
+            result.firstFailedX = block.firstFailedX;
+            result.firstFailedY = block.firstFailedY;
+        }
+        result.failedCells += block.failedCells;
+        sink.append(block.text);
+    };
     std::atomic<std::size_t> nextBlock{0}, rowsDone{0}, bytes{header.size()};
     std::atomic<bool> stop{false}, tooLarge{false};
     auto stopped = [&] {
@@ -137,8 +178,10 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* c
         return stop.load(std::memory_order_relaxed);
     };
     auto work = [&] {
+        GridBlock block;  // each thread builds its blocks in one buffer it keeps
         for (std::size_t b; (b = nextBlock++) < blockCount && !stopped();) {
-            GridBlock& block = blocks[b];
+            block.text.clear();
+            block.failedCells = 0;
             const std::size_t first = b * rowsPerBlock, last = std::min(first + rowsPerBlock, plan.xs.size());
             for (std::size_t r = first; r < last; ++r) {
                 if (stopped()) return;
@@ -164,6 +207,20 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* c
                     tooLarge = true;
                     stop = true;
                     return;
+                }
+            }
+            {
+                std::lock_guard lock(sinkLock);
+                if (b != nextToSink) {
+                    waiting[b] = std::move(block);
+                    waiting[b].done = true;
+                    block = GridBlock{};
+                } else {
+                    toSink(block);
+                    for (++nextToSink; nextToSink < blockCount && waiting[nextToSink].done; ++nextToSink) {
+                        toSink(waiting[nextToSink]);
+                        waiting[nextToSink] = GridBlock{};
+                    }
                 }
             }
             const std::size_t done = rowsDone += last - first;
@@ -198,36 +255,40 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* c
         result.tooLarge = true;
         return result;
     }
-    if (control && control->cancelled()) {
+    if (stopped()) {
         result.cancelled = true;
         return result;
     }
-    std::string& text = result.text;
-    text = std::move(header);
-    text.reserve(bytes + 2);
-    for (GridBlock& block : blocks) {
-        if (block.failedCells > 0 && result.failedCells == 0) {
-            result.firstFailedX = block.firstFailedX;
-            result.firstFailedY = block.firstFailedY;
-        }
-        result.failedCells += block.failedCells;
-        text += block.text;
-        std::string().swap(block.text);
-    }
-    text += "\r\n";
+    sink.append("\r\n");
     return result;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error) {
+namespace {
+
+// Writes a megabyte at a time: a cancel is seen within a few milliseconds.
+constexpr std::size_t kWriteChunk = 1 << 20;
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error, const RunControl* control) {
     namespace fs = std::filesystem;
     const fs::path target(path);
     const fs::path part(path + ".part");
     std::error_code ec;
-    auto fail = [&](const std::string& reason) {
+    auto removeBoth = [&] {
         fs::remove(part, ec);
         fs::remove(target, ec);
+    };
+    auto fail = [&](const std::string& reason) {
+        removeBoth();
         if (error) *error = reason;
         return false;
+    };
+    auto checkCancel = [&] {
+        if (control && control->cancelled()) {
+            removeBoth();
+            throw RunCancelled{};
+        }
     };
 
     {
@@ -235,12 +296,19 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
         if (!out) return fail("cannot create " + part.string());
         fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);
         if (ec) return fail(ec.message());
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        for (std::size_t at = 0; at < bytes.size() && out; at += kWriteChunk) {
+            checkCancel();
+            const std::size_t n = std::min(kWriteChunk, bytes.size() - at);
+            out.write(bytes.data() + at, static_cast<std::streamsize>(n));
+        }
         out.close();
         if (!out) return fail("cannot write " + part.string());
     }
+    checkCancel();
     fs::rename(part, target, ec);
     if (ec) return fail(ec.message());
+    // A cancel that came during the rename: the run's file must not outlive it.
+    checkCancel();
     return true;
 }
 

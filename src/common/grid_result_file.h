@@ -70,20 +70,38 @@ struct GridText {
     double firstFailedX = 0, firstFailedY = 0;
 };
 
+// Where a grid's text goes as its rows are done, in order: one buffer of the
+// caller's, reserved once, so the text is never held twice.
+class TextSink {
+public:
+    virtual ~TextSink() = default;
+    virtual void reserve(std::size_t bytes) = 0;
+    virtual void append(std::string_view bytes) = 0;
+};
+
 // The whole file text: "X=\c/Y=;", a "y=" cell per column, a carriage return,
 // then per row "x=" and its cells, each closed by ";", and a carriage return;
 // the text ends with a carriage return and line feed. x and y are written in
-// their default double text. Rows run `threads` at a time, each row's text in
-// its place, so the text is the same whatever the count. `control`, when
-// given, is told the x of the row that ends the rows done so far (in loop
-// order) and checked for a cancel between rows and within long ones.
+// their default double text. Rows run `threads` at a time; each run of rows
+// goes to the text as soon as those before it are there, so the text is the
+// same whatever the count. `control`, when given, is told the x of the row
+// that ends the rows done so far (in loop order) and checked for a cancel
+// between rows and within long ones.
 GridText BuildGridText(const GridPlan& plan, const GridCell& cell, RunControl* control = nullptr,
+                       unsigned threads = 1);
+// The same, the text going to `sink` (GridText::text stays empty); when the
+// run is cancelled or too large, what the sink holds is no result.
+GridText BuildGridText(const GridPlan& plan, const GridCell& cell, TextSink& sink, RunControl* control = nullptr,
                        unsigned threads = 1);
 
 // Writes the bytes to a file beside `path` and renames it over `path`, so the
 // file is whole or absent: when the write fails, an older file at `path` is
 // removed too, so it cannot be taken for the new result. The file is readable
-// by its owner only. Returns false with a reason in `error`.
-bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+// by its owner only. Returns false with a reason in `error`. `control`, when
+// given, is checked as each megabyte is written and once the file is in
+// place: a cancel leaves no file at `path` nor beside it and throws
+// RunCancelled.
+bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
+                    const RunControl* control = nullptr);
 
 }  // namespace korrimet

@@ -9,6 +9,7 @@
 
 #include "common/number_text.h"
 #include "common/run_control.h"
+#include "common/text_lines.h"
 
 namespace korrimet {
 namespace {
@@ -20,6 +21,38 @@ bool pointCell(double x, double y, std::string& out) {
 }
 
 std::string gridText(GridLoop x, GridLoop y) { return BuildGridText(PlanGrid(x, y), pointCell).text; }
+
+// Counts the checks a run makes of it and cancels itself at check `at`
+// (from 0), whatever stage the run is in.
+class CancelAtCheck : public RunControl {
+public:
+    explicit CancelAtCheck(std::size_t at = SIZE_MAX) : at_(at) {}
+    bool cancelled() const override {
+        if (checks_++ == at_) const_cast<CancelAtCheck*>(this)->cancel();
+        return RunControl::cancelled();
+    }
+    std::size_t checks() const { return checks_; }
+
+private:
+    std::size_t at_;
+    mutable std::atomic<std::size_t> checks_{0};
+};
+
+// Keeps what a run gives it, and when and how much room it was asked for.
+class RecordingSink : public TextSink {
+public:
+    void reserve(std::size_t bytes) override {
+        reserved.push_back(bytes);
+        appendsBeforeReserve += appends;
+    }
+    void append(std::string_view bytes) override {
+        ++appends;
+        text += bytes;
+    }
+    std::string text;
+    std::vector<std::size_t> reserved;
+    std::size_t appends = 0, appendsBeforeReserve = 0;
+};
 
 TEST(GridResultFile, LayoutHeaderRowsAndLineEnds) {
     EXPECT_EQ(gridText({10, 210, 100}, {0, 10, 10}),
@@ -99,7 +132,7 @@ TEST(GridResultFile, RowsOnEveryCoreGiveTheSameBytesAndTheFirstFailureInRowOrder
     };
     const GridPlan plan = PlanGrid({10, 3000, 1}, {0, 30, 1});
     const GridText one = BuildGridText(plan, cell, nullptr, 1);
-    for (unsigned threads : {2u, 8u}) {
+    for (unsigned threads : {2u, 8u, 32u}) {
         const GridText many = BuildGridText(plan, cell, nullptr, threads);
         EXPECT_EQ(many.text, one.text);
         EXPECT_EQ(many.failedCells, one.failedCells);
@@ -141,6 +174,77 @@ TEST(GridResultFile, ACancelledRunStopsAndGivesNoText) {
     EXPECT_LT(calls.load(), plan.xs.size() * plan.ys.size() / 10);
 }
 
+TEST(GridResultFile, TheTextGoesStraightIntoOneBufferReservedOnceInRowOrder) {
+    // Cells of one width, so the sample tells the size; rows on several threads.
+    auto cell = [](double x, double y, std::string& out) {
+        out += NumberText(static_cast<double>(static_cast<long>(x * 31 + y) % 9000 + 1000));
+        return true;
+    };
+    const GridPlan plan = PlanGrid({10, 5'000, 1}, {0, 9, 1});
+    const std::string expected = BuildGridText(plan, cell, nullptr, 1).text;
+    for (unsigned threads : {1u, 8u}) {
+        RecordingSink sink;
+        const GridText g = BuildGridText(plan, cell, sink, nullptr, threads);
+        EXPECT_EQ(sink.text, expected);
+        EXPECT_TRUE(g.text.empty());
+        // Reserved once, before the first bytes, with room for all of them:
+        // the text is never moved nor held twice.
+        ASSERT_EQ(sink.reserved.size(), 1u);
+        EXPECT_EQ(sink.appendsBeforeReserve, 0u);
+        EXPECT_GE(sink.reserved.front(), expected.size());
+        EXPECT_LE(sink.reserved.front(), expected.size() + expected.size() / 4);
+    }
+}
+
+TEST(GridResultFile, ACancelSeenAtAnyCheckGivesNoText) {
+    const GridPlan plan = PlanGrid({0, 99, 1}, {0, 2099, 1});
+    auto cell = [](double, double, std::string& out) {
+        out += '1';
+        return true;
+    };
+    CancelAtCheck counting;
+    ASSERT_FALSE(BuildGridText(plan, cell, &counting, 1).cancelled);
+    const std::size_t checks = counting.checks();
+    ASSERT_GT(checks, plan.xs.size());  // each row, and within long rows
+    // The first, one amid the cells, and the last, once every cell is done.
+    for (std::size_t at : {std::size_t{0}, checks / 2, checks - 1}) {
+        CancelAtCheck control(at);
+        const GridText g = BuildGridText(plan, cell, &control, 1);
+        EXPECT_TRUE(g.cancelled) << "cancel at check " << at;
+        EXPECT_TRUE(g.text.empty());
+    }
+}
+
+TEST(GridResultFile, IndexingSeesACancelInEveryMegabyteAndKeepsLinesAcrossItsSlices) {
+    // Lines of 7 bytes, each closed by "\r\n" but one closed by "\r" alone;
+    // one "\r\n" straddles the first megabyte's end.
+    std::string text;
+    while (text.size() < (1u << 20) - 1) text += "x=1;2;\r\n";
+    text.resize((1u << 20) - 1);
+    text += "\r\nlast;\r";
+    while (text.size() < (7u << 19)) text += "x=1;2;\r\n";
+    const TextLines plain = ScanLines(text);
+    EXPECT_EQ(plain.starts.size(),
+              static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')));
+    std::size_t misplaced = 0;
+    for (std::size_t i = 1; i < plain.starts.size(); ++i)
+        if (!endsLine(text[static_cast<std::size_t>(plain.starts[i]) - 1])) ++misplaced;
+    EXPECT_EQ(misplaced, 0u);
+    const auto last = static_cast<long long>(text.find("last;"));
+    EXPECT_EQ(plain.starts[static_cast<std::size_t>(std::count(text.begin(), text.begin() + last, '\r'))], last);
+
+    CancelAtCheck counting;
+    const TextLines checked = ScanLines(text, false, &counting);
+    EXPECT_EQ(checked.starts, plain.starts);
+    EXPECT_EQ(checked.longest, plain.longest);
+    // Three passes over three and a half megabytes: a check in each megabyte of each.
+    EXPECT_GE(counting.checks(), 3u * 4u);
+    for (std::size_t at = 0; at < counting.checks(); ++at) {
+        CancelAtCheck control(at);
+        EXPECT_THROW(ScanLines(text, false, &control), RunCancelled) << "cancel at check " << at;
+    }
+}
+
 class WholeFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -177,6 +281,25 @@ TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
     EXPECT_FALSE(WriteWholeFile(path.string(), "new run", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(WholeFile, ACancelAtAnyCheckLeavesNoFileAndPastTheLastTheFileIsWhole) {
+    const auto path = dir_ / "结果.txt";
+    std::string bytes;
+    while (bytes.size() < (7u << 19)) bytes += "x=" + std::to_string(bytes.size()) + ";\r";
+    CancelAtCheck counting;
+    ASSERT_TRUE(WriteWholeFile(path.string(), bytes, nullptr, &counting));
+    // Each megabyte of the write, then once the file is in place.
+    ASSERT_GE(counting.checks(), 4u + 1u);
+    for (std::size_t at = 0; at < counting.checks(); ++at) {
+        ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
+        CancelAtCheck control(at);
+        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled) << "cancel at check " << at;
+        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel at check " << at;
+    }
+    CancelAtCheck late(counting.checks());
+    ASSERT_TRUE(WriteWholeFile(path.string(), bytes, nullptr, &late));
+    EXPECT_EQ(read(path), bytes);
 }
 
 }  // namespace

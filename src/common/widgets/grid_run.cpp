@@ -25,6 +25,13 @@ QString writeFailedMessage(const QString& reason) {
     return QStringLiteral("计算结果文件无法写入，本次计算没有结果：%1").arg(reason);
 }
 
+// The grid text as the viewer holds it.
+struct ByteSink : TextSink {
+    QByteArray bytes;
+    void reserve(std::size_t n) override { bytes.reserve(static_cast<qsizetype>(n)); }
+    void append(std::string_view text) override { bytes.append(text.data(), static_cast<qsizetype>(text.size())); }
+};
+
 // What a grid run hands back to its window.
 struct GridOutcome {
     // Why there is no file: the plan cannot run, the file would be too large
@@ -99,21 +106,27 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, con
         control.check();
         // One core stays with the window.
         const auto cores = static_cast<unsigned>(std::max(QThread::idealThreadCount() - 1, 1));
-        GridText text = BuildGridText(grid, cell, &control, cores);
+        // Built straight into the bytes the viewer will hold: the text is never copied.
+        ByteSink sink;
+        GridText text = BuildGridText(grid, cell, sink, &control, cores);
         control.check();
         if (text.tooLarge) {
             out.refusal = gridRefusalMessage(GridPlan{GridPlan::Status::TooLarge, {}, {}, grid.limits});
             return out;
         }
         std::string reason;
-        if (!WriteWholeFile(path, text.text, &reason)) {
+        if (!WriteWholeFile(path, std::string_view(sink.bytes.constData(), static_cast<std::size_t>(sink.bytes.size())),
+                            &reason, &control)) {
             out.refusal = writeFailedMessage(qtext(reason));
             return out;
         }
-        // The viewer holds the file's bytes itself: free the text as they are copied.
-        QByteArray bytes = QByteArray::fromStdString(text.text);
-        std::string().swap(text.text);
-        out.lines = std::make_shared<LineIndex>(IndexLines(std::move(bytes)));
+        try {
+            out.lines = std::make_shared<LineIndex>(IndexLines(std::move(sink.bytes), false, &control));
+        } catch (const RunCancelled&) {
+            // The file is this run's: a cancelled run leaves none.
+            QFile::remove(QString::fromStdString(path));
+            throw;
+        }
         out.failedCells = text.failedCells;
         out.firstFailedX = text.firstFailedX;
         out.firstFailedY = text.firstFailedY;

@@ -37,7 +37,9 @@ void discardResultFile(const QString& fileName, const QString& viewerClass);
 // (when given) once the file is whole; then the viewer shows the file. Cells whose statements failed are reported after
 // the viewer shows. Whatever stops a run (a refusal, a file too large, a
 // cancel by `button` or Esc) removes the earlier run's file, so no viewer
-// shows it as this run's result. Returns whether the run started.
+// shows it as this run's result; every stage sees a cancel at once, and a
+// run cancelled while or after its file was written leaves no file.
+// Returns whether the run started.
 using GridPlanner = std::function<GridPlan()>;
 bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, const GridCell& cell,
                   const std::function<void(double x)>& rowsDone, const QString& fileName,

@@ -1,8 +1,13 @@
 #pragma once
 #include <QByteArray>
+#include <type_traits>
 #include <vector>
 
+#include "common/text_lines.h"
+
 namespace korrimet {
+
+static_assert(std::is_same_v<qsizetype, long long>, "line starts are kept as ScanLines gives them");
 
 // Text's bytes (UTF-8) and where each of its lines starts: each carriage
 // return, line feed or pair of them ends one. Widths count character
@@ -16,15 +21,8 @@ struct LineIndex {
 };
 // Indexes `bytes`; made on any thread. With `tabbed`, tab stops are set
 // from the widest field that a tab ends, so the columns of a table line up.
-LineIndex IndexLines(QByteArray bytes, bool tabbed = false);
-
-// Columns of one UTF-8 byte: a Latin character one, any other two (counted
-// at its first byte).
-inline int columnsOf(unsigned char c) { return c < 0x80 ? 1 : (c >= 0xC0 ? 2 : 0); }
-inline bool endsLine(char c) { return c == '\r' || c == '\n'; }
-// The column of the tab stop after `column`; with no stops a tab is one column.
-inline qsizetype nextTab(qsizetype column, int tabColumns) {
-    return tabColumns > 0 ? (column / tabColumns + 1) * tabColumns : column + 1;
-}
+// `control`, when given, is checked as the bytes are scanned: a cancel
+// throws RunCancelled.
+LineIndex IndexLines(QByteArray bytes, bool tabbed = false, const RunControl* control = nullptr);
 
 }  // namespace korrimet

@@ -2,11 +2,13 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "common/grid_result_file.h"
 #include "common/steps.h"
 #include "common/stores.h"
+#include "common/widgets/grid_run.h"
 #include "common/widgets/line_view.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/model_input.h"
@@ -113,8 +115,14 @@ void TableModelForm::startTable(TableModel model, std::vector<double> xs, double
             control.check();
             control.setProgress(x);
         });
+        // The head and rows are copied once, into the bytes the box will hold.
+        QByteArray bytes;
+        bytes.reserve(static_cast<qsizetype>(model.head.size() + rows.text.size()));
+        bytes.append(model.head.data(), static_cast<qsizetype>(model.head.size()));
+        bytes.append(rows.text.data(), static_cast<qsizetype>(rows.text.size()));
+        std::string().swap(rows.text);
         Outcome out;
-        out.lines = IndexLines(QByteArray::fromStdString(model.head + rows.text), true);
+        out.lines = IndexLines(std::move(bytes), true, &control);
         out.failedRows = rows.failedRows;
         out.firstFailedX = rows.firstFailedX;
         return out;
@@ -134,7 +142,9 @@ void TableModelForm::startTable(TableModel model, std::vector<double> xs, double
         if (out.failedRows > 0) Press(this).fail(failedRowsMessage(out.failedRows, out.firstFailedX));
     };
     run_->start<Outcome>(refreshButton_, work, done, progress,
-                         [this] { Press::mark(report_, kRunCancelledMessage); });
+                         [report = QPointer<LineView>(report_)] {
+                             if (report) Press::mark(report, kRunCancelledMessage);
+                         });
 }
 
 }  // namespace korrimet
