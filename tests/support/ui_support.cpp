@@ -1,10 +1,10 @@
 #include "support/ui_support.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
-
-#include "common/widgets/window_run.h"
+#include <QTimer>
 
 namespace korrimet::test {
 namespace {
@@ -50,8 +50,21 @@ void waitForRun(QWidget* window) {
             QSignalSpy finished(run, &WindowRun::finished);
             if (!finished.wait(60000)) qFatal("a run of %s did not end", qPrintable(window->objectName()));
         }
-        if (!QTest::qWaitFor([run] { return !run->busy(); }, 5000)) qFatal("a button stayed deaf");
+        if (!QTest::qWaitFor([run] { return !run->holding(); }, 60000)) qFatal("a button stayed deaf");
     }
+}
+
+WindowRun* runOf(QWidget* window) {
+    auto* run = window->findChild<WindowRun*>();
+    if (!run) qFatal("%s has no long run", qPrintable(window->objectName()));
+    return run;
+}
+
+void ReadingRecorder::show(const QString& text, QWidget* parent) {
+    MessageRecorder::show(text, parent);
+    QEventLoop reading;
+    QTimer::singleShot(readMs_, &reading, &QEventLoop::quit);
+    reading.exec();
 }
 
 void click(QWidget* window, const QString& name) {

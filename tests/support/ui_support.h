@@ -8,6 +8,7 @@
 
 #include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
+#include "common/widgets/window_run.h"
 #include "platform/message_service.h"
 #include "shell/lifecycle.h"
 
@@ -35,8 +36,23 @@ inline void setText(QWidget* window, const QString& name, const QString& value) 
 // Clicks a button; one that starts a long run of its window is waited for
 // until the run's outcome is shown and the button takes clicks again.
 void click(QWidget* window, const QString& name);
-// Waits until the window's long run (if one owns it) has shown its outcome.
+// Waits until the window's long run (if one owns it) has shown its outcome
+// and the button that started it takes clicks again.
 void waitForRun(QWidget* window);
+// The window's long run; fails the test when the window has none.
+WindowRun* runOf(QWidget* window);
+
+// Records each message and, as a user reading the box does, keeps the
+// window's thread in an event loop of its own for a while: timers and
+// posted events fire meanwhile.
+class ReadingRecorder : public MessageRecorder {
+public:
+    explicit ReadingRecorder(int readMs = 600) : readMs_(readMs) {}
+    void show(const QString& text, QWidget* parent) override;
+
+private:
+    int readMs_;
+};
 
 // The text a result window shows, every line end as a line feed.
 inline QString viewerText(QWidget* viewer) {

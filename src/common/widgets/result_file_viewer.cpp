@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 
+#include "common/widgets/run_pool.h"
 #include "common/widgets/tool_registry.h"
 #include "platform/result_folder.h"
 
@@ -121,7 +122,7 @@ void ResultFileViewer::reload() {
         showLines(std::move(lines), std::move(readingFile_));
     });
     // The worker alone uses the file until it has read it.
-    reading_->setFuture(QtConcurrent::run([source = readingFile_.get()] { return readLines(*source); }));
+    reading_->setFuture(QtConcurrent::run(&RunPool(), [source = readingFile_.get()] { return readLines(*source); }));
 }
 
 void ResultFileViewer::showLines(LineIndex lines, std::unique_ptr<QFile> file) {

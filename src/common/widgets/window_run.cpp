@@ -1,8 +1,11 @@
 #include "common/widgets/window_run.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
@@ -16,34 +19,67 @@ namespace {
 // run ended must not start the next one.
 constexpr int kAfterRunMs = 300;
 
-bool activates(const QEvent* event) {
+// A press that cancels a run from its button. The second press of a
+// double-click belongs to the click that started the run.
+bool cancels(const QEvent* event) {
     switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<const QMouseEvent*>(event);
+            return mouse->button() == Qt::LeftButton && !(mouse->flags() & Qt::MouseEventCreatedDoubleClick);
+        }
         case QEvent::KeyPress: {
-            const int key = static_cast<const QKeyEvent*>(event)->key();
-            return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if (key->isAutoRepeat()) return false;
+            return key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         }
         default: return false;
     }
 }
 
+// Every way in which the user can change what a widget holds.
 bool isInput(const QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
         case QEvent::Shortcut:
         case QEvent::ShortcutOverride:
         case QEvent::InputMethod:
         case QEvent::DragEnter:
+        case QEvent::DragMove:
         case QEvent::Drop:
-        case QEvent::ContextMenu: return true;
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+        case QEvent::TabletPress:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
+        case QEvent::Gesture:
+        case QEvent::GestureOverride:
+        case QEvent::NativeGesture: return true;
         default: return false;
     }
+}
+
+// Scrolling a view changes no entry: the wheel over a view, the mouse on its scroll bars.
+bool scrollsAView(const QWidget* widget, const QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                       type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
+    if (type != QEvent::Wheel && !mouse) return false;
+    for (const QWidget* p = widget->parentWidget(); p && !p->isWindow(); p = p->parentWidget()) {
+        const auto* area = qobject_cast<const QAbstractScrollArea*>(p);
+        if (!area) continue;
+        if (widget == area->verticalScrollBar() || widget == area->horizontalScrollBar()) return true;
+        return type == QEvent::Wheel && widget == area->viewport();
+    }
+    return false;
 }
 
 }  // namespace
@@ -53,27 +89,28 @@ WindowRun::WindowRun(QWidget* window) : QObject(window), window_(window), ticker
     connect(ticker_, &QTimer::timeout, this, [this] { showProgress(); });
     guard_->setSingleShot(true);
     guard_->setInterval(kAfterRunMs);
-    connect(guard_, &QTimer::timeout, this, [this] {
-        if (control_) return;
-        qApp->removeEventFilter(this);
-        button_ = nullptr;
-    });
+    connect(guard_, &QTimer::timeout, this, [this] { releaseHeldButton(); });
+    // Windows left open when the program ends are never deleted: their runs
+    // must not outlive it, nor leave their files.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { abandon(); });
 }
 
 WindowRun::~WindowRun() {
     qApp->removeEventFilter(this);
-    if (control_) control_->cancel();
+    if (!control_) return;
     // The worker touches nothing of the window, but its file must not be
     // written after the window is gone.
+    control_->cancel();
     future_.waitForFinished();
+    if (cancelled_) cancelled_();
 }
 
-bool WindowRun::busy() const { return control_ != nullptr || guard_->isActive(); }
-
-void WindowRun::begin(QAbstractButton* button, std::shared_ptr<RunControl> control,
-                      std::function<void(double)> progress) {
-    control_ = std::move(control);
+std::shared_ptr<RunControl> WindowRun::begin(QAbstractButton* button, QFutureWatcherBase* watcher,
+                                             std::function<void(double)> progress, std::function<void()> cancelled) {
+    control_ = std::make_shared<RunControl>();
+    watcher_ = watcher;
     progress_ = std::move(progress);
+    cancelled_ = std::move(cancelled);
     button_ = button;
     if (button_) {
         caption_ = button_->text();
@@ -82,28 +119,64 @@ void WindowRun::begin(QAbstractButton* button, std::shared_ptr<RunControl> contr
     if (window_) window_->setCursor(Qt::BusyCursor);
     qApp->installEventFilter(this);
     ticker_->start();
+    return control_;
 }
 
 void WindowRun::cancel() {
     if (control_) control_->cancel();
 }
 
-bool WindowRun::takeOutcome() {
+void WindowRun::showOutcome(const std::function<void()>& showDone) {
     ticker_->stop();
     showProgress();
     const bool cancelled = control_->cancelled();
+    const std::function<void()> cleanup = std::move(cancelled_);
+    watcher_->deleteLater();
+    watcher_ = nullptr;
+    // The caption comes back now, not when a timer fires: a message below
+    // runs its own event loop for as long as the user reads it.
+    held_ = button_;
+    putBack();
+    if (held_) guard_->start();
+    else releaseHeldButton();
+    const QPointer<WindowRun> self(this);
+    showing_ = true;
+    if (cancelled) {
+        if (cleanup) cleanup();
+        ShowMessage(kRunCancelledMessage, window_);
+    } else {
+        showDone();
+    }
+    if (!self) return;
+    showing_ = false;
+    emit finished();
+}
+
+void WindowRun::putBack() {
     control_.reset();
     progress_ = nullptr;
     if (window_) window_->unsetCursor();
-    guard_->start();
-    return cancelled;
+    if (button_) button_->setText(caption_);
+    button_ = nullptr;
 }
 
-void WindowRun::sayCancelled() { ShowMessage(kRunCancelledMessage, window_); }
+void WindowRun::abandon() {
+    if (!control_) return;
+    control_->cancel();
+    future_.waitForFinished();
+    delete watcher_;  // with its outcome, never to be shown
+    watcher_ = nullptr;
+    const std::function<void()> cleanup = std::move(cancelled_);
+    ticker_->stop();
+    putBack();
+    guard_->stop();
+    releaseHeldButton();
+    if (cleanup) cleanup();
+}
 
-void WindowRun::ended() {
-    if (button_) button_->setText(caption_);
-    emit finished();
+void WindowRun::releaseHeldButton() {
+    held_ = nullptr;
+    if (!control_) qApp->removeEventFilter(this);
 }
 
 void WindowRun::showProgress() {
@@ -113,17 +186,28 @@ void WindowRun::showProgress() {
 }
 
 bool WindowRun::eventFilter(QObject* target, QEvent* event) {
+    if (control_ && target == window_ && (event->type() == QEvent::Close || event->type() == QEvent::DeferredDelete)) {
+        // A closed window's run ends with it, without a word and without its file.
+        abandon();
+        return false;
+    }
     if (!isInput(event) || !target->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(target);
-    if (button_ && widget == button_) {
-        if (control_ && activates(event)) control_->cancel();
-        return true;
-    }
+    if (widget == held_ && !(control_ && widget == button_)) return true;
     if (!control_ || !window_ || widget->window() != window_) return false;
-    // The run works on the entries as they were pressed: they stay so
-    // until its outcome is shown. Esc cancels.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    const bool escape =
+        event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if (widget == button_) {
+        if (escape || cancels(event)) control_->cancel();
+    } else if (scrollsAView(widget, event)) {
+        return false;
+    } else if (escape) {
         control_->cancel();
+    }
+    // The run works on the entries as they were pressed: they stay so until
+    // its outcome is shown. Keys typed here reach no shortcut either: they
+    // end at the blocked key press.
+    if (event->type() == QEvent::ShortcutOverride) event->accept();
     return true;
 }
 

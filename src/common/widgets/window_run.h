@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "common/run_control.h"
+#include "common/widgets/run_pool.h"
 
 class QAbstractButton;
 class QTimer;
@@ -18,49 +19,49 @@ namespace korrimet {
 
 inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，本次计算没有结果。");
 
-// A window's long run. The work runs on a worker thread over plain copies of
-// the entries and touches no widget; the window's thread only shows its
-// progress and outcome, so the window answers throughout. While the run owns
-// the window, the button that started it reads "取  消" and cancels it, as
-// Esc does; the window's entries take no input, so what is shown after is
-// computed from what they show, and no second run can start; a click on
-// that button just after the run ended was meant for "取  消" and does
-// nothing. Closing the window cancels the run and waits for it to stop.
+// A window's long run. The work runs on a thread of RunPool() over plain
+// copies of the entries and touches no widget; the window's thread only
+// shows its progress and outcome, so the window answers throughout. While
+// the run owns the window, the button that started it reads "取  消" and
+// cancels it, as Esc does; the window's entries take no input, so what is
+// shown after is computed from what they show, and no second run can start.
+// The second click of a double-click that started the run is not a cancel.
+// A click on that button just after the run ended was meant for "取  消":
+// that button alone stays deaf a moment, the window's other buttons do not.
+// Closing the window, or quitting the program, cancels the run and waits for
+// it to stop.
 class WindowRun : public QObject {
     Q_OBJECT
 public:
     explicit WindowRun(QWidget* window);
     ~WindowRun() override;
 
-    // A run owns the window, or has just ended and its button is still deaf.
-    bool busy() const;
+    // A run owns the window: its work runs or its outcome is being shown.
+    bool busy() const { return control_ != nullptr || showing_; }
     bool running() const { return control_ != nullptr; }
+    // The button of the run that just ended is still deaf.
+    bool holding() const { return !held_.isNull(); }
 
     // Starts `work` on a worker, unless the window is busy (then false).
     // `progress` gets the run's latest progress value on the window's thread
     // about every 30 ms. The outcome comes on the window's thread: `done` with
     // the work's result, or, when the run was cancelled at any moment,
-    // `cancelled` and then the cancel message. Work that throws RunCancelled
-    // ends as cancelled.
+    // `cancelled` and then the cancel message. The button's caption is back
+    // before either. Work that throws RunCancelled ends as cancelled. When
+    // the window closes or the program quits before the outcome was shown,
+    // `cancelled` runs without a message; as a window that goes without
+    // closing may be partly gone by then, it reaches widgets only through
+    // guarded pointers.
     template <class R>
     bool start(QAbstractButton* button, std::function<R(RunControl&)> work, std::function<void(R)> done,
                std::function<void(double)> progress = {}, std::function<void()> cancelled = {}) {
         if (busy()) return false;
-        auto control = std::make_shared<RunControl>();
         auto* watcher = new QFutureWatcher<R>(this);
         connect(watcher, &QFutureWatcherBase::finished, this,
-                [this, watcher, done = std::move(done), cancelled = std::move(cancelled)] {
-                    watcher->deleteLater();
-                    if (takeOutcome()) {
-                        if (cancelled) cancelled();
-                        sayCancelled();
-                    } else {
-                        done(watcher->result());
-                    }
-                    ended();
-                });
-        begin(button, control, std::move(progress));
-        QFuture<R> future = QtConcurrent::run([control, work = std::move(work)]() -> R {
+                [this, watcher, done = std::move(done)] { showOutcome([&] { done(watcher->result()); }); });
+        const std::shared_ptr<RunControl> control =
+            begin(button, watcher, std::move(progress), std::move(cancelled));
+        QFuture<R> future = QtConcurrent::run(&RunPool(), [control, work = std::move(work)]() -> R {
             try {
                 return work(*control);
             } catch (const RunCancelled&) {
@@ -83,21 +84,29 @@ protected:
     bool eventFilter(QObject* target, QEvent* event) override;
 
 private:
-    void begin(QAbstractButton* button, std::shared_ptr<RunControl> control, std::function<void(double)> progress);
-    // Takes the ended run off the window's books; true when it was cancelled.
-    bool takeOutcome();
-    void sayCancelled();
-    void ended();
+    std::shared_ptr<RunControl> begin(QAbstractButton* button, QFutureWatcherBase* watcher,
+                                      std::function<void(double)> progress, std::function<void()> cancelled);
+    void showOutcome(const std::function<void()>& showDone);
+    // Takes the run off the window's books and gives the button its caption back.
+    void putBack();
+    // Ends a run whose outcome will not be shown: cancelled, waited for and
+    // cleaned up, without a word.
+    void abandon();
     void showProgress();
+    void releaseHeldButton();
 
     QPointer<QWidget> window_;
     QPointer<QAbstractButton> button_;
+    QPointer<QAbstractButton> held_;  // deaf a moment after its run ended
     QString caption_;
     std::shared_ptr<RunControl> control_;
     std::function<void(double)> progress_;
+    std::function<void()> cancelled_;
     QFuture<void> future_;
+    QFutureWatcherBase* watcher_ = nullptr;
+    bool showing_ = false;
     QTimer* ticker_;
-    QTimer* guard_;  // holds the button a moment after the run ended
+    QTimer* guard_;
 };
 
 }  // namespace korrimet

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "common/widgets/window_run.h"
 #include "common/widgets/numeric_box.h"
@@ -160,6 +161,40 @@ private slots:
         QVERIFY(seen.size() > 3);
         QVERIFY(seen[seen.size() / 2] < bar->maximum());
         QCOMPARE(seen.last(), bar->maximum());
+    }
+
+    // The wheel turned a choice during the search: the list showed 大于2小于4
+    // beside the distance of 大于4.
+    void theChoicesTakeNoWheelNorKeysDuringASearch() {
+        pick("Combo1", "大于4");
+        pick("Combo4", "有");
+        pick("Combo2", "大于允许1/3");
+        test::setText(w_, "Text7", "495.176");
+        test::setText(w_, "Text1", "0.001");
+        test::setText(w_, "Text8", "200");
+        QComboBox* wind = combo("Combo1");
+        auto turnWheel = [wind](int delta) {
+            const QPoint at = wind->rect().center();
+            QWheelEvent wheel(at, wind->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(wind, &wheel);
+        };
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), "取  消");
+        turnWheel(-120);
+        QCOMPARE(wind->currentText(), "大于4");
+        QTest::keyClick(wind, Qt::Key_Down);
+        QCOMPARE(wind->currentText(), "大于4");
+        QVERIFY(test::runOf(w_)->running());
+        MessageRecorder messages;
+        QTest::keyClick(w_, Qt::Key_Escape);
+        test::waitForRun(w_);
+        QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
+        QCOMPARE(wind->currentText(), "大于4");
+        // Idle, the wheel is the user's again.
+        turnWheel(-120);
+        QCOMPARE(wind->currentText(), "大于2小于4");
     }
 
     void aSearchThatCannotEndSaysWhyAndShowsNoDistance() {

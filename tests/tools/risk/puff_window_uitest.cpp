@@ -3,8 +3,12 @@
 #include <QStandardPaths>
 #include <QPushButton>
 #include <QTest>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 #include "common/widgets/window_run.h"
@@ -298,6 +302,46 @@ private slots:
         QVERIFY(!QFile::exists(gridPath()));
         QVERIFY(!boxText(kGrid).contains("x=0;"));
         QCOMPARE(button->text(), "计     算 ");
+    }
+
+    // Qt paints group-box frames and scaled pixmaps with tasks on its global
+    // pool: a run held there froze the painting of every window until it ended.
+    void aRunLeavesQtsOwnThreadsToPainting() {
+        QThreadPool* qtPool = QThreadPool::globalInstance();
+        const int threads = qtPool->maxThreadCount();
+        qtPool->setMaxThreadCount(1);  // as on a one-core machine
+        const auto restore = qScopeGuard([&] { qtPool->setMaxThreadCount(threads); });
+        test::setText(w_, "Text13", "2600");
+        test::setText(w_, "Text12", "1");
+        test::setText(w_, "Text14", "2400");
+        test::setText(w_, "Text11", "1");
+        MessageRecorder messages;
+        QTest::mouseClick(test::child<QPushButton>(w_, "Command2"), Qt::LeftButton);
+        WindowRun* run = test::runOf(w_);
+        QVERIFY(run->running());
+        QCOMPARE(qtPool->activeThreadCount(), 0);
+        QFuture<int> task = QtConcurrent::run([] { return 1; });
+        QTRY_VERIFY_WITH_TIMEOUT(task.isFinished(), 60000);
+        QVERIFY(run->running());
+        QVERIFY(!w_->grab().isNull());
+        QWidget* grid = test::openTool("二维稳态混合模式_河2");
+        QVERIFY(!grid->grab().isNull());
+        QVERIFY(run->running());
+        QTest::keyClick(w_, Qt::Key_Escape);
+        test::waitForRun(w_);
+        QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
+    }
+
+    // Every button of the window was deaf for a moment after any run.
+    void anotherButtonRunsRightAfterARun() {
+        QSignalSpy finished(test::runOf(w_), &WindowRun::finished);
+        QTest::mouseClick(test::child<QPushButton>(w_, "Command2"), Qt::LeftButton);
+        QVERIFY(finished.wait(60000));
+        QVERIFY(QFile::exists(gridPath()));
+        QTest::mouseClick(test::child<QPushButton>(w_, "Command4"), Qt::LeftButton);
+        test::waitForRun(w_);
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(test::text(w_, "Text16"), "450.47");
     }
 
     void helpShowsItsSixLines() {

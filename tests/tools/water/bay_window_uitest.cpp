@@ -1,11 +1,13 @@
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/report_box.h"
 #include "common/widgets/table_model_form.h"
 #include "common/widgets/line_view.h"
+#include "common/widgets/window_run.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -108,6 +110,26 @@ private slots:
         setRange("2000", "1000", "0");
         test::click(w_, "Command1");
         QCOMPARE(messages.messages(), QStringList{failed + kTableNoRowsMessage});
+    }
+
+    // The caption came back on the timer that keeps the button deaf a moment
+    // after the run, which fired while the message was read, and was lost.
+    void theCaptionIsBackAfterACancelReadAtLeisure() {
+        auto* button = test::child<QPushButton>(w_, "Command1");
+        setRange("1", "100000", "1");
+        test::ReadingRecorder messages;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), "取  消");
+        QTest::keyClick(w_, Qt::Key_Escape);
+        test::waitForRun(w_);
+        QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
+        QCOMPARE(button->text(), "刷新结果");
+        setRange("100", "1000", "100");
+        messages.clear();
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith(kHead + "100\t27.2623\r200\t"));
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(button->text(), "刷新结果");
     }
 
     // Negative entries were taken: Qp = −5 tabulated negative concentrations,

@@ -1,13 +1,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QElapsedTimer>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBrowser>
 #include <QSignalSpy>
-#include <QTimer>
 #include <algorithm>
 
 #include "common/widgets/grid_model_form.h"
@@ -129,13 +128,12 @@ private slots:
         const QList<QStringList> grids = {{"3000", "100", "0", "10"},   {"3000", "100", "100", "0"},
                                           {"3000", "100", "abc", "10"}, {"1e9", "100", "1", "1"},
                                           {"3000", "1e5", "100", "1"},  {"3000", "", "100", "10"}};
-        QElapsedTimer clock;
-        clock.start();
         for (const QStringList& g : grids) {
             setGrid(g[0], g[1], g[2], g[3]);
+            QSignalSpy rowsDone(bar(), &QProgressBar::valueChanged);
             test::click(w_, "Command2");
+            QCOMPARE(rowsDone.count(), 0);  // refused from the ranges, no row computed
         }
-        QVERIFY(clock.elapsed() < 2000);  // refused from the ranges, no cell computed
         const QStringList m = messages.messages();
         QCOMPARE(m.size(), 6);
         QCOMPARE(m[0], "网格间距不能为0，否则计算无法结束，请检查输入！");
@@ -150,16 +148,15 @@ private slots:
     }
 
     // Counted at ten characters a cell the grid fits; its cells ("200000.xxxx")
-    // do not. Was found out only after every cell was computed.
+    // do not. Was found out only after every cell was computed: three million
+    // rows show their progress on the bar as they are done.
     void cellsWiderThanCountedAreRefusedBeforeTheWork() {
         test::setText(w_, "Text1", "200000");
         setGrid("3000000", "0", "1", "1");
         MessageRecorder messages;
-        QElapsedTimer clock;
-        clock.start();
+        QSignalSpy rowsDone(bar(), &QProgressBar::valueChanged);
         test::click(w_, "Command2");
-        qInfo("refused after %lld ms", clock.elapsed());
-        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(rowsDone.count(), 0);
         QCOMPARE(messages.messages(), QStringList{"网格计算结果文件将超过64MB的上限，请加大网格间距或缩小计算范围！"});
         QVERIFY(!QFile::exists(path()));
     }
@@ -168,23 +165,19 @@ private slots:
         setGrid("10", "0", "100", "10");
         test::click(w_, "Command2");
         QVERIFY(results());
-        setGrid("100000", "500", "100", "1");
+        setGrid("2598", "2587", "1", "1");
         MessageRecorder messages;
         auto* button = test::child<QPushButton>(w_, "Command2");
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(button->text(), "取  消");
-        QTRY_VERIFY_WITH_TIMEOUT(bar()->loopValue() >= 10000, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bar()->loopValue() >= 100, 60000);
         const float valueAtCancel = bar()->loopValue();
-        QSignalSpy finished(test::child<WindowRun>(w_, QString()), &WindowRun::finished);
-        QElapsedTimer sinceCancel;
-        sinceCancel.start();
+        QVERIFY(test::runOf(w_)->running());
+        QSignalSpy finished(test::runOf(w_), &WindowRun::finished);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(finished.wait(5000));
-        const qint64 stopped = sinceCancel.elapsed();
-        qInfo("stopped %lld ms after the cancel", stopped);
-        QVERIFY(stopped < 500);
+        QVERIFY(finished.wait(60000));
         QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
-        QVERIFY(bar()->loopValue() < 100000);
+        QVERIFY(bar()->loopValue() < 2598);
         QVERIFY(bar()->loopValue() >= valueAtCancel);
         QVERIFY(!QFile::exists(path()));
         // The earlier grid is gone from its window too.
@@ -195,6 +188,91 @@ private slots:
         QCOMPARE(button->text(), "计  算  结  果");
         test::waitForRun(w_);
         QCOMPARE(messages.messages().size(), 1);
+    }
+
+    // The second press of a double-click reached the button as "取  消".
+    void aDoubleClickOnTheIdleButtonRunsOnce() {
+        setGrid("210", "20", "100", "10");
+        MessageRecorder messages;
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        QSignalSpy finished(test::runOf(w_), &WindowRun::finished);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), "取  消");
+        // The rest of a double-click: the double-click event in place of the second press, and its release.
+        QTest::mouseDClick(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        test::waitForRun(w_);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::fileBytes(path()), test::fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt"));
+        QCOMPARE(button->text(), "计  算  结  果");
+    }
+
+    // The caption came back on the timer that keeps the button deaf a moment
+    // after the run, which fired while the message was read, and was lost.
+    void theCaptionIsBackAfterAMessageReadAtLeisure() {
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        test::ReadingRecorder messages;
+        setGrid("2598", "2587", "1", "1");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->text(), "取  消");
+        QTest::keyClick(w_, Qt::Key_Escape);
+        test::waitForRun(w_);
+        QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
+        QCOMPARE(button->text(), "计  算  结  果");
+
+        const QString load = test::text(w_, "Text1");
+        test::setText(w_, "Text1", "200000");
+        setGrid("3000000", "0", "1", "1");
+        messages.clear();
+        test::click(w_, "Command2");
+        QCOMPARE(messages.messages(), QStringList{"网格计算结果文件将超过64MB的上限，请加大网格间距或缩小计算范围！"});
+        QCOMPARE(button->text(), "计  算  结  果");
+
+        // And a later click runs.
+        test::setText(w_, "Text1", load);
+        setGrid("210", "20", "100", "10");
+        messages.clear();
+        test::click(w_, "Command2");
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::fileBytes(path()), test::fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt"));
+        QCOMPARE(button->text(), "计  算  结  果");
+    }
+
+    // The earlier run's file stayed: the run's own clean-up came only with its outcome.
+    void closingTheWindowMidRunLeavesNoFileAndSaysNothing() {
+        setGrid("10", "0", "100", "10");
+        test::click(w_, "Command2");
+        QWidget* viewer = results();
+        QVERIFY(QFile::exists(path()));
+        setGrid("2598", "2587", "1", "1");
+        MessageRecorder messages;
+        QTest::mouseClick(test::child<QPushButton>(w_, "Command2"), Qt::LeftButton);
+        QVERIFY(test::runOf(w_)->running());
+        QPointer<QWidget> window(w_);
+        w_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 60000);
+        QVERIFY(!QFile::exists(path()));
+        QVERIFY(!test::viewerText(viewer).contains("x=10;"));
+        QTest::qWait(100);  // an outcome would have come by now
+        QVERIFY(messages.messages().isEmpty());
+    }
+
+    // Windows still open when the program ends are never deleted: their runs went on.
+    void quittingCancelsTheRunWithoutAWord() {
+        setGrid("2598", "2587", "1", "1");
+        MessageRecorder messages;
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        QTest::mouseClick(button, Qt::LeftButton);
+        WindowRun* run = test::runOf(w_);
+        QVERIFY(run->running());
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+        QVERIFY(!run->running());
+        QCOMPARE(button->text(), "计  算  结  果");
+        QVERIFY(!QFile::exists(path()));
+        QTest::qWait(100);
+        QVERIFY(messages.messages().isEmpty());
     }
 
     void aRefusedRerunLeavesNoEarlierGrid() {
@@ -219,23 +297,17 @@ private slots:
         QVERIFY(messages.messages()[0].contains("x=0，y=0"));
     }
 
+    // The gaps between event turns are measured in bench/.
     void theWindowAnswersFromThePressUntilTheViewerShows() {
         setGrid("100000", "500", "100", "1");
         QList<float> seen;
         connect(bar(), &QProgressBar::valueChanged, this, [&] { seen << bar()->loopValue(); });
-        QElapsedTimer sinceTick;
-        qint64 widestGap = 0;
-        QTimer tick;
-        connect(&tick, &QTimer::timeout, this, [&] {
-            widestGap = std::max(widestGap, sinceTick.restart());
-        });
-        tick.start(5);
-        sinceTick.start();
+        // Posted before the press, this turn comes before the run's outcome can.
+        bool turnedWhileRunning = false;
+        QMetaObject::invokeMethod(
+            this, [&] { turnedWhileRunning = test::runOf(w_)->running(); }, Qt::QueuedConnection);
         test::click(w_, "Command2");
-        widestGap = std::max(widestGap, sinceTick.elapsed());
-        tick.stop();
-        qInfo("widest gap between event turns: %lld ms", widestGap);
-        QVERIFY(widestGap < 200);
+        QVERIFY(turnedWhileRunning);
         QVERIFY(results());
         QCOMPARE(test::viewerText(results()).count('\n'), 1 + 1000 + 1);
         QVERIFY(seen.size() > 3);
