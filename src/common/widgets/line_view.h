@@ -1,19 +1,39 @@
 #pragma once
 #include <QAbstractScrollArea>
-#include <vector>
+#include <QBasicTimer>
+#include <QElapsedTimer>
+#include <compare>
+#include <utility>
 
 #include "common/widgets/line_index.h"
 
+template <class T>
+class QFutureWatcher;
+
 namespace korrimet {
 
+// A place between two characters of a LineView: a line and a byte offset
+// into it. {lineCount(), 0} is the text's end, after the last line's end.
+struct LinePosition {
+    int line = 0;
+    qsizetype offset = 0;
+    friend auto operator<=>(const LinePosition&, const LinePosition&) = default;
+};
+
 // A read-only view of many lines, held once as their bytes: only the lines
-// in sight are drawn, and scrolling, keys and selection cost the same for
-// ten lines or ten million. Whole lines are selected with the mouse or keys
-// and copied as text (Ctrl+C or the context menu), each with a line feed.
+// in sight are laid out, and scrolling, keys and selection cost the same for
+// ten lines or ten million. Text is selected from character to character with
+// the mouse (a word on a double-click, a line on a triple-click) or the keys
+// of any text view, and copied (Ctrl+C or the context menu) with every line
+// end as a line feed. A copy of a large selection is made off the window's
+// thread and reaches the clipboard when it is ready.
 class LineView : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    using Position = LinePosition;
+
     explicit LineView(QWidget* parent = nullptr);
+    ~LineView() override;
 
     void setLines(LineIndex lines);
     const LineIndex& lines() const { return lines_; }
@@ -24,14 +44,32 @@ public:
     // end stays without it.
     QString text() const;
 
-    // The selected lines, first to last; the current line is one end.
-    int selectionFirst() const { return std::min(anchor_, current_); }
-    int selectionLast() const { return std::max(anchor_, current_); }
-    int currentLine() const { return current_; }
+    Position cursorPosition() const { return cursor_; }
+    Position selectionStart() const { return std::min(anchor_, cursor_); }
+    Position selectionEnd() const { return std::max(anchor_, cursor_); }
+    bool hasSelection() const { return anchor_ != cursor_; }
+    // Selects from `anchor` to `cursor`, each kept within the text.
+    void select(Position anchor, Position cursor);
+    // The selection as copied: line ends as line feeds, and a selected end
+    // of the last line as one too.
+    QString selectedText() const;
+
+    // The lines the selection touches, first to last (-1 before the user
+    // placed the cursor); a selection ending at a line's start leaves that
+    // line out.
+    int selectionFirst() const;
+    int selectionLast() const;
+    int currentLine() const;
+    // Selects whole lines, `anchor` to `current`, each with its line end.
     void selectLines(int anchor, int current);
     void selectAll();
-    void copySelection() const;
+    // Puts the selection on the clipboard; a large one when a worker has
+    // built its text. A newer copy or other lines drop a copy being built.
+    void copySelection();
+    bool copying() const { return copy_ != nullptr; }
     int firstVisibleLine() const;
+    // How many times a line was laid out (its characters placed in columns).
+    qint64 linesLaidOut() const { return laidOut_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,19 +77,58 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     std::pair<qsizetype, qsizetype> span(int row) const;
+    struct Bytes {
+        qsizetype from, to;
+        bool feed;  // the last line's end is selected but not in the bytes
+    };
+    Bytes selectedBytes() const;
+    qsizetype lengthOf(int row) const;
+    bool plainColumns() const { return lines_.ascii && lines_.tabColumns == 0; }
+    qsizetype columnOf(Position at) const;
+    qsizetype offsetAt(int row, qreal column) const;
+    std::pair<qsizetype, qsizetype> wordAt(Position at) const;
+    Position nextWord(Position from) const;
+    Position previousWord(Position from) const;
+    Position nextCharacter(Position from) const;
+    Position previousCharacter(Position from) const;
+    Position clamped(Position at) const;
+    Position positionAt(QPointF point) const;
+    void drawRow(QPainter& painter, int row, qreal left, qreal baseline, qsizetype firstColumn,
+                 qsizetype lastColumn) const;
+
     int lineHeight() const;
     qreal columnWidth() const;
     int visibleLines() const;
-    int lineAt(int y) const;
-    void moveCurrent(int to, bool extend);
+    void moveCursor(Position to, bool extend, bool keepColumn = false);
+    Position lineBelow(int rows) const;
+    void ensureCursorVisible();
+    void dragTo(QPointF point);
+    void dropPendingCopy();
     void updateScrollBars();
 
     LineIndex lines_;
-    int anchor_ = -1, current_ = -1;  // -1: nothing selected
+    Position anchor_, cursor_;
+    bool placed_ = false;     // the user has placed the cursor
+    qsizetype goalColumn_ = -1;  // the column ↑/↓ keep; -1: the cursor's own
+    // A drag: by characters, or by words from the double-clicked word.
+    bool dragging_ = false;
+    std::pair<Position, Position> dragWord_;
+    bool byWords_ = false;
+    QPointF dragPoint_;
+    QBasicTimer autoScroll_;
+    QElapsedTimer sinceDoubleClick_;
+    QPointF doubleClickPoint_;
+    QFutureWatcher<QString>* copy_ = nullptr;
+    mutable qint64 laidOut_ = 0;
 };
 
 }  // namespace korrimet

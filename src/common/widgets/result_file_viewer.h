@@ -14,7 +14,7 @@ namespace korrimet {
 // file's lines (each carriage return, line feed or pair of them ends one)
 // show read-only in `RichTextBox1`, in a fixed-pitch font, laid out only as
 // far as they are seen, so a file of millions of lines is held once, as its
-// bytes. Whole lines are selected with the mouse or keys and copied as text.
+// bytes. Text is selected with the mouse or keys and copied as in a text view.
 // Unless told otherwise the window deletes its file when it closes or the
 // program ends, but only the file it shows: a newer file written over the
 // same path since it was read stays.
