@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "bench_application.h"
 #include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/window_run.h"
@@ -41,7 +41,6 @@ ResultFileViewer* largestGrid() {
 }
 
 void BM_CopyEveryLineOfTheLargestGrid(benchmark::State& state) {
-    bench::setUpApplication();
     ResultFileViewer* viewer = largestGrid();
     if (!viewer) return state.SkipWithError("the run showed no viewer");
     LineView* view = viewer->view();

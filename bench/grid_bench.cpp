@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <thread>
 
-#include "bench_application.h"
 #include "common/grid_result_file.h"
 #include "common/widgets/result_file_viewer.h"
 #include "common/widgets/tool_registry.h"
@@ -42,11 +41,6 @@ void BM_River2Grid1000x1000(benchmark::State& state) {
 }
 BENCHMARK(BM_River2Grid1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-QApplication& application() {
-    bench::setUpApplication();
-    return *qApp;
-}
-
 double peakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -60,7 +54,6 @@ double peakMegabytes() {
 // memory: --benchmark_filter=Puff
 void windowRun(benchmark::State& state, const char* windowClass, const std::vector<std::pair<const char*, const char*>>& texts,
                const char* button) {
-    application();
     qint64 widestGap = 0, gapEnd = 0;
     double seconds = 0;
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <fstream>
 
-#include "bench_application.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/window_run.h"
 #include "platform/message_service.h"
@@ -83,7 +83,6 @@ double runOnce(QWidget* w, const Entries& e, const std::function<bool()>& during
 // row, every window closed after each as a user does: the resident memory
 // after the first and after the last, and the slowest run.
 void BM_River4TallTwelveRuns(benchmark::State& state) {
-    bench::setUpApplication();
     for (auto _ : state) {
         double first = 0, last = 0, slowest = 0;
         const double before = residentMegabytes();
@@ -105,7 +104,6 @@ BENCHMARK(BM_River4TallTwelveRuns)->Unit(benchmark::kSecond)->UseRealTime()->Ite
 // them, every window closed after each, twice over: the slowest run, the
 // resident memory after the first round and after the second, the peak.
 void BM_LargestGridsOfEveryModelTwice(benchmark::State& state) {
-    bench::setUpApplication();
     MessageRecorder messages;  // none is expected
     std::vector<Entries> grids{kPuffSquare};
     for (const char* window : {"二维稳态混合模式_河2", "二维稳态混合衰减模式_河6", "稳态累积流量模式_河4",
@@ -137,7 +135,6 @@ BENCHMARK(BM_LargestGridsOfEveryModelTwice)->Unit(benchmark::kSecond)->UseRealTi
 // outcome (for a close, until the window is gone), and whether a file was
 // left in the result folder.
 void stopWhileWriting(benchmark::State& state, const Entries& e, bool close) {
-    bench::setUpApplication();
     MessageRecorder messages;  // the cancel's message
     const QString path = resultFilePath(QString::fromUtf8(e.file));
     double slowest = 0;
