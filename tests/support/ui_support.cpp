@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "platform/result_folder.h"
+
 namespace korrimet::test {
 namespace {
 
@@ -32,6 +34,12 @@ QWidget* openTool(const QString& className) {
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeResultFile(const QString& fileName, const QByteArray& bytes) {
+    QFile f(resultFilePath(fileName));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write the result file %s", qPrintable(fileName));
 }
 
 void retype(QWidget* window, const QString& box, const QString& text) {

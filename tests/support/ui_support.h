@@ -62,6 +62,9 @@ inline QString viewerText(QWidget* viewer) {
 }
 // A file's whole content; empty when it cannot be read.
 QByteArray fileBytes(const QString& path);
+// Puts `bytes` in the private result folder as the result file `fileName`,
+// as a run would leave it.
+void writeResultFile(const QString& fileName, const QByteArray& bytes);
 
 // Types over the whole text of a box, one key at a time, as the user does.
 void retype(QWidget* window, const QString& box, const QString& text);

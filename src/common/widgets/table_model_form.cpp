@@ -8,7 +8,6 @@
 #include "common/grid_result_file.h"
 #include "common/steps.h"
 #include "common/stores.h"
-#include "common/widgets/grid_run.h"
 #include "common/widgets/line_view.h"
 #include "common/widgets/loop_progress.h"
 #include "common/widgets/model_input.h"

@@ -37,11 +37,7 @@ public:
 };
 KORRIMET_REGISTER_TOOL(TestViewer);
 
-void writeFile(const QByteArray& bytes) {
-    QFile f(resultFilePath(kFile));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+void writeFile(const QByteArray& bytes) { test::writeResultFile(kFile, bytes); }
 
 bool cellOk(double, double, std::string& out) {
     out += "1";
