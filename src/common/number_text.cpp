@@ -258,30 +258,68 @@ namespace {
 
 bool isLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// A digit at text[i], ASCII or full-width ("０"-"９", as a Chinese input
-// method types them).
-bool digitAt(std::string_view text, size_t i) {
-    if (isDigit(text[i])) return true;
-    return i + 2 < text.size() && static_cast<unsigned char>(text[i]) == 0xEF &&
-           static_cast<unsigned char>(text[i + 1]) == 0xBC && static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
-           static_cast<unsigned char>(text[i + 2]) <= 0x99;
+// One character of UTF-8 at text[i]; `size` is set to its bytes. A broken
+// sequence reads as U+FFFD, one byte long.
+char32_t characterAt(std::string_view text, size_t i, size_t& size) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    size = 1;
+    if (lead < 0x80) return lead;
+    const size_t bytes = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (bytes == 0 || i + bytes > text.size()) return 0xFFFD;
+    char32_t c = lead & (0x7F >> bytes);
+    for (size_t k = 1; k < bytes; ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        if ((b & 0xC0) != 0x80) return 0xFFFD;
+        c = (c << 6) | (b & 0x3F);
+    }
+    size = bytes;
+    return c;
 }
 
-// True when the unit after a number holds no digit but a metre's power
-// ("m3", "m^2", "km2", "mg/m3"): any other digit belongs to the number
-// ("1，000", "27度30分", "1/2", "0x10") and reading it so would drop it.
-bool unitDropsNoDigit(std::string_view unit) {
-    for (size_t i = 0; i < unit.size(); ++i) {
-        if (unit[i] == 'm' || unit[i] == 'M') {
-            size_t power = i + 1;
-            if (power < unit.size() && unit[power] == '^') ++power;
-            if (power < unit.size() && (unit[power] == '2' || unit[power] == '3') &&
-                (power + 1 == unit.size() || !digitAt(unit, power + 1)))
-                i = power;
-        } else if (digitAt(unit, i)) {
-            return false;
-        }
-    }
+// Digits of any form an entry may carry: ASCII, full-width (as a Chinese
+// input method types them), superscript and subscript.
+bool isAnyDigit(char32_t c) {
+    return (c >= '0' && c <= '9') || (c >= 0xFF10 && c <= 0xFF19) || c == 0xB2 || c == 0xB3 || c == 0xB9 ||
+           c == 0x2070 || (c >= 0x2074 && c <= 0x2079) || (c >= 0x2080 && c <= 0x2089);
+}
+
+// 十 百 千 万 亿 兆 and their formal forms: each multiplies the number before it.
+bool isMagnitude(char32_t c) {
+    for (char32_t m : {U'十', U'百', U'千', U'万', U'亿', U'兆', U'拾', U'佰', U'仟', U'萬', U'億'})
+        if (c == m) return true;
+    return false;
+}
+
+bool isLatinLetter(char32_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xFF21 && c <= 0xFF3A) ||
+           (c >= 0xFF41 && c <= 0xFF5A);
+}
+
+// True when what follows a number is a unit that leaves the number whole.
+// A unit that begins with a letter owns its digits ("m/s2", "kgCO2",
+// "CFU/100mL"); anything else that multiplies the number or holds a second
+// one would make it a part of what was typed ("2.5万", "10⁵", "1，000",
+// "27度30分", "0x10", "1d3").
+bool unitLeavesNumberWhole(std::string_view unit) {
+    size_t i = 0;
+    while (i < unit.size() && isLeadingBlank(unit[i])) ++i;
+    if (i == unit.size()) return true;
+    const bool adjacent = i == 0;
+    size_t size = 0;
+    const char32_t first = characterAt(unit, i, size);
+    if (isAnyDigit(first) || isMagnitude(first)) return false;
+    // What follows the first character, blanks aside.
+    size_t next = i + size;
+    while (next < unit.size() && isLeadingBlank(unit[next])) ++next;
+    const char32_t after = next < unit.size() ? characterAt(unit, next, size) : 0;
+    const bool signOrDigitAfter = next == i + 1 && (after == '+' || after == '-' || isAnyDigit(after));
+    // An exponent: "2.25e-1" typed apart is still one, "2.25 d-1" a rate a day.
+    if ((first == 'e' || first == 'E') && signOrDigitAfter) return false;
+    if ((first == 'd' || first == 'D') && adjacent && signOrDigitAfter) return false;
+    if ((first == 'x' || first == 'X') && isAnyDigit(after)) return false;
+    if (isLatinLetter(first)) return true;
+    for (size_t k = i; k < unit.size(); k += size)
+        if (isAnyDigit(characterAt(unit, k, size))) return false;
     return true;
 }
 
@@ -304,7 +342,7 @@ double ParseLeadingNumber(std::string_view text) {
             continue;
         }
         // No number is made of part of what was typed.
-        if (!unitDropsNoDigit(text.substr(end))) break;
+        if (!unitLeavesNumberWhole(text.substr(end))) break;
         return v;
     }
     throw StatementFailure("type mismatch", FailureKind::NotNumber);

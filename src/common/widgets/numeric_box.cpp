@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -42,47 +43,26 @@ bool isEditingOrNavigation(const QKeyEvent* e) {
            e->matches(QKeySequence::Redo);
 }
 
-class NumericKeyFilter : public QObject {
+// The one input policy of a single-line box. Every box takes a pasted or
+// dropped text without the blanks, tabs and line ends around it: a cell
+// copied from a spreadsheet is "2\r\n". A numeric box also judges every
+// key, input-method commit, paste and drop by the numeric rule.
+class LineBoxInput : public QObject {
 public:
-    explicit NumericKeyFilter(QLineEdit* box) : QObject(box), box_(box) {}
+    explicit LineBoxInput(QLineEdit* box) : QObject(box), box_(box) {}
+
+    void makeNumeric() { numeric_ = true; }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // An editable list hands its keys to its box without the box's filters.
+        if (watched != box_) return event->type() == QEvent::KeyPress && keyPress(static_cast<QKeyEvent*>(event));
         switch (event->type()) {
         case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
-        case QEvent::InputMethod: {
-            // What an input method commits is judged as typed keys are.
-            auto* im = static_cast<QInputMethodEvent*>(event);
-            if (im->commitString().isEmpty()) return false;
-            QString why = refusalAtCaret(im->commitString());
-            if (why.isEmpty()) return false;
-            // The box still draws the pinyin the commit was to replace: end the
-            // composition with nothing committed, before the message shows it.
-            QInputMethodEvent ended(im->preeditString(), im->attributes());
-            QCoreApplication::sendEvent(box_, &ended);
-            refuse(why);
-            return true;
-        }
-        case QEvent::ContextMenu: return contextMenu(static_cast<QContextMenuEvent*>(event));
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            const QString raw = drop->mimeData()->text();
-            const QString text = pastedText(raw);
-            // A drop inserts at the drop point; judge it as a paste replacing nothing there.
-            int at = box_->cursorPositionAt(drop->position().toPoint());
-            QString why = numericInsertRefusal(box_->text(), at, 0, text);
-            if (why.isEmpty() && text == raw) return false;
-            if (why.isEmpty()) {
-                box_->deselect();
-                box_->setCursorPosition(at);
-                box_->insert(text);
-                drop->acceptProposedAction();
-                return true;
-            }
-            drop->ignore();
-            refuse(why);
-            return true;
-        }
+        case QEvent::InputMethod: return numeric_ && inputMethod(static_cast<QInputMethodEvent*>(event));
+        case QEvent::ContextMenu:
+            return !box_->isReadOnly() && contextMenu(static_cast<QContextMenuEvent*>(event));
+        case QEvent::Drop: return drop(static_cast<QDropEvent*>(event));
         case QEvent::MouseButtonRelease: {
             // The middle button pastes the selection of X11; the press has put the caret where it lands.
             auto* mouse = static_cast<QMouseEvent*>(event);
@@ -100,14 +80,75 @@ protected:
 private:
     bool keyPress(QKeyEvent* e) {
         if (e->matches(QKeySequence::Paste)) {
+            if (box_->isReadOnly()) return false;
             pasteFiltered();
             return true;
         }
-        if (isEditingOrNavigation(e)) return false;
+        if (!numeric_ || isEditingOrNavigation(e)) return false;
         const QString typed = e->text();
         if (typed.isEmpty()) return false;  // keys that type no character
         QString why = refusalAtCaret(typed);
         if (why.isEmpty()) return false;
+        refuse(why);
+        return true;
+    }
+
+    // What an input method commits is judged as typed keys are. The box
+    // drops its selection when a composition begins; a refused or abandoned
+    // composition gives the value back as it stood, selection and all.
+    bool inputMethod(QInputMethodEvent* im) {
+        if (!composing_ && !im->preeditString().isEmpty())
+            before_ = {box_->text(), box_->cursorPosition(), box_->selectionStart(), box_->selectedText().size()};
+        const bool wasComposing = composing_;
+        composing_ = im->commitString().isEmpty() && !im->preeditString().isEmpty();
+        if (im->commitString().isEmpty()) {
+            if (!wasComposing || composing_) return false;
+            // Abandoned: the box ends it (this filter lets the event pass then), and the value comes back.
+            QCoreApplication::sendEvent(box_, im);
+            restoreBeforeComposition();
+            return true;
+        }
+        QString why = refusalAtCaret(im->commitString());
+        if (why.isEmpty()) return false;
+        // The box still draws the pinyin the commit was to replace: end the
+        // composition with nothing committed, before the message shows it.
+        QInputMethodEvent ended(QString(), im->attributes());
+        QCoreApplication::sendEvent(box_, &ended);
+        if (wasComposing) restoreBeforeComposition();
+        refuse(why);
+        return true;
+    }
+
+    void restoreBeforeComposition() {
+        if (box_->text() != before_.text) box_->setText(before_.text);
+        if (before_.selectionStart >= 0 && before_.selectionLength > 0) {
+            // The caret stays at the end it stood at.
+            const bool caretFirst = before_.cursor == before_.selectionStart;
+            if (caretFirst)
+                box_->setSelection(before_.selectionStart + before_.selectionLength, -before_.selectionLength);
+            else
+                box_->setSelection(before_.selectionStart, before_.selectionLength);
+        } else {
+            box_->setCursorPosition(before_.cursor);
+        }
+    }
+
+    bool drop(QDropEvent* drop) {
+        const QString raw = drop->mimeData()->text();
+        const QString text = pastedText(raw);
+        // A drop inserts at the drop point; judge it as a paste replacing nothing there.
+        int at = box_->cursorPositionAt(drop->position().toPoint());
+        QString why = numeric_ ? numericInsertRefusal(box_->text(), at, 0, text) : QString();
+        if (why.isEmpty() && text == raw) return false;
+        if (why.isEmpty()) {
+            if (box_->isReadOnly()) return false;
+            box_->deselect();
+            box_->setCursorPosition(at);
+            box_->insert(text);
+            drop->acceptProposedAction();
+            return true;
+        }
+        drop->ignore();
         refuse(why);
         return true;
     }
@@ -131,12 +172,14 @@ private:
         return true;
     }
 
-    // A cell copied from a spreadsheet comes with blanks or a line break around the number.
+    // Line ends or tabs inside stay, for the reading to refuse: a row or a
+    // column of cells is no single value.
     static QString pastedText(const QString& text) { return text.trimmed(); }
 
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard) {
         const QString text = pastedText(QGuiApplication::clipboard()->text(mode));
-        QString why = refusalAtCaret(text);
+        if (text.isEmpty() && !box_->hasSelectedText()) return;
+        QString why = numeric_ ? refusalAtCaret(text) : QString();
         if (!why.isEmpty()) {
             refuse(why);
             return;
@@ -152,8 +195,26 @@ private:
 
     void refuse(const QString& message) { ShowMessage(message, box_->window()); }
 
+    struct Before {
+        QString text;
+        int cursor = 0;
+        int selectionStart = -1;
+        qsizetype selectionLength = 0;
+    };
+
     QLineEdit* box_;
+    bool numeric_ = false;
+    bool composing_ = false;
+    Before before_;
 };
+
+LineBoxInput* lineBoxInput(QLineEdit* box) {
+    for (QObject* child : box->children())
+        if (auto* input = dynamic_cast<LineBoxInput*>(child)) return input;
+    auto* input = new LineBoxInput(box);
+    box->installEventFilter(input);
+    return input;
+}
 
 bool arrivesByTheUser(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
@@ -205,9 +266,14 @@ QString numericInsertRefusal(const QString& text, int selStart, int selLength, c
     return {};
 }
 
+void attachLineBoxInput(QLineEdit* box) { lineBoxInput(box); }
+
+void attachLineBoxInput(QComboBox* list) {
+    if (list->lineEdit()) list->installEventFilter(lineBoxInput(list->lineEdit()));
+}
+
 void attachNumericKeyFilter(QLineEdit* box) {
-    auto* filter = new NumericKeyFilter(box);
-    box->installEventFilter(filter);
+    lineBoxInput(box)->makeNumeric();
     box->setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 

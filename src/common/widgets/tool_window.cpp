@@ -16,6 +16,8 @@
 #include <QTextEdit>
 #include <climits>
 
+#include "common/widgets/numeric_box.h"
+
 namespace korrimet {
 
 namespace {
@@ -84,6 +86,7 @@ QLabel* FormBuilder::label(const QString& name, const QString& text, int l, int 
 
 QLineEdit* FormBuilder::textBox(const QString& name, int l, int t, int w, int h, const QString& text) {
     auto* box = place(new QLineEdit, name, l, t, w, h);
+    attachLineBoxInput(box);
     box->setText(text);
     box->setCursorPosition(0);
     return box;
@@ -128,7 +131,10 @@ QComboBox* FormBuilder::combo(const QString& name, int l, int t, int w, int h, c
                               bool editable) {
     auto* c = place(new QComboBox, name, l, t, w, h);
     c->setEditable(editable);
-    if (editable) c->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) {
+        c->setInsertPolicy(QComboBox::NoInsert);
+        attachLineBoxInput(c);
+    }
     c->addItems(items);
     c->setCurrentIndex(-1);
     if (editable) c->clearEditText();

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "common/widgets/numeric_box.h"
 #include "support/ui_support.h"
@@ -49,6 +50,7 @@ private slots:
         box_ = new QLineEdit(window_);
         other_ = new QLineEdit(window_);
         attachNumericBox(box_);
+        attachLineBoxInput(other_);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -227,6 +229,76 @@ private slots:
         QCOMPARE(box_->text(), "12");
         other_->setFocus();
         QCOMPARE(box_->grab().toImage(), untouched);
+    }
+
+    // A pinyin composition wipes the selected value at once; its refused
+    // commit, or the composition given up, puts value and selection back.
+    void aRefusedCompositionKeepsTheSelectedValue() {
+        MessageRecorder messages;
+        auto compose = [this](const QString& preedit, const QString& commit = {}) {
+            QInputMethodEvent e(preedit, {});
+            e.setCommitString(commit);
+            QApplication::sendEvent(box_, &e);
+        };
+        box_->setText("12.5");
+        other_->setFocus();
+        box_->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(box_->selectedText(), "12.5");
+        compose("zhong");
+        QCOMPARE(box_->text(), "");
+        compose({}, "中");
+        QCOMPARE(box_->text(), "12.5");
+        QCOMPARE(box_->selectedText(), "12.5");
+        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
+
+        // Part of the value selected, the caret at the selection's start.
+        box_->setSelection(4, -2);
+        compose("z");
+        compose("zh");
+        compose({});
+        QCOMPARE(box_->text(), "12.5");
+        QCOMPARE(box_->selectedText(), ".5");
+        QCOMPARE(box_->cursorPosition(), 2);
+        QCOMPARE(messages.messages().size(), 1);
+
+        // Digits committed through the input method replace the selection as typed ones do.
+        box_->selectAll();
+        compose("3");
+        compose({}, "3");
+        QCOMPARE(box_->text(), "3");
+        type("4");
+        QCOMPARE(box_->text(), "34");
+        QCOMPARE(messages.messages().size(), 1);
+    }
+
+    // A copied spreadsheet cell is "2\r\n": every single-line box takes it as
+    // its value; a row of cells keeps its tab, for the reading to refuse.
+    void aPlainBoxTakesACopiedCellAsItsValue() {
+        const QStringList cells{"2\r\n", "2\n", "2\t", " 2 \r\n", "\t2"};
+        for (const QString& cell : cells) {
+            other_->clear();
+            other_->setFocus();
+            QGuiApplication::clipboard()->setText(cell);
+            QTest::keyClick(other_, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(other_->text(), "2");
+        }
+        other_->setText("1");
+        other_->selectAll();
+        QGuiApplication::clipboard()->setText("2\t3\r\n");
+        QTest::keyClick(other_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(other_->text(), "2\t3");
+        QTest::keyClick(other_, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(other_->text(), "1");
+        std::swap(box_, other_);  // the menu's 粘贴 too
+        box_->clear();
+        const bool pasted = pasteFromTheMenu("abc\r\n");
+        std::swap(box_, other_);
+        QVERIFY(pasted);
+        QCOMPARE(other_->text(), "abc");
+        other_->setReadOnly(true);
+        QGuiApplication::clipboard()->setText("9");
+        QTest::keyClick(other_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(other_->text(), "abc");
     }
 
     // After a refusal the message box closes and the window becomes active

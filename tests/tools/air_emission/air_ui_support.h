@@ -21,10 +21,11 @@ inline QStringList tabOrder(QWidget* start, int count) {
     return order;
 }
 
-// Types "1.5.x" into each box: the numeric filter keeps "1.5" and refuses
-// the rest with its two messages. Then composes "zhong" and commits 中, as a
-// pinyin input method does: refused, and the box is drawn as before, with no
-// pinyin left on show. Returns what went otherwise, or "".
+// Types "12.5.x" into each box: the numeric filter keeps "12.5" and refuses
+// the rest with its two messages. Then, over the value selected as a Tab
+// selects it, composes "zhong" and commits 中, as a pinyin input method does:
+// refused, and the box keeps its value and selection, drawn as before with
+// no pinyin left on show. Returns what went otherwise, or "".
 inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
     const QString notNumeric = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
     const QStringList expected{QStringLiteral("数据输入错误,请检查输入"), notNumeric, notNumeric};
@@ -33,16 +34,18 @@ inline QString numericFilterFault(QWidget* window, const QStringList& boxes) {
         auto* box = child<QLineEdit>(window, name);
         box->clear();
         box->setFocus();
-        QTest::keyClicks(box, "1.5.x");
-        if (box->text() != "1.5") return name + " holds " + box->text();
+        QTest::keyClicks(box, "12.5.x");
+        if (box->text() != "12.5") return name + " holds " + box->text();
         box->clearFocus();  // no caret to blink in the pictures
+        box->selectAll();
         const QImage typed = box->grab().toImage();
         QInputMethodEvent pinyin(QStringLiteral("zhong"), {});
         QApplication::sendEvent(box, &pinyin);
         QInputMethodEvent commit;
         commit.setCommitString(QStringLiteral("中"));
         QApplication::sendEvent(box, &commit);
-        if (box->text() != "1.5") return name + " took 中: " + box->text();
+        if (box->text() != "12.5") return name + " took 中: " + box->text();
+        if (box->selectedText() != "12.5") return name + " lost its selection: " + box->selectedText();
         if (box->grab().toImage() != typed) return name + " still shows the pinyin";
         if (messages.messages() != expected) return name + " said " + messages.messages().join(" / ");
     }

@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -118,6 +120,42 @@ private slots:
         const QStringList lines = report(w_).split('\n');
         QCOMPARE(lines[3], "    地区纬度：27度度0分分");
         QCOMPARE(lines[6], "    混合层高度 hf = 2719.369(m)");
+    }
+
+    // Once "U10 = 2⏎(m/s)", broken over two lines, or a plain-looking 2 refused.
+    void aWindSpeedPastedFromASpreadsheetCellReadsAsTyped() {
+        combo(w_, "Combo1")->setCurrentText("A");
+        combo(w_, "Combo2")->setCurrentText("新疆");
+        test::setText(w_, "Text1", "2");
+        test::click(w_, "Command1");
+        const QString typed = report(w_);
+        auto* box = test::child<QLineEdit>(w_, "Text1");
+        for (const char* cell : {"2\r\n", "2\n", "2\t", " 2 \r\n"}) {
+            MessageRecorder messages;
+            box->clear();
+            box->setFocus();
+            QGuiApplication::clipboard()->setText(cell);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), "2");
+            test::click(w_, "Command1");
+            QCOMPARE(report(w_), typed);
+            QVERIFY(messages.messages().isEmpty());
+        }
+        // An editable list takes a pasted cell the same way, through the focus it has.
+        combo(w_, "Combo1")->clearEditText();
+        combo(w_, "Combo1")->setFocus();
+        QGuiApplication::clipboard()->setText("B\r\n");
+        QVERIFY(w_->focusWidget());
+        QTest::keyClick(w_->focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(combo(w_, "Combo1")->currentText(), "B");
+
+        MessageRecorder messages;
+        box->clear();
+        QGuiApplication::clipboard()->setText("2\t3\r\n");  // two cells of a row are no one value
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        test::click(w_, "Command1");
+        QCOMPARE(messages.messages(), QStringList({"无法计算，请检查：\n“地面10米高处风速 U10 [m/s]”：不是有效的数值"}));
+        QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地面10米高处风速 U10不是有效的数值）"));
     }
 
     void anEmptyWindSpeedLeavesOnlyTheHeightOut() {
