@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "common/widgets/result_file_viewer.h"
@@ -17,6 +18,11 @@
 // between two turns of its event loop until the text is on the clipboard
 // (was 1.1–1.2 s, the whole copy on the window's thread), and the copy's
 // whole time. Run in the optimized build: --benchmark_filter=Copy
+//
+// And the keys a reader presses over those millions of lines (ten pages
+// down from the middle, Ctrl+Shift+End, Ctrl+A), each with the repaint it
+// causes: only the lines in sight are laid out, so each should cost as on
+// a short text. --benchmark_filter=Keys
 
 namespace {
 
@@ -38,6 +44,11 @@ ResultFileViewer* largestGrid() {
             return viewer;
         }
     return nullptr;
+}
+
+void closeWindows() {
+    for (QWidget* open : ToolRegistry::instance().openWindows()) open->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void BM_CopyEveryLineOfTheLargestGrid(benchmark::State& state) {
@@ -68,9 +79,40 @@ void BM_CopyEveryLineOfTheLargestGrid(benchmark::State& state) {
     state.counters["keys_ms"] = static_cast<double>(keysMs);
     state.counters["widest_gap_ms"] = static_cast<double>(widestGap);
     state.counters["copy_ms"] = static_cast<double>(copyMs);
-    for (QWidget* open : ToolRegistry::instance().openWindows()) open->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeWindows();
 }
 BENCHMARK(BM_CopyEveryLineOfTheLargestGrid)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_KeysOverTheLargestGrid(benchmark::State& state) {
+    ResultFileViewer* viewer = largestGrid();
+    if (!viewer) return state.SkipWithError("the run showed no viewer");
+    LineView* view = viewer->view();
+    auto press = [view](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(view, &event);
+        view->viewport()->repaint();
+    };
+    double pagesMs = 0, toEndMs = 0, allMs = 0;
+    for (auto _ : state) {
+        view->verticalScrollBar()->setValue(view->lineCount() / 2);
+        view->select({view->lineCount() / 2, 0}, {view->lineCount() / 2, 0});
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 10; ++i) press(Qt::Key_PageDown);
+        pagesMs = static_cast<double>(clock.nsecsElapsed()) / 1e6 / 10;
+        clock.restart();
+        press(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        toEndMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        clock.restart();
+        press(Qt::Key_A, Qt::ControlModifier);
+        allMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    }
+    state.counters["lines"] = view->lineCount();
+    state.counters["page_down_ms"] = pagesMs;
+    state.counters["ctrl_shift_end_ms"] = toEndMs;
+    state.counters["select_all_ms"] = allMs;
+    closeWindows();
+}
+BENCHMARK(BM_KeysOverTheLargestGrid)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace

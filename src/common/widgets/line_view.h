@@ -1,24 +1,16 @@
 #pragma once
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
-#include <QElapsedTimer>
-#include <compare>
+#include <optional>
 #include <utility>
 
+#include "common/line_geometry.h"
 #include "common/widgets/line_index.h"
 
 template <class T>
 class QFutureWatcher;
 
 namespace korrimet {
-
-// A place between two characters of a LineView: a line and a byte offset
-// into it. {lineCount(), 0} is the text's end, after the last line's end.
-struct LinePosition {
-    int line = 0;
-    qsizetype offset = 0;
-    friend auto operator<=>(const LinePosition&, const LinePosition&) = default;
-};
 
 // A read-only view of many lines, held once as their bytes: only the lines
 // in sight are laid out, and scrolling, keys and selection cost the same for
@@ -68,8 +60,6 @@ public:
     void copySelection();
     bool copying() const { return copy_ != nullptr; }
     int firstVisibleLine() const;
-    // How many times a line was laid out (its characters placed in columns).
-    qint64 linesLaidOut() const { return laidOut_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,24 +75,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    std::pair<qsizetype, qsizetype> span(int row) const;
     struct Bytes {
         qsizetype from, to;
         bool feed;  // the last line's end is selected but not in the bytes
     };
     Bytes selectedBytes() const;
-    qsizetype lengthOf(int row) const;
+    TextGeometry layout() const;
+    LineGeometry geometry(int row) const { return layout().line(row); }
     bool plainColumns() const { return lines_.ascii && lines_.tabColumns == 0; }
-    qsizetype columnOf(Position at) const;
-    qsizetype offsetAt(int row, qreal column) const;
-    std::pair<qsizetype, qsizetype> wordAt(Position at) const;
-    Position nextWord(Position from) const;
-    Position previousWord(Position from) const;
-    Position nextCharacter(Position from) const;
-    Position previousCharacter(Position from) const;
-    Position clamped(Position at) const;
-    Position positionAt(QPointF point) const;
-    void drawRow(QPainter& painter, int row, qreal left, qreal baseline, qsizetype firstColumn,
+    qsizetype columnOf(Position at) const { return geometry(at.line).columnOf(at.offset); }
+    // Under the pointer: the gap nearest to it, where a click puts the
+    // cursor, or the character it is on, whose word a double-click takes.
+    enum class Pick { Gap, Character };
+    Position positionAt(QPointF point, Pick pick = Pick::Gap) const;
+    void drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline, qsizetype firstColumn,
                  qsizetype lastColumn) const;
 
     int lineHeight() const;
@@ -125,10 +111,10 @@ private:
     bool byWords_ = false;
     QPointF dragPoint_;
     QBasicTimer autoScroll_;
-    QElapsedTimer sinceDoubleClick_;
+    // The last double-click, on the clock of the events, as the platform times double-clicks.
+    std::optional<quint64> doubleClickTime_;
     QPointF doubleClickPoint_;
     QFutureWatcher<QString>* copy_ = nullptr;
-    mutable qint64 laidOut_ = 0;
 };
 
 }  // namespace korrimet

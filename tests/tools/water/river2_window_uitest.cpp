@@ -7,10 +7,14 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QSignalSpy>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 #include "common/widgets/grid_model_form.h"
 #include "common/widgets/grid_run.h"
+#include "common/widgets/line_view.h"
+#include "common/widgets/result_file_viewer.h"
 #include "common/widgets/window_run.h"
 #include "common/widgets/loop_progress.h"
 #include "platform/result_folder.h"
@@ -313,6 +317,20 @@ private slots:
         QVERIFY(seen.size() > 3);
         QVERIFY(std::is_sorted(seen.begin(), seen.end()));
         QCOMPARE(seen.last(), 100000.0f);
+    }
+
+    void aDoubleClickOnTheRightHalfOfANumbersLastDigitTakesTheNumber() {
+        setGrid("210", "20", "100", "10");
+        test::click(w_, "Command2");
+        auto* viewer = qobject_cast<ResultFileViewer*>(results());
+        QVERIFY(viewer);
+        LineView* view = viewer->view();
+        // The right half of the last 5 of "x=10;35.7825;", column 11 of the second line, past the 3-pixel margin.
+        const qreal column = QFontMetricsF(view->font()).horizontalAdvance(QString(64, QLatin1Char('0'))) / 64;
+        const int line = view->fontMetrics().height() + 2;
+        const QPoint point(static_cast<int>(std::lround(3 + 11.75 * column)), line + line / 2);
+        QTest::mouseDClick(viewer->windowHandle(), Qt::LeftButton, {}, view->viewport()->mapTo(viewer, point));
+        QCOMPARE(view->selectedText(), "35.7825");
     }
 
     void helpShowsTheFormulasAsRichText() {

@@ -1,0 +1,106 @@
+#pragma once
+#include <compare>
+#include <string_view>
+
+#include "common/text_lines.h"
+
+namespace korrimet {
+
+// A number such as -3.5e-05 or a run of ideographs is one word; blanks,
+// tabs, ';', '=' and punctuation, full-width too, part words.
+bool IsWordCharacter(char32_t c);
+
+// Bytes from..to of a line: a character, a word or a selection on it.
+struct LineSpan {
+    long long from = 0, to = 0;
+    friend bool operator==(const LineSpan&, const LineSpan&) = default;
+};
+
+// One line's characters laid in the columns of the fixed-pitch font, as
+// TextLines counts them: a Latin character one column, any other two, a tab
+// to its stop. Offsets count bytes of the line (UTF-8); a gap is the offset
+// of the character after it, the line's length the gap at its end. Cheap to
+// make: a view lays out only the lines it shows or its cursor stands on.
+class LineGeometry {
+public:
+    LineGeometry(std::string_view line, const TextLines& lines)
+        : line_(line), tabColumns_(lines.tabColumns), plain_(lines.ascii && lines.tabColumns == 0) {}
+
+    std::string_view text() const { return line_; }
+    long long length() const { return static_cast<long long>(line_.size()); }
+    // The column the character at `offset` starts on; the line's width at its end.
+    long long columnOf(long long offset) const;
+    // The gap nearest to `column`: where a click puts the cursor.
+    long long gapAt(double column) const;
+    // The character whose columns hold `column`, as a text view picks it
+    // on either half; before the line its first, past it the line's end.
+    long long characterAt(double column) const;
+
+    // One character on from the gap `offset`, or back; the line's ends stop both.
+    long long next(long long offset) const;
+    long long previous(long long offset) const;
+    // The word of the character at `offset` (the last one at the line's
+    // end), or that character alone when it parts words.
+    LineSpan wordAt(long long offset) const;
+    // The end of the next word; the start of the word before.
+    long long nextWord(long long offset) const;
+    long long previousWord(long long offset) const;
+
+    // Calls f(offset, bytes, column, columns) for each character, until f
+    // says false; returns the column it stopped at.
+    template <class F>
+    long long walk(F&& f) const {
+        long long column = 0;
+        for (long long i = 0; i < length();) {
+            const long long after = next(i);
+            const auto c = static_cast<unsigned char>(line_[static_cast<std::size_t>(i)]);
+            const long long width = c == '\t' ? nextTab(column, tabColumns_) - column : columnsOf(c);
+            if (!f(i, after - i, column, width)) return column;
+            column += width;
+            i = after;
+        }
+        return column;
+    }
+
+private:
+    bool wordAfter(long long gap) const;
+    bool wordBefore(long long gap) const;
+    char32_t codePoint(long long from, long long to) const;
+
+    std::string_view line_;
+    int tabColumns_;
+    bool plain_;  // one byte, one column
+};
+
+// A place between two characters of a text: a line and a byte offset into
+// it. {line count, 0} is the text's end, after the last line's end.
+struct LinePosition {
+    int line = 0;
+    long long offset = 0;
+    friend auto operator<=>(const LinePosition&, const LinePosition&) = default;
+};
+
+// A text's lines, as `lines` indexes them, and the steps of a cursor over
+// them: a line end is one step, as any character is.
+class TextGeometry {
+public:
+    TextGeometry(std::string_view text, const TextLines& lines) : text_(text), lines_(lines) {}
+
+    int lineCount() const { return static_cast<int>(lines_.starts.size()); }
+    // Line `row` without its end; none past the last.
+    LineGeometry line(int row) const;
+    // `at` within the text, at the start of the character it is in.
+    LinePosition clamped(LinePosition at) const;
+    LinePosition nextCharacter(LinePosition from) const;
+    LinePosition previousCharacter(LinePosition from) const;
+    LinePosition nextWord(LinePosition from) const;
+    LinePosition previousWord(LinePosition from) const;
+    // Where `at` is in the text's bytes.
+    long long byteOf(LinePosition at) const;
+
+private:
+    std::string_view text_;
+    const TextLines& lines_;
+};
+
+}  // namespace korrimet
