@@ -10,9 +10,20 @@
 #include "platform/message_service.h"
 #include "platform/single_instance.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace korrimet {
 
 bool SetUpApplication() {
+#ifdef __GLIBC__
+    // glibc raises its mapping threshold to the size of each mapped block
+    // freed, so the next run's text would land in a worker's heap, where
+    // freed megabytes stay with the process. A fixed threshold gives a run's
+    // buffers back to the system once its result closes.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     QApplication::setFont(songti(9));
     auto* qtTexts = new QTranslator(qApp);
     if (!qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -6,8 +6,9 @@ namespace korrimet {
 
 class SingleInstance;
 
-// What every start sets before the first window: the program's font and Qt's
-// own texts in Simplified Chinese (message box buttons, context menus).
+// What every start sets before the first window: how memory freed by long
+// runs goes back to the system, the program's font and Qt's own texts in
+// Simplified Chinese (message box buttons, context menus).
 // Returns whether Qt's Chinese translations were found and loaded.
 bool SetUpApplication();
 

@@ -1,11 +1,18 @@
 #include "common/grid_result_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "common/number_text.h"
 #include "common/run_control.h"
@@ -21,22 +28,6 @@ bool pointCell(double x, double y, std::string& out) {
 }
 
 std::string gridText(GridLoop x, GridLoop y) { return BuildGridText(PlanGrid(x, y), pointCell).text; }
-
-// Counts the checks a run makes of it and cancels itself at check `at`
-// (from 0), whatever stage the run is in.
-class CancelAtCheck : public RunControl {
-public:
-    explicit CancelAtCheck(std::size_t at = SIZE_MAX) : at_(at) {}
-    bool cancelled() const override {
-        if (checks_++ == at_) const_cast<CancelAtCheck*>(this)->cancel();
-        return RunControl::cancelled();
-    }
-    std::size_t checks() const { return checks_; }
-
-private:
-    std::size_t at_;
-    mutable std::atomic<std::size_t> checks_{0};
-};
 
 // Keeps what a run gives it, and when and how much room it was asked for.
 class RecordingSink : public TextSink {
@@ -196,26 +187,36 @@ TEST(GridResultFile, TheTextGoesStraightIntoOneBufferReservedOnceInRowOrder) {
     }
 }
 
-TEST(GridResultFile, ACancelSeenAtAnyCheckGivesNoText) {
+TEST(GridResultFile, ACancelIsSeenWithinAThousandCellsAndOnceEveryCellIsDone) {
+    // Rows longer than the stride of the checks within a row.
     const GridPlan plan = PlanGrid({0, 99, 1}, {0, 2099, 1});
-    auto cell = [](double, double, std::string& out) {
+    std::size_t total = 0;
+    auto counting = [&](double, double, std::string& out) {
+        ++total;
         out += '1';
         return true;
     };
-    CancelAtCheck counting;
-    ASSERT_FALSE(BuildGridText(plan, cell, &counting, 1).cancelled);
-    const std::size_t checks = counting.checks();
-    ASSERT_GT(checks, plan.xs.size());  // each row, and within long rows
-    // The first, one amid the cells, and the last, once every cell is done.
-    for (std::size_t at : {std::size_t{0}, checks / 2, checks - 1}) {
-        CancelAtCheck control(at);
+    ASSERT_FALSE(BuildGridText(plan, counting, nullptr, 1).cancelled);
+    const std::size_t sample = total - plan.xs.size() * plan.ys.size();
+    // Cancelled before the run, in its first cell, amid a row, and in its last
+    // cell, where only the check once every cell is done can see it.
+    for (std::size_t at : {std::size_t{0}, sample + 1, sample + 50 * 2100 + 700, total}) {
+        RunControl control;
+        if (at == 0) control.cancel();
+        std::size_t calls = 0;
+        auto cell = [&](double, double, std::string& out) {
+            if (++calls == at) control.cancel();
+            out += '1';
+            return true;
+        };
         const GridText g = BuildGridText(plan, cell, &control, 1);
-        EXPECT_TRUE(g.cancelled) << "cancel at check " << at;
+        EXPECT_TRUE(g.cancelled) << "cancel at cell " << at;
         EXPECT_TRUE(g.text.empty());
+        EXPECT_LE(calls, std::max(at, sample) + 1024) << "cancel at cell " << at;
     }
 }
 
-TEST(GridResultFile, IndexingSeesACancelInEveryMegabyteAndKeepsLinesAcrossItsSlices) {
+TEST(GridResultFile, IndexingSeesACancelAndKeepsLinesAcrossItsSlices) {
     // Lines of 7 bytes, each closed by "\r\n" but one closed by "\r" alone;
     // one "\r\n" straddles the first megabyte's end.
     std::string text;
@@ -233,16 +234,12 @@ TEST(GridResultFile, IndexingSeesACancelInEveryMegabyteAndKeepsLinesAcrossItsSli
     const auto last = static_cast<long long>(text.find("last;"));
     EXPECT_EQ(plain.starts[static_cast<std::size_t>(std::count(text.begin(), text.begin() + last, '\r'))], last);
 
-    CancelAtCheck counting;
-    const TextLines checked = ScanLines(text, false, &counting);
+    RunControl control;
+    const TextLines checked = ScanLines(text, false, &control);
     EXPECT_EQ(checked.starts, plain.starts);
     EXPECT_EQ(checked.longest, plain.longest);
-    // Three passes over three and a half megabytes: a check in each megabyte of each.
-    EXPECT_GE(counting.checks(), 3u * 4u);
-    for (std::size_t at = 0; at < counting.checks(); ++at) {
-        CancelAtCheck control(at);
-        EXPECT_THROW(ScanLines(text, false, &control), RunCancelled) << "cancel at check " << at;
-    }
+    control.cancel();
+    EXPECT_THROW(ScanLines(text, false, &control), RunCancelled);
 }
 
 class WholeFile : public ::testing::Test {
@@ -283,22 +280,51 @@ TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(WholeFile, ACancelAtAnyCheckLeavesNoFileAndPastTheLastTheFileIsWhole) {
+// Reads the pipe that stands in the place of a write's ".part" file to its
+// end, cancelling the write once `cancelAfter` bytes have come through;
+// returns how many came.
+std::size_t drainAndCancel(const std::filesystem::path& pipe, std::size_t cancelAfter, RunControl& control) {
+    const int fd = ::open(pipe.c_str(), O_RDONLY);
+    if (fd < 0) return 0;
+    std::vector<char> buffer(1 << 16);
+    std::size_t through = 0;
+    for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
+        if ((through += static_cast<std::size_t>(n)) >= cancelAfter) control.cancel();
+    ::close(fd);
+    return through;
+}
+
+TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
     const auto path = dir_ / "结果.txt";
+    const std::string part = path.string() + ".part";
     std::string bytes;
     while (bytes.size() < (7u << 19)) bytes += "x=" + std::to_string(bytes.size()) + ";\r";
-    CancelAtCheck counting;
-    ASSERT_TRUE(WriteWholeFile(path.string(), bytes, nullptr, &counting));
-    // Each megabyte of the write, then once the file is in place.
-    ASSERT_GE(counting.checks(), 4u + 1u);
-    for (std::size_t at = 0; at < counting.checks(); ++at) {
+    bytes.resize(7u << 19);
+
+    ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
+    RunControl before;
+    before.cancel();
+    EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &before), RunCancelled);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+
+    // Amid the second megabyte: the write stops before its third. With all
+    // but the last 200 kB through (a pipe holds 64 kB), the write is in its
+    // last megabyte: only the check before the file takes its place is left.
+    const std::pair<std::size_t, std::size_t> cases[] = {{3u << 19, 2u << 20}, {bytes.size() - (200u << 10), bytes.size()}};
+    for (const auto& [cancelAfter, written] : cases) {
         ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
-        CancelAtCheck control(at);
-        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled) << "cancel at check " << at;
-        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel at check " << at;
+        ASSERT_EQ(::mkfifo(part.c_str(), 0600), 0);
+        RunControl control;
+        std::size_t through = 0;
+        std::thread reader([&] { through = drainAndCancel(part, cancelAfter, control); });
+        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled);
+        reader.join();
+        EXPECT_EQ(through, written) << "cancel after " << cancelAfter;
+        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel after " << cancelAfter;
     }
-    CancelAtCheck late(counting.checks());
-    ASSERT_TRUE(WriteWholeFile(path.string(), bytes, nullptr, &late));
+
+    RunControl control;
+    ASSERT_TRUE(WriteWholeFile(path.string(), bytes, nullptr, &control));
     EXPECT_EQ(read(path), bytes);
 }
 

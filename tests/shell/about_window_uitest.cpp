@@ -129,11 +129,11 @@ private slots:
         QVERIFY(w_ && w_->isVisible());
 
         messages.clear();
-        const QString log = installSysInfo("#!/no/such/interpreter");
+        // Found, but it cannot start: the message says the start failed, so nothing runs.
+        installSysInfo("#!/no/such/interpreter");
+        QVERIFY(!FindDesktopProgram("MSINFO32.EXE").isEmpty());
         test::click(w_, "cmdSysInfo");
         QCOMPARE(messages.messages(), QStringList{kUnavailable});
-        QTest::qWait(50);
-        QCOMPARE(starts(log), 0);
     }
 };
 

@@ -60,9 +60,7 @@ ResultFileViewer::ResultFileViewer(const QString& className, const QString& capt
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { removeOwnFile(); });
 }
 
-ResultFileViewer::~ResultFileViewer() {
-    if (reading_) reading_->waitForFinished();
-}
+ResultFileViewer::~ResultFileViewer() { stopReading(); }
 
 namespace {
 
@@ -75,26 +73,39 @@ std::map<QString, std::shared_ptr<LineIndex>>& handedOver() {
 // Up to this size a file is read at once; a larger one on a worker.
 constexpr qint64 kReadAtOnce = 1 << 20;
 
-LineIndex readLines(QFile& file) {
+// Read a megabyte at a time: a closed window stops its read at once.
+constexpr qint64 kReadChunk = 1 << 20;
+
+LineIndex readLines(QFile& file, const RunControl* control = nullptr) {
     QByteArray bytes;
     // Straight into one buffer of the file's size: the file is held once.
     bytes.resize(file.size());
-    const qint64 read = file.read(bytes.data(), bytes.size());
-    bytes.truncate(std::max<qint64>(read, 0));
-    return IndexLines(std::move(bytes));
+    qint64 read = 0;
+    for (qint64 n = 0; read < bytes.size(); read += n) {
+        if (control) control->check();
+        n = file.read(bytes.data() + read, std::min(kReadChunk, bytes.size() - read));
+        if (n <= 0) break;
+    }
+    bytes.truncate(read);
+    return IndexLines(std::move(bytes), false, control);
 }
 
 }  // namespace
 
+std::unique_ptr<QFile> ResultFileViewer::stopReading() {
+    if (!reading_) return nullptr;
+    // Its lines are no longer wanted.
+    readControl_->cancel();
+    reading_->disconnect(this);
+    reading_->waitForFinished();
+    reading_->deleteLater();
+    reading_ = nullptr;
+    readControl_.reset();
+    return std::move(readingFile_);
+}
+
 void ResultFileViewer::reload() {
-    if (reading_) {
-        // An earlier read may still finish; its lines are no longer wanted.
-        reading_->disconnect(this);
-        reading_->waitForFinished();
-        reading_->deleteLater();
-        reading_ = nullptr;
-        readingFile_.reset();
-    }
+    stopReading();
     shown_.reset();
     const QString path = resultFilePath(fileName_);
     auto file = std::make_unique<QFile>(path);
@@ -115,14 +126,22 @@ void ResultFileViewer::reload() {
     view_->setLines(IndexLines(QByteArrayLiteral("正在读取计算结果……")));
     reading_ = new QFutureWatcher<LineIndex>(this);
     readingFile_ = std::move(file);
+    readControl_ = std::make_shared<RunControl>();
     connect(reading_, &QFutureWatcherBase::finished, this, [this] {
         LineIndex lines = reading_->result();
         reading_->deleteLater();
         reading_ = nullptr;
+        readControl_.reset();
         showLines(std::move(lines), std::move(readingFile_));
     });
     // The worker alone uses the file until it has read it.
-    reading_->setFuture(QtConcurrent::run(&RunPool(), [source = readingFile_.get()] { return readLines(*source); }));
+    reading_->setFuture(QtConcurrent::run(&RunPool(), [source = readingFile_.get(), control = readControl_] {
+        try {
+            return readLines(*source, control.get());
+        } catch (const RunCancelled&) {
+            return LineIndex{};
+        }
+    }));
 }
 
 void ResultFileViewer::showLines(LineIndex lines, std::unique_ptr<QFile> file) {
@@ -149,6 +168,8 @@ void ResultFileViewer::closeEvent(QCloseEvent* event) {
 }
 
 void ResultFileViewer::removeOwnFile() {
+    // A file still being read is as much the window's as one shown.
+    if (reading_) shown_ = stopReading();
     if (!shown_) return;
     const QString path = shown_->fileName();
     const bool own = stillShown(*shown_, path);

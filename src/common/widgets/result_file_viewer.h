@@ -3,6 +3,7 @@
 #include <QFutureWatcher>
 #include <memory>
 
+#include "common/run_control.h"
 #include "common/widgets/line_view.h"
 #include "common/widgets/tool_window.h"
 
@@ -16,8 +17,9 @@ namespace korrimet {
 // far as they are seen, so a file of millions of lines is held once, as its
 // bytes. Text is selected with the mouse or keys and copied as in a text view.
 // Unless told otherwise the window deletes its file when it closes or the
-// program ends, but only the file it shows: a newer file written over the
-// same path since it was read stays.
+// program ends, also while it still reads it (the read stops), but only the
+// file it shows or reads: a newer file written over the same path since it
+// was opened stays.
 class ResultFileViewer : public ToolWindow {
     Q_OBJECT
 public:
@@ -48,6 +50,8 @@ protected:
 private:
     void removeOwnFile();
     void showLines(LineIndex lines, std::unique_ptr<QFile> file);
+    // Stops a read under way and waits for its worker; the file it read.
+    std::unique_ptr<QFile> stopReading();
 
     QString fileName_;
     bool deletesFile_;
@@ -56,6 +60,7 @@ private:
     std::unique_ptr<QFile> shown_;  // kept open: it names the file shown
     QFutureWatcher<LineIndex>* reading_ = nullptr;
     std::unique_ptr<QFile> readingFile_;  // used by the worker alone while it reads
+    std::shared_ptr<RunControl> readControl_;
 };
 
 }  // namespace korrimet

@@ -1,6 +1,15 @@
 #include "common/widgets/tool_registry.h"
 
 namespace korrimet {
+namespace {
+
+// Qt takes WA_DeleteOnClose off a window as it posts the window's deletion;
+// every window made here has it until then.
+bool closing(const QWidget* w) { return !w->testAttribute(Qt::WA_DeleteOnClose); }
+
+}  // namespace
+
+QWidget* ToolRegistry::Entry::open() const { return window && !closing(window) ? window.data() : nullptr; }
 
 ToolRegistry& ToolRegistry::instance() {
     static ToolRegistry registry;
@@ -29,9 +38,12 @@ QString ToolRegistry::caption(const QString& className) const {
 QWidget* ToolRegistry::open(const QString& className) {
     auto it = entries_.find(className);
     if (it == entries_.end()) return nullptr;
-    QWidget* w = it->window;
+    // A window closed a moment ago is deleted once the event loop turns: a
+    // fresh one takes its place at once, as after that.
+    QWidget* w = it->open();
     if (!w) {
         w = it->factory(*this);
+        w->setAttribute(Qt::WA_DeleteOnClose);
         it = entries_.find(className);  // the factory may have opened other windows
         it->window = w;
         w->show();
@@ -46,13 +58,13 @@ QWidget* ToolRegistry::open(const QString& className) {
 
 QWidget* ToolRegistry::window(const QString& className) const {
     auto it = entries_.find(className);
-    return it == entries_.end() ? nullptr : it->window.data();
+    return it == entries_.end() ? nullptr : it->open();
 }
 
 QList<QWidget*> ToolRegistry::openWindows() const {
     QList<QWidget*> list;
     for (const auto& e : entries_)
-        if (e.window) list << e.window.data();
+        if (QWidget* w = e.open()) list << w;
     return list;
 }
 

@@ -11,7 +11,8 @@
 namespace korrimet {
 
 // Opens tool windows by class name: one instance per class, created on first
-// use and shown modeless; an open window is raised, a closed one loaded anew.
+// use and shown modeless; an open window is raised, a closed one loaded anew,
+// also while its deletion is still pending. Windows are deleted on close.
 // Window-level variables live here, so they outlive the window's widgets.
 class ToolRegistry {
 public:
@@ -29,7 +30,7 @@ public:
 
     // Shows the class's window (creating it when none is open); nullptr for an unknown class.
     QWidget* open(const QString& className);
-    // The open window of a class, or nullptr.
+    // The open window of a class (one being closed is none), or nullptr.
     QWidget* window(const QString& className) const;
     QList<QWidget*> openWindows() const;
 
@@ -46,6 +47,8 @@ private:
         Factory factory;
         bool placeholder = false;
         QPointer<QWidget> window;
+        // The window unless it is gone or being closed.
+        QWidget* open() const;
     };
     QMap<QString, Entry> entries_;
     QMap<QString, std::shared_ptr<void>> states_;

@@ -82,9 +82,25 @@ bool scrollsAView(const QWidget* widget, const QEvent* event) {
     return false;
 }
 
+// Qt hands the second click of a double-click to a widget as a double-click
+// event in place of its press, and a button takes that as a press: on a
+// run's button it would start a second run once the first has ended.
+class SecondClickFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::MouseButtonDblClick; }
+};
+
 }  // namespace
 
-WindowRun::WindowRun(QWidget* window) : QObject(window), window_(window), ticker_(new QTimer(this)), guard_(new QTimer(this)) {
+WindowRun::WindowRun(QWidget* window)
+    : QObject(window),
+      window_(window),
+      ticker_(new QTimer(this)),
+      guard_(new QTimer(this)),
+      secondClicks_(new SecondClickFilter(this)) {
     ticker_->setInterval(30);
     connect(ticker_, &QTimer::timeout, this, [this] { showProgress(); });
     guard_->setSingleShot(true);
@@ -113,6 +129,7 @@ std::shared_ptr<RunControl> WindowRun::begin(QAbstractButton* button, QFutureWat
     cancelled_ = std::move(cancelled);
     button_ = button;
     if (button_) {
+        button_->installEventFilter(secondClicks_);
         caption_ = button_->text();
         button_->setText(QStringLiteral("取  消"));
     }

@@ -25,7 +25,8 @@ inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，�
 // the run owns the window, the button that started it reads "取  消" and
 // cancels it, as Esc does; the window's entries take no input, so what is
 // shown after is computed from what they show, and no second run can start.
-// The second click of a double-click that started the run is not a cancel.
+// The second click of a double-click on a run's button neither cancels the
+// run nor, once the run has ended however soon, starts another.
 // A click on that button just after the run ended was meant for "取  消":
 // that button alone stays deaf a moment, the window's other buttons do not.
 // Closing the window, or quitting the program, cancels the run and waits for
@@ -107,6 +108,7 @@ private:
     bool showing_ = false;
     QTimer* ticker_;
     QTimer* guard_;
+    QObject* secondClicks_;  // filters the buttons that started runs
 };
 
 }  // namespace korrimet

@@ -1,6 +1,8 @@
 #include "tools/tanks_dust/tank_losses_layout.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "common/pipe_table.h"
 #include "common/table_text.h"
@@ -36,7 +38,42 @@ void readRowField(LayoutRow& row, std::size_t t, std::string_view field) {
     if (!field.empty() && field != "=") row.caption[t] = std::string(field);
 }
 
+// Blanks closed up to one and trimmed at the ends.
+std::string simplified(std::string_view s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ') out += c;
+        else if (!out.empty() && out.back() != ' ') out += c;
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+// The code point of the UTF-8 character at `s[i]`, and its length.
+std::pair<char32_t, std::size_t> codePoint(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = n == 1 ? lead : lead & (0x7F >> n);
+    for (std::size_t k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return {c, n};
+}
+
 }  // namespace
+
+CaptionCells SplitCaption(std::string_view padded) {
+    std::string s = simplified(padded);
+    if (constexpr std::string_view colon = "："; s.ends_with(colon)) s.resize(s.size() - colon.size());
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto [c, n] = codePoint(s, i);
+        i += n;
+        if (c >= 0x2E80) end = std::min(i, s.size());
+    }
+    std::string symbol = simplified(std::string_view(s).substr(end));
+    for (std::size_t at; (at = symbol.find(" [")) != std::string::npos;) symbol.erase(at, 1);
+    if (symbol.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz[") == std::string::npos)
+        return {simplified(s), {}};
+    return {simplified(std::string_view(s).substr(0, end)), symbol};
+}
 
 TankLossLayout LoadTankLossLayout(std::string_view text) {
     static const std::vector<std::pair<std::string, std::size_t>> kFields{

@@ -52,4 +52,14 @@ struct TankLossLayout {
 // Throws TableFormatError on a record it cannot read.
 TankLossLayout LoadTankLossLayout(std::string_view text);
 
+// A stored caption pads its name with blanks so that the symbol and unit
+// stand against the box; the glyphs are not of one width, so the window
+// shows the two as the cells of a table row instead.
+struct CaptionCells {
+    std::string name, symbol;  // symbol and unit, may be empty
+};
+// The name ends with its last Chinese character; the colon goes. What
+// follows without a letter or a bracket stays with the name.
+CaptionCells SplitCaption(std::string_view padded);
+
 }  // namespace korrimet::tanks

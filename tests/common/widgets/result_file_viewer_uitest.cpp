@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <atomic>
+#include <memory>
 
 #include "common/widgets/grid_run.h"
 #include "common/widgets/result_file_viewer.h"
@@ -95,6 +96,47 @@ private slots:
             keeper.close();
         }
         QVERIFY(QFile::exists(resultFilePath(kFile)));
+    }
+
+    // A file over a megabyte that no run handed over (an earlier session's) is
+    // read on a worker: closed or quit meanwhile, the window left it on disk.
+    void aViewerRemovesItsFileWhetherOrNotItHasReadIt() {
+        const QByteArray big = QByteArray("x=1;2;\r").repeated(5'000'000);  // 35 MB
+        auto open = [] { return static_cast<ResultFileViewer*>(test::openTool(TestViewer::kClassName)); };
+        writeFile(big);
+        ResultFileViewer* viewer = open();
+        QVERIFY(viewer->loading());
+        QPointer<QWidget> alive(viewer);
+        viewer->close();
+        QVERIFY(!viewer->loading());
+        QVERIFY(!QFile::exists(resultFilePath(kFile)));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive.isNull());
+
+        writeFile(big);
+        viewer = open();
+        QVERIFY(viewer->loading());
+        QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
+        QVERIFY(!viewer->loading());
+        QVERIFY(!QFile::exists(resultFilePath(kFile)));
+        viewer->close();
+
+        // Not a newer file put in its place meanwhile.
+        writeFile(big);
+        viewer = open();
+        QVERIFY(viewer->loading());
+        QVERIFY(WriteWholeFile(resultFilePath(kFile).toStdString(), "newer"));
+        viewer->close();
+        QCOMPARE(test::fileBytes(resultFilePath(kFile)), QByteArray("newer"));
+
+        // Read to its end, a megabyte at a time.
+        writeFile(big);
+        viewer = open();
+        QTRY_VERIFY_WITH_TIMEOUT(!viewer->loading(), 60000);
+        QCOMPARE(viewer->lineCount(), 5'000'000);
+        QCOMPARE(viewer->line(4'999'999), "x=1;2;");
+        viewer->close();
+        QVERIFY(!QFile::exists(resultFilePath(kFile)));
     }
 
     void aGridRunShowsItsFileInTheOpenViewer() {
@@ -195,22 +237,26 @@ private slots:
         owner->show();
         QPointer<QWidget> alive(owner);
         std::atomic<int> cells{0};
-        auto slow = [&cells](double, double, std::string& out) {
+        auto token = std::make_shared<int>();
+        const std::weak_ptr<int> cellHeld = token;  // while a copy of the cell is held
+        GridCell slow = [&cells, token](double, double, std::string& out) {
             ++cells;
             QThread::usleep(100);
             out += "1";
             return true;
         };
+        token.reset();
         MessageRecorder messages;
         QVERIFY(startGridRun(*runOf(owner), nullptr, [] { return PlanGrid({10, 100000, 1}, {0, 0, 1}); }, slow, {}, kFile,
                              TestViewer::kClassName));
+        slow = nullptr;  // the run holds the only copies
         QTRY_VERIFY_WITH_TIMEOUT(cells > 0, 60000);
         owner->close();
         QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 60000);
-        // Its cells stopped with the window.
+        // Its cells stopped with the window, and nothing is left to compute one.
         const int computed = cells;
         QVERIFY(computed < 100000);
-        QTest::qWait(50);
+        QTRY_VERIFY_WITH_TIMEOUT(cellHeld.expired(), 60000);
         QCOMPARE(cells.load(), computed);
         QVERIFY(!QFile::exists(resultFilePath(kFile)));
         QVERIFY(messages.messages().isEmpty());

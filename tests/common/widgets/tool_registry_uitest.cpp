@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "common/widgets/tool_registry.h"
@@ -32,6 +33,7 @@ KORRIMET_REGISTER_TOOL(CounterWindow);
 class ToolRegistryTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { test::closeAllTools(); }
 
     void opensOneInstanceByClassName() {
@@ -67,6 +69,26 @@ private slots:
         QWidget* again = test::openTool("测试窗口");
         QCOMPARE(test::text(again, "Text1"), "默认");
         QCOMPARE(state.loads, loads + 1);
+    }
+
+    // A script or a quick menu path closes a window and opens it again before
+    // the event loop turns: the window handed back was the closed one, and
+    // went with the loop's turn.
+    void aWindowClosedAndOpenedAgainAtOnceStaysOpen() {
+        auto& state = ToolRegistry::instance().state<CounterState>("测试窗口");
+        for (const QString name : {"测试窗口", "二维稳态混合模式_河2", "锅炉氮氧化物及其它污染物产排量", "河二模式计算结果"}) {
+            QPointer<QWidget> closed = test::openTool(name);
+            const int loads = state.loads;
+            closed->close();
+            QPointer<QWidget> again = test::openTool(name);
+            QVERIFY2(again != closed, qPrintable(name));
+            QTRY_VERIFY(closed.isNull());
+            QVERIFY2(again && again->isVisible(), qPrintable(name));
+            QCOMPARE(ToolRegistry::instance().window(name), again.data());
+            QCOMPARE(ToolRegistry::instance().openWindows(), QList<QWidget*>{again.data()});
+            if (name == "测试窗口") QCOMPARE(state.loads, loads + 1);  // built anew on the same state
+            test::closeAllTools();
+        }
     }
 
     void placeholdersGiveWayToRealWindows() {

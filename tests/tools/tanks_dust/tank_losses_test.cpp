@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "common/number_text.h"
 #include "common/statement_failure.h"
@@ -110,6 +112,24 @@ TEST(Losses, NegativeBasesUnderFractionalPowersFail) {
 
 TEST(Losses, OverflowFails) {
     EXPECT_THROW(FloatingRoofBreathingLoss(1e300, 1, 1, 1e300, 64, 1), StatementFailure);
+}
+
+// The window shows a stored caption as two cells: its name, and its symbol and unit.
+TEST(TankLossLayout, ACaptionSplitsAfterTheLastChineseCharacterOfItsName) {
+    const std::vector<std::array<const char*, 3>> cases{
+        {"泵送液体入罐量 V1        [m^3]：", "泵送液体入罐量", "V1[m^3]"},
+        {"油品密度          ρy [kg/m^3]：", "油品密度", "ρy[kg/m^3]"},
+        {"大气温度的平均日温差   ΔT[℃]：", "大气温度的平均日温差", "ΔT[℃]"},  // ℃ lies below the Chinese range
+        {"蒸汽压函数，无量纲          P*：", "蒸汽压函数，无量纲", "P*"},
+        {"大呼吸量计算结果       [Kg/a]：", "大呼吸量计算结果", "[Kg/a]"},
+        {"油罐年周转次数 N              ：", "油罐年周转次数", "N"},
+        {"确认以上参数输入无误吗?    ：", "确认以上参数输入无误吗?", ""},  // no letter after the name
+    };
+    for (const auto& [padded, name, symbol] : cases) {
+        const CaptionCells cells = SplitCaption(padded);
+        EXPECT_EQ(cells.name, name) << padded;
+        EXPECT_EQ(cells.symbol, symbol) << padded;
+    }
 }
 
 // The window builds its rows from this table: one that does not load leaves

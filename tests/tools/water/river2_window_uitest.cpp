@@ -1,5 +1,9 @@
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <QStyleHints>
+#include <QWindow>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -26,6 +30,22 @@ namespace {
 const QString kWindow = "二维稳态混合模式_河2";
 const QString kResults = "河二模式计算结果";
 const QString kFile = "河二模式计算结果.txt";
+
+// Counts the events of one type that reach an object after it is made.
+class EventCount : public QObject {
+public:
+    EventCount(QObject* target, QEvent::Type type) : type_(type) { target->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) ++count;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+};
 
 }  // namespace
 
@@ -212,6 +232,44 @@ private slots:
         QCOMPARE(button->text(), "计  算  结  果");
     }
 
+    // Qt made a double-click of two clicks on the button of a run that had
+    // ended, and the button took its second click for a new one.
+    void theSecondClickOfADoubleClickNeverStartsARun() {
+        setGrid("210", "20", "100", "10");
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        QWindow* window = w_->windowHandle();
+        const QPoint at = button->mapTo(w_, button->rect().center());
+        // QTest puts 500 ms of its own after each release: presses 350 ms apart
+        // come 851 ms apart on the events' clock.
+        QStyleHints* hints = QGuiApplication::styleHints();
+        const int interval = hints->mouseDoubleClickInterval();
+        hints->setMouseDoubleClickInterval(1000);
+        const auto restore = qScopeGuard([&] { hints->setMouseDoubleClickInterval(interval); });
+        MessageRecorder messages;
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QSignalSpy finished(test::runOf(w_), &WindowRun::finished);
+        auto press = [&](int delay) {
+            QTest::mousePress(window, Qt::LeftButton, {}, at, delay);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            // The run (if one started) has ended and its button takes clicks again.
+            test::waitForRun(w_);
+        };
+
+        press(1200);  // after the interval since any click before
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        EventCount doubleClicks(button, QEvent::MouseButtonDblClick);
+        press(350);  // the second click of a double-click
+        QCOMPARE(doubleClicks.count, 1);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(clicked.count(), 1);
+        press(1200);  // a click after the interval runs again
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(finished.count(), 2);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::fileBytes(path()), test::fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt"));
+    }
+
     // The caption came back on the timer that keeps the button deaf a moment
     // after the run, which fired while the message was read, and was lost.
     void theCaptionIsBackAfterAMessageReadAtLeisure() {
@@ -252,14 +310,21 @@ private slots:
         setGrid("2598", "2587", "1", "1");
         MessageRecorder messages;
         QTest::mouseClick(test::child<QPushButton>(w_, "Command2"), Qt::LeftButton);
-        QVERIFY(test::runOf(w_)->running());
+        QPointer<WindowRun> run(test::runOf(w_));
+        QVERIFY(run->running());
+        QSignalSpy finished(run.data(), &WindowRun::finished);
         QPointer<QWidget> window(w_);
         w_->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 60000);
+        // The close ended the run there and then, its file with it.
+        QVERIFY(!run->busy());
         QVERIFY(!QFile::exists(path()));
         QVERIFY(!test::viewerText(viewer).contains("x=10;"));
-        QTest::qWait(100);  // an outcome would have come by now
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 60000);
+        // An outcome comes only through the run, gone with its window.
+        QVERIFY(run.isNull());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(finished.count(), 0);
         QVERIFY(messages.messages().isEmpty());
     }
 
@@ -271,11 +336,15 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         WindowRun* run = test::runOf(w_);
         QVERIFY(run->running());
+        QSignalSpy finished(run, &WindowRun::finished);
         QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit"));
-        QVERIFY(!run->running());
+        QVERIFY(!run->busy());
         QCOMPARE(button->text(), "计  算  结  果");
         QVERIFY(!QFile::exists(path()));
-        QTest::qWait(100);
+        // Its outcome went with the watcher that would have brought it.
+        QVERIFY(run->findChildren<QFutureWatcherBase*>().isEmpty());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(finished.count(), 0);
         QVERIFY(messages.messages().isEmpty());
     }
 
