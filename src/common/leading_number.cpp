@@ -3,29 +3,12 @@
 #include <string_view>
 
 #include "common/statement_failure.h"
+#include "common/utf8.h"
 
 namespace korrimet {
 namespace {
 
 bool isLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-// One character of UTF-8 at text[i]; `size` is set to its bytes. A broken
-// sequence reads as U+FFFD, one byte long.
-char32_t characterAt(std::string_view text, size_t i, size_t& size) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    size = 1;
-    if (lead < 0x80) return lead;
-    const size_t bytes = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (bytes == 0 || i + bytes > text.size()) return 0xFFFD;
-    char32_t c = lead & (0x7F >> bytes);
-    for (size_t k = 1; k < bytes; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (b & 0x3F);
-    }
-    size = bytes;
-    return c;
-}
 
 // Digits of any form an entry may carry: ASCII, full-width (as a Chinese
 // input method types them), superscript and subscript.
@@ -57,12 +40,12 @@ bool unitLeavesNumberWhole(std::string_view unit) {
     if (i == unit.size()) return true;
     const bool adjacent = i == 0;
     size_t size = 0;
-    const char32_t first = characterAt(unit, i, size);
+    const char32_t first = CodePointAt(unit, i, size);
     if (isAnyDigit(first) || isMagnitude(first)) return false;
     // What follows the first character, blanks aside.
     size_t next = i + size;
     while (next < unit.size() && isLeadingBlank(unit[next])) ++next;
-    const char32_t after = next < unit.size() ? characterAt(unit, next, size) : 0;
+    const char32_t after = next < unit.size() ? CodePointAt(unit, next, size) : 0;
     const bool signOrDigitAfter = next == i + 1 && (after == '+' || after == '-' || isAnyDigit(after));
     // An exponent: "2.25e-1" typed apart is still one, "2.25 d-1" a rate a day.
     if ((first == 'e' || first == 'E') && signOrDigitAfter) return false;
@@ -70,7 +53,7 @@ bool unitLeavesNumberWhole(std::string_view unit) {
     if ((first == 'x' || first == 'X') && isAnyDigit(after)) return false;
     if (isLatinLetter(first)) return true;
     for (size_t k = i; k < unit.size(); k += size)
-        if (isAnyDigit(characterAt(unit, k, size))) return false;
+        if (isAnyDigit(CodePointAt(unit, k, size))) return false;
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/utf8.h"
+
 namespace korrimet {
 namespace {
 
@@ -34,14 +36,9 @@ bool IsWordCharacter(char32_t c) {
     return range == std::end(kParting) || c < range->first;
 }
 
-char32_t LineGeometry::codePoint(long long from, long long to) const {
-    const auto* p = reinterpret_cast<const unsigned char*>(line_.data() + from);
-    const long long bytes = to - from;
-    if (p[0] < 0x80) return p[0];
-    if (bytes < 2 || bytes > 4 || p[0] < 0xC0) return 0xFFFD;
-    char32_t c = p[0] & (0x7F >> bytes);
-    for (long long i = 1; i < bytes; ++i) c = (c << 6) | (p[i] & 0x3F);
-    return c;
+char32_t LineGeometry::characterFrom(long long offset) const {
+    std::size_t bytes = 0;
+    return CodePointAt(line_, static_cast<std::size_t>(offset), bytes);
 }
 
 long long LineGeometry::next(long long offset) const {
@@ -87,11 +84,11 @@ long long LineGeometry::characterAt(double column) const {
 }
 
 bool LineGeometry::wordAfter(long long gap) const {
-    return gap < length() && IsWordCharacter(codePoint(gap, next(gap)));
+    return gap < length() && IsWordCharacter(characterFrom(gap));
 }
 
 bool LineGeometry::wordBefore(long long gap) const {
-    return gap > 0 && IsWordCharacter(codePoint(previous(gap), gap));
+    return gap > 0 && IsWordCharacter(characterFrom(previous(gap)));
 }
 
 LineSpan LineGeometry::wordAt(long long offset) const {

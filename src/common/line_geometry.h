@@ -65,7 +65,7 @@ public:
 private:
     bool wordAfter(long long gap) const;
     bool wordBefore(long long gap) const;
-    char32_t codePoint(long long from, long long to) const;
+    char32_t characterFrom(long long offset) const;
 
     std::string_view line_;
     int tabColumns_;

@@ -1,11 +1,11 @@
 #include "tools/tanks_dust/tank_losses_layout.h"
 
-#include <algorithm>
 #include <charconv>
 #include <utility>
 
 #include "common/pipe_table.h"
 #include "common/table_text.h"
+#include "common/utf8.h"
 
 namespace korrimet::tanks {
 namespace {
@@ -48,15 +48,6 @@ std::string simplified(std::string_view s) {
     return out;
 }
 
-// The code point of the UTF-8 character at `s[i]`, and its length.
-std::pair<char32_t, std::size_t> codePoint(std::string_view s, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    const std::size_t n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = n == 1 ? lead : lead & (0x7F >> n);
-    for (std::size_t k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    return {c, n};
-}
-
 }  // namespace
 
 CaptionCells SplitCaption(std::string_view padded) {
@@ -64,9 +55,10 @@ CaptionCells SplitCaption(std::string_view padded) {
     if (constexpr std::string_view colon = "："; s.ends_with(colon)) s.resize(s.size() - colon.size());
     std::size_t end = 0;
     for (std::size_t i = 0; i < s.size();) {
-        const auto [c, n] = codePoint(s, i);
-        i += n;
-        if (c >= 0x2E80) end = std::min(i, s.size());
+        std::size_t bytes = 0;
+        const char32_t c = CodePointAt(s, i, bytes);
+        i += bytes;
+        if (c >= 0x2E80) end = i;
     }
     std::string symbol = simplified(std::string_view(s).substr(end));
     for (std::size_t at; (at = symbol.find(" [")) != std::string::npos;) symbol.erase(at, 1);
