@@ -101,6 +101,15 @@ struct SlowDoubleClicks {
     ~SlowDoubleClicks() { QGuiApplication::styleHints()->setMouseDoubleClickInterval(kept); }
 };
 
+// A double-click at `from` held, dragged on to `to` and released there.
+void doubleClickAndDrag(LineView& view, QPoint from, QPoint to) {
+    SlowDoubleClicks slow;
+    QTest::mouseClick(windowOf(view), Qt::LeftButton, {}, inWindow(view, from));
+    QTest::mousePress(windowOf(view), Qt::LeftButton, {}, inWindow(view, from));
+    QTest::mouseMove(windowOf(view), inWindow(view, to));
+    QTest::mouseRelease(windowOf(view), Qt::LeftButton, {}, inWindow(view, to));
+}
+
 // Lines of a grid as the runs write them, each ended by a carriage return.
 QByteArray gridLines(int count) {
     QByteArray bytes;
@@ -181,22 +190,21 @@ private slots:
         const int tab = view.lines().tabColumns;
         QVERIFY(tab >= 8);
         // The second field starts at its tab stop.
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(view, 1, tab + 3));
+        doubleClick(view, at(view, 1, tab + 3));
         copy(view);
         QCOMPARE(clipboard(), "-3.5e-05");
         QVERIFY(!report.selected(1, tab - 1));
         QVERIFY(report.selected(1, tab));
         QVERIFY(report.selected(1, tab + 7));
         QVERIFY(!report.selected(1, tab + 8));
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(view, 2, 3));
+        doubleClick(view, at(view, 2, 3));
         copy(view);
         QCOMPARE(clipboard(), "10");
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at(view, 2, 8));
+        doubleClick(view, at(view, 2, 8));
         copy(view);
         QCOMPARE(clipboard(), "1.2345");
         // Held and dragged on, whole words are added.
-        QTest::mouseMove(view.viewport(), at(view, 2, 0));
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at(view, 2, 0));
+        doubleClickAndDrag(view, at(view, 2, 8), at(view, 2, 0));
         copy(view);
         QCOMPARE(clipboard(), "x=10;1.2345");
     }
@@ -233,10 +241,7 @@ private slots:
 
         SlowDoubleClicks slow;
         // Held after the double-click, a drag adds whole words from that word on.
-        QTest::mouseClick(windowOf(view), Qt::LeftButton, {}, inWindow(view, on(view, 1, 11.75)));
-        QTest::mousePress(windowOf(view), Qt::LeftButton, {}, inWindow(view, on(view, 1, 11.75)));
-        QTest::mouseMove(windowOf(view), inWindow(view, on(view, 1, 19.75)));
-        QTest::mouseRelease(windowOf(view), Qt::LeftButton, {}, inWindow(view, on(view, 1, 19.75)));
+        doubleClickAndDrag(view, on(view, 1, 11.75), on(view, 1, 19.75));
         copy(view);
         QCOMPARE(clipboard(), "35.7825;32.3868");
         // A third click takes the line, with its end.
