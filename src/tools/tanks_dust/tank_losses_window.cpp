@@ -231,8 +231,9 @@ private:
         if (!t) return;
         Press::Reset reset(this);
         const int to = column(*t);
-        clearRepurposed(to);
+        // Captions first: what the switch derives reads its boxes by their new names and units.
         layout(to);
+        clearRepurposed(to);
 
         assign(2, "100000");
         for (int n : {5, 6, 7}) assign(n, "");

@@ -330,6 +330,7 @@ private slots:
         QCOMPARE(text(11), "");  // Py follows its two cleared boxes
 
         set(18, "9");
+        set(23, "30 kPa");  // read under its own caption again after the switch back
         pick(kDome);
         for (int n : {3, 4, 16, 17, 18, 19, 20, 21, 22, 25}) QVERIFY2(text(n).isEmpty(), qPrintable(box(n)));
         pick(kFloating);
