@@ -1,7 +1,10 @@
+#include "common/leading_number.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "common/number_text.h"
-
-#include <string_view>
-
 #include "common/statement_failure.h"
 #include "common/utf8.h"
 
@@ -10,76 +13,85 @@ namespace {
 
 bool isLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Digits of any form an entry may carry: ASCII, full-width (as a Chinese
-// input method types them), superscript and subscript.
-bool isAnyDigit(char32_t c) {
-    return (c >= '0' && c <= '9') || (c >= 0xFF10 && c <= 0xFF19) || c == 0xB2 || c == 0xB3 || c == 0xB9 ||
-           c == 0x2070 || (c >= 0x2074 && c <= 0x2079) || (c >= 0x2080 && c <= 0x2089);
+// Chinese names of units, each with the Latin spelling it stands for. A name
+// is matched where it begins, so "千米" never reads as a "米".
+constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+    {"摄氏度", "°c"}, {"立方米", "m3"}, {"平方米", "m2"}, {"千帕", "kpa"}, {"帕", "pa"}, {"千克", "kg"},
+    {"公斤", "kg"},  {"千摩尔", "kmol"}, {"米", "m"},     {"秒", "s"},     {"年", "a"}, {"度", "°"},
+    {"分", "′"},
+};
+
+const std::pair<std::string_view, std::string_view>* nameAt(std::string_view text) {
+    for (const auto& name : kNames)
+        if (text.starts_with(name.first)) return &name;
+    return nullptr;
 }
 
-// 十 百 千 万 亿 兆 and their formal forms: each multiplies the number before it.
-bool isMagnitude(char32_t c) {
-    for (char32_t m : {U'十', U'百', U'千', U'万', U'亿', U'兆', U'拾', U'佰', U'仟', U'萬', U'億'})
-        if (c == m) return true;
-    return false;
+// A unit as compared: blanks dropped, lower case, and one spelling for each
+// of its signs and names ("Kpa", "kPa" and "千帕" alike; "m^3", "m3", "m³").
+std::string unitKey(std::string_view unit) {
+    std::string key;
+    for (std::size_t i = 0, size = 0; i < unit.size(); i += size) {
+        if (const auto* name = nameAt(unit.substr(i))) {
+            key += name->second;
+            size = name->first.size();
+            continue;
+        }
+        char32_t c = CodePointAt(unit, i, size);
+        if (c >= 0xFF01 && c <= 0xFF5E) c -= 0xFEE0;  // full-width forms, as a Chinese input method types them
+        if (c == 0x3BC || c == 0xB5) c = 'u';
+        if (c == 0xB2) c = '2';
+        if (c == 0xB3) c = '3';
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x3000 || c == '^') continue;
+        if (c == 0x2103) key += "°c";
+        else if (c == '\'' || c == 0x2019) key += "′";
+        else if (c < 0x80) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        else key += unit.substr(i, size);
+    }
+    return key;
 }
 
-bool isLatinLetter(char32_t c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xFF21 && c <= 0xFF3A) ||
-           (c >= 0xFF41 && c <= 0xFF5A);
-}
-
-// True when what follows a number is a unit that leaves the number whole.
-// A unit that begins with a letter owns its digits ("m/s2", "kgCO2",
-// "CFU/100mL"); anything else that multiplies the number or holds a second
-// one would make it a part of what was typed ("2.5万", "10⁵", "1，000",
-// "27度30分", "0x10", "1d3").
-bool unitLeavesNumberWhole(std::string_view unit) {
-    size_t i = 0;
-    while (i < unit.size() && isLeadingBlank(unit[i])) ++i;
-    if (i == unit.size()) return true;
-    const bool adjacent = i == 0;
-    size_t size = 0;
-    const char32_t first = CodePointAt(unit, i, size);
-    if (isAnyDigit(first) || isMagnitude(first)) return false;
-    // What follows the first character, blanks aside.
-    size_t next = i + size;
-    while (next < unit.size() && isLeadingBlank(unit[next])) ++next;
-    const char32_t after = next < unit.size() ? CodePointAt(unit, next, size) : 0;
-    const bool signOrDigitAfter = next == i + 1 && (after == '+' || after == '-' || isAnyDigit(after));
-    // An exponent: "2.25e-1" typed apart is still one, "2.25 d-1" a rate a day.
-    if ((first == 'e' || first == 'E') && signOrDigitAfter) return false;
-    if ((first == 'd' || first == 'D') && adjacent && signOrDigitAfter) return false;
-    if ((first == 'x' || first == 'X') && isAnyDigit(after)) return false;
-    if (isLatinLetter(first)) return true;
-    for (size_t k = i; k < unit.size(); k += size)
-        if (isAnyDigit(CodePointAt(unit, k, size))) return false;
-    return true;
+[[noreturn]] void refuse(std::string_view unit) {
+    if (unit.empty()) throw StatementFailure("type mismatch", FailureKind::NotNumber);
+    throw StatementFailure(FailureKind::Domain, "请只输入数值（单位 " + std::string(unit) + "）");
 }
 
 }  // namespace
 
-double ParseLeadingNumber(std::string_view text) {
+double ParseLeadingNumber(std::string_view text, std::string_view unit) {
     std::size_t begin = 0;
     while (begin < text.size() && isLeadingBlank(text[begin])) ++begin;
     if (begin == text.size()) throw StatementFailure("type mismatch", FailureKind::Empty);
     std::size_t end = begin;
-    while (end < text.size() && std::string_view("0123456789.,+-eEdD").find(text[end]) != std::string_view::npos) ++end;
-    // The longest number the text begins with, read as a whole entry is
-    // ("1,000" is 1000); what follows is its unit ("27度", "30 kPa").
+    while (end < text.size() && std::string_view("0123456789.,+-eE").find(text[end]) != std::string_view::npos) ++end;
+    // The longest number the text begins with ("1,000m" is 1000 m, "1,5" no
+    // number): what follows it is the unit or nothing.
     for (; end > begin; --end) {
-        double v = 0;
+        std::optional<double> v;
         try {
             v = ParseNumber(text.substr(begin, end - begin), Precision::Double);
         } catch (const StatementFailure& f) {
-            if (f.kind() == FailureKind::Overflow) throw;
-            continue;
+            if (f.kind() != FailureKind::Overflow) continue;
         }
-        // No number is made of part of what was typed.
-        if (!unitLeavesNumberWhole(text.substr(end))) break;
-        return v;
+        if (const std::string after = unitKey(text.substr(end)); !after.empty() && after != unitKey(unit)) break;
+        if (!v) throw StatementFailure("overflow", FailureKind::Overflow);
+        return *v;
     }
-    throw StatementFailure("type mismatch", FailureKind::NotNumber);
+    refuse(unit);
+}
+
+std::string_view CaptionUnit(std::string_view caption) {
+    while (!caption.empty() && isLeadingBlank(caption.back())) caption.remove_suffix(1);
+    for (const auto& [open, close] : {std::pair<std::string_view, std::string_view>{"[", "]"}, {"（", "）"}}) {
+        if (!caption.ends_with(close)) continue;
+        const std::size_t at = caption.rfind(open);
+        if (at == std::string_view::npos) return {};
+        std::string_view unit = caption.substr(at + open.size(), caption.size() - close.size() - at - open.size());
+        while (!unit.empty() && isLeadingBlank(unit.front())) unit.remove_prefix(1);
+        while (!unit.empty() && isLeadingBlank(unit.back())) unit.remove_suffix(1);
+        return unit;
+    }
+    return {};
 }
 
 }  // namespace korrimet

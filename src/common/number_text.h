@@ -13,17 +13,6 @@ enum class Precision { Single, Double };
 double ParseNumber(std::string_view text, Precision precision);
 std::optional<double> TryParseNumber(std::string_view text, Precision precision);
 
-// The number an entry begins with, read as a whole entry is, followed by its
-// unit ("27度", "30 kPa", "1,000m3" read 27, 30, 1000); a unit that begins
-// with a letter keeps its own digits ("9.8m/s2", "200CFU/100mL" read 9.8,
-// 200). Throws StatementFailure on a text that begins with no number (Empty
-// when it holds nothing but blanks), on a number beyond the range of a
-// Double, and when what follows would leave the number read in part: a
-// magnitude word or a power ("2.5万", "10⁵"), a second number after a digit,
-// a separator or any other sign ("1 5", "1，000", "27度30分", "1/2", "0x10"),
-// an exponent it cannot take ("1d3").
-double ParseLeadingNumber(std::string_view text);
-
 // Default text form: 7 significant digits for a Single, 15 for a Double.
 std::string NumberText(float value);
 std::string NumberText(double value);

@@ -4,7 +4,6 @@
 
 #include <clocale>
 #include <limits>
-#include <optional>
 
 #include "common/statement_failure.h"
 
@@ -68,59 +67,6 @@ TEST(ParseNumber, IgnoresTheProcessLocale) {
         EXPECT_DOUBLE_EQ(ParseNumber("12.5", Precision::Double), 12.5);
         EXPECT_EQ(NumberText(12.5), "12.5");
         std::setlocale(LC_NUMERIC, saved.c_str());
-    }
-}
-
-// The reading of an entry by the number it begins with: a row with no kind
-// reads its value; a row with one fails with it.
-struct LeadingCase {
-    const char* text;
-    double value;
-    std::optional<FailureKind> failure = std::nullopt;
-};
-
-std::optional<FailureKind> leadingFailure(const char* text) {
-    try {
-        ParseLeadingNumber(text);
-    } catch (const StatementFailure& f) {
-        return f.kind();
-    }
-    return std::nullopt;
-}
-
-TEST(ParseLeadingNumber, ReadsTheNumberInFrontOfItsUnitAndNoPartOfOne) {
-    constexpr auto kNot = FailureKind::NotNumber;
-    const LeadingCase cases[] = {
-        // A unit after the number; one that begins with a letter keeps its digits.
-        {"27度", 27}, {" 30kPa", 30}, {"-0.5", -0.5}, {"5 m", 5}, {"12.5%", 12.5}, {"10℃", 10},
-        {"101.3 kPa", 101.3}, {"1,000m3", 1000}, {"30 m3/h", 30}, {"2 km2", 2}, {"4m^3", 4}, {"0.2mg/m3", 0.2},
-        {"6 m³", 6}, {"2.5e度", 2.5}, {"2e", 2}, {"5-", 5}, {"1e3度", 1000}, {"1，", 1}, {"0.5L", 0.5},
-        {"9.8m/s2", 9.8}, {"2.25 d-1", 2.25}, {"5mg SO2/m3", 5}, {"3.5 kgCO2", 3.5}, {"2.5 mg/m3 (PM10)", 2.5},
-        {"200CFU/100mL", 200}, {"10ｍ３", 10}, {"1.5m3/s", 1.5}, {"12 m3", 12}, {"12abc34", 12}, {"1m33", 1},
-        {"5 mm 2", 5}, {"3d", 3}, {"1e3m3", 1000}, {"0.5 t/万元", 0.5}, {"2\r\n", 2}, {"1.2E-3", 0.0012},
-        // Nothing to read.
-        {"", 0, FailureKind::Empty}, {" \t\n", 0, FailureKind::Empty}, {"度", 0, kNot}, {"abc", 0, kNot},
-        {".", 0, kNot}, {"-", 0, kNot}, {"-度", 0, kNot}, {"e5", 0, kNot}, {"１２", 0, kNot},
-        // Read in part: a magnitude word or a power multiplies the number.
-        {"2.5万", 0, kNot}, {"3千", 0, kNot}, {"2亿", 0, kNot}, {"3百", 0, kNot}, {"1万2千", 0, kNot},
-        {"1.5万m3", 0, kNot}, {"2.4万t/a", 0, kNot}, {"2.5 万", 0, kNot}, {"5十", 0, kNot}, {"1兆", 0, kNot},
-        {"10⁵", 0, kNot}, {"10²", 0, kNot},
-        // Read in part: digits after the number, typed apart, after a separator,
-        // an operator, an exponent it cannot take or a unit that is no word.
-        {" 1 5", 0, kNot}, {"1 2.5", 0, kNot}, {"1,5", 0, kNot}, {"3.5.1", 0, kNot}, {"1,0000", 0, kNot},
-        {"1，000", 0, kNot}, {"1．5", 0, kNot}, {"1。5", 0, kNot}, {"1/2", 0, kNot}, {"1／2", 0, kNot},
-        {"1-2", 0, kNot}, {"1－2", 0, kNot}, {"1:2", 0, kNot}, {"1：2", 0, kNot}, {"2^3", 0, kNot},
-        {"2*3", 0, kNot}, {"1.5×10^3", 0, kNot}, {"1d3", 0, kNot}, {"2.25d-1", 0, kNot}, {"1.5D2", 0, kNot},
-        {"2.25 e-1", 0, kNot}, {"1e-", 0, kNot}, {"0x10", 0, kNot}, {"3 x 2", 0, kNot}, {"27度30分", 0, kNot},
-        {"27度３０分", 0, kNot}, {"3千5百", 0, kNot}, {"2.5 (10)", 0, kNot}, {"1２", 0, kNot}, {"2\t3", 0, kNot},
-        // Beyond a Double.
-        {"1e999度", 0, FailureKind::Overflow},
-    };
-    for (const LeadingCase& c : cases) {
-        EXPECT_EQ(leadingFailure(c.text), c.failure) << c.text;
-        if (!c.failure) {
-            EXPECT_DOUBLE_EQ(ParseLeadingNumber(c.text), c.value) << c.text;
-        }
     }
 }
 

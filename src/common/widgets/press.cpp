@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QVariant>
 
+#include "common/leading_number.h"
 #include "common/widgets/model_input.h"
 #include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
@@ -18,9 +19,10 @@ template <class T>
 bool readNumber(Steps& steps, T& target, const QString& text, const QString& subject, Range range,
                 Reading reading = Reading::Whole) {
     constexpr Precision precision = std::is_same_v<T, float> ? Precision::Single : Precision::Double;
-    return steps.as(subject.toStdString(), [&] {
+    const std::string name = subject.toStdString();
+    return steps.as(name, [&] {
         const std::string t = text.toStdString();
-        double v = reading == Reading::LeadingNumber ? ParseLeadingNumber(t) : ParseNumber(t, precision);
+        double v = reading == Reading::OwnUnit ? ParseLeadingNumber(t, CaptionUnit(name)) : ParseNumber(t, precision);
         RequireRange(v, range);
         target = static_cast<T>(v);
     });

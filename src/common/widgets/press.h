@@ -23,10 +23,10 @@ namespace korrimet {
 enum class PressMode { Button, Live };
 
 // How a box's text becomes a number: the whole text by the locale's rules,
-// or, where a window reads a box so, the number the text begins with ("27度"
-// reads 27; a text that begins with no number, or holds digits after it
-// that the reading would drop, "27度30分", still fails).
-enum class Reading { Whole, LeadingNumber };
+// or, where a window reads a box so, a number followed by nothing or the
+// unit the box's name ends with in brackets ("油罐直径 D[m]" takes "6",
+// "6 m" or "6米", not "6000mm"; see ParseLeadingNumber).
+enum class Reading { Whole, OwnUnit };
 
 // One press of a calculator: the statement runner plus the rule that no
 // result box shows a value the press did not compute from the entries as

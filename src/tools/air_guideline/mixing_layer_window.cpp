@@ -73,9 +73,9 @@ private:
         std::optional<double> u10, latitude;
         double v = 0, degrees = 0, minutes = 0;
         if (press.read(v, u10_, Range::NonNegative)) u10 = v;
-        // The latitude is read by its leading number: "27度" is 27 degrees.
-        const bool degreesRead = press.read(degrees, degrees_, Range::Any, Reading::LeadingNumber);
-        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative, Reading::LeadingNumber) &&
+        // The latitude may carry its unit: "27度" or "27°", "30分" or "30′".
+        const bool degreesRead = press.read(degrees, degrees_, Range::Any, Reading::OwnUnit);
+        const bool minutesRead = press.read(minutes, minutes_, Range::NonNegative, Reading::OwnUnit) &&
                                  press.check(minutes < 60, QStringLiteral("地理纬度的分须小于60"));
         if (degreesRead && minutesRead) {
             const double phi = LatitudeOf(degrees, minutes);

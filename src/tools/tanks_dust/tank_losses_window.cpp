@@ -67,17 +67,17 @@ const Coefficient kCoefficients[] = {
     {{6}, {TankType::DomeRoof}, 9, {{6}}, Reading::Whole, [](const double* in) {
          return in[0] > kTurnoverLimit ? ResultMaskText(TurnoverFactor(in[0]), "####.###") : std::string("1");
      }},
-    {{12, 13}, {}, 11, {{12}, {13}}, Reading::LeadingNumber,
+    {{12, 13}, {}, 11, {{12}, {13}}, Reading::OwnUnit,
      [](const double* in) { return ResultMaskText(MeanVapourPressure(in[0], in[1]), "###.###"); }},
-    {{22}, {TankType::DomeRoof}, 21, {{22}}, Reading::LeadingNumber, [](const double* in) {
+    {{22}, {TankType::DomeRoof}, 21, {{22}}, Reading::OwnUnit, [](const double* in) {
          return in[0] >= kSmallTankDiameter ? std::string("1")
                                             : ResultMaskText(SmallTankDiameterFactor(in[0]), "####.####");
      }},
-    {{4, 16, 17}, {TankType::FloatingRoof}, 3, {{4}, {16}, {17}}, Reading::LeadingNumber,
+    {{4, 16, 17}, {TankType::FloatingRoof}, 3, {{4}, {16}, {17}}, Reading::OwnUnit,
      [](const double* in) { return ResultMaskText(RimSealLossFactor(in[0], in[1], in[2]), "##.####"); }},
     // P*, last: a switch between the floating roofs derives it anew.
     {{23, 24}, {TankType::FloatingRoof, TankType::InternalFloatingRoof}, 18, {{23}, {24, Range::Positive}},
-     Reading::LeadingNumber, [](const double* in) {
+     Reading::OwnUnit, [](const double* in) {
          if (in[0] > in[1]) throw StatementFailure(FailureKind::Domain, "油品平均温度下蒸汽压Py不能大于当地大气压Pa");
          return ResultMaskText(VapourPressureFunction(in[0], in[1]), "##.####");
      }},
@@ -212,7 +212,7 @@ private:
     // Writing a box runs its change handler, also when the text stays the same.
     void assign(int n, const QString& text) { setTextAndNotify(t_[n], text); }
 
-    // Reads boxes in order; those read by their leading number take "30kPa" as 30.
+    // Reads boxes in order; those read with their own unit take "30kPa" under P[Kpa].
     struct Entry {
         double* target;
         int box;
@@ -231,8 +231,9 @@ private:
         if (!t) return;
         Press::Reset reset(this);
         const int to = column(*t);
-        clearRepurposed(to);
+        // Captions first: what the switch derives reads its boxes by their new names and units.
         layout(to);
+        clearRepurposed(to);
 
         assign(2, "100000");
         for (int n : {5, 6, 7}) assign(n, "");
@@ -295,8 +296,8 @@ private:
         const bool noWorking = t_[15]->text().trimmed().isEmpty(), noBreathing = t_[25]->text().trimmed().isEmpty();
         if (noWorking && noBreathing) press.missing(QStringLiteral("大呼吸量与小呼吸量均未计算"));
         double lw = 0, ls = 0;
-        if (!noWorking) read(press, {{&lw, 15}}, Reading::LeadingNumber);
-        if (!noBreathing) read(press, {{&ls, 25}}, Reading::LeadingNumber);
+        if (!noWorking) read(press, {{&lw, 15}}, Reading::OwnUnit);
+        if (!noBreathing) read(press, {{&ls, 25}}, Reading::OwnUnit);
         press.put(t_[1], [&] { return ResultMaskText(dbl(ls + lw), "####.###"); });
     }
 
@@ -338,13 +339,13 @@ private:
         const std::string_view mask = *t == TankType::DomeRoof ? "####.###" : "##.####";
         switch (*t) {
             case TankType::DomeRoof: {
-                // The dome roof's entries are read by their leading number.
+                // The dome roof's entries may carry the unit of their caption.
                 DomeRoofBreathing in;
-                read(press, {{&in.p, 3}, {&in.pa, 4, Range::Positive}}, Reading::LeadingNumber);
+                read(press, {{&in.p, 3}, {&in.pa, 4, Range::Positive}}, Reading::OwnUnit);
                 if (press.ok()) press.check(in.p < in.pa, QStringLiteral("罐内油品本体温度下蒸汽压P须小于当地大气压"));
                 read(press,
                      {{&in.h, 16}, {&in.dt, 17}, {&in.fp, 18}, {&in.k2, 19}, {&in.k3, 20}, {&in.c1, 21}, {&in.d, 22}},
-                     Reading::LeadingNumber);
+                     Reading::OwnUnit);
                 if (press.ok()) press([&] { loss = DomeRoofBreathingLoss(in); });
                 break;
             }

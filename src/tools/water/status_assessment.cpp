@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/leading_number.h"
 #include "common/number_text.h"
 #include "common/statement_failure.h"
 #include "common/stores.h"
@@ -22,13 +23,14 @@ std::string echo(const std::vector<std::string>& values) {
     return e;
 }
 
-// A value's number for a report: its leading number ("1.2mg/L" is 1.2).
-// A typed value that begins with no number would count as 0 unseen, and one
-// read in part ("1，000" as 1) would count less than typed: both are refused.
-// An empty one counts as 0, which its empty place in the echo shows.
+// A value's number for a report: a number alone, blanks aside, as the
+// series has no unit. A typed value that is no number would count as 0
+// unseen, and one read in part ("1，000" as 1, "6000mm" as 6000) would count
+// other than meant: both are refused. An empty one counts as 0, which its
+// empty place in the echo shows.
 double reportNumber(const std::string& v) {
     try {
-        return ParseLeadingNumber(v);
+        return ParseLeadingNumber(v, {});
     } catch (const StatementFailure& f) {
         if (f.kind() == FailureKind::Empty) return 0;
         if (f.kind() == FailureKind::Overflow)

@@ -10,10 +10,10 @@ namespace korrimet::water {
 std::vector<std::string> ReadBarSeries(std::string_view series);
 
 // Count, echo, maximum, mean and Nemerow mean sqrt((max² + mean²) / 2), lines
-// separated by a line feed. A value counts by its leading number ("1.2mg/L").
-// Fails the statement when the series holds no value, or a typed value that
-// begins with no number, has digits after its number ("1，000") or is beyond
-// the number range (an empty value counts as 0).
+// separated by a line feed. A value is a number alone, blanks aside. Fails
+// the statement when the series holds no value, or a typed value that is no
+// number ("1，000", "1.2mg/L") or is beyond the number range (an empty value
+// counts as 0).
 std::string NemerowReport(std::string_view series);
 
 // Every value over the standard, to two decimals in the short report form.

@@ -87,10 +87,10 @@ private slots:
             {"1e308", "地理纬度须在-90～90度之间"},
             {"180", "地理纬度须在-90～90度之间"},  // once 3.8E+17 m
             {"", "“本地区的地理纬度（度）”：未输入数值"},
-            {"度", "“本地区的地理纬度（度）”：不是有效的数值"},
-            {"abc", "“本地区的地理纬度（度）”：不是有效的数值"},
-            {"27度30分", "“本地区的地理纬度（度）”：不是有效的数值"},  // once 27°, its 30′ lost
-            {"27，5", "“本地区的地理纬度（度）”：不是有效的数值"},
+            {"度", "“本地区的地理纬度（度）”：请只输入数值（单位 度）"},
+            {"abc", "“本地区的地理纬度（度）”：请只输入数值（单位 度）"},
+            {"27度30分", "“本地区的地理纬度（度）”：请只输入数值（单位 度）"},  // once 27°, its 30′ lost
+            {"27，5", "“本地区的地理纬度（度）”：请只输入数值（单位 度）"},
         };
         for (const Case& c : cases) {
             MessageRecorder messages;
@@ -108,8 +108,8 @@ private slots:
         QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"));
     }
 
-    // Each latitude box is read by the number it begins with; the report echoes it as typed.
-    void theLatitudeIsReadByItsLeadingNumber() {
+    // Each latitude box takes its unit after the number; the report echoes it as typed.
+    void theLatitudeMayCarryItsUnit() {
         MessageRecorder messages;
         combo(w_, "Combo1")->setCurrentText("A");
         combo(w_, "Combo2")->setCurrentText("新疆");

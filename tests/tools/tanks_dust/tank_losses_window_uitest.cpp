@@ -191,34 +191,37 @@ private slots:
         QCOMPARE(text(21), "1");
         set(22, "m");
         QCOMPARE(text(21), "");
-        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), "无法计算，请检查：\n“油罐直径 D[m]”：不是有效的数值");
+        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), "无法计算，请检查：\n“油罐直径 D[m]”：请只输入数值（单位 m）");
     }
 
-    // "1，000" as a Chinese input method types it was read as 1: Py .5, C1 .1576.
-    void aLeadingNumberWithDigitsAfterItIsRefusedNotCut() {
-        const QString notANumber = "无法计算，请检查：\n“%1”：不是有效的数值";
+    // "1，000" as a Chinese input method types it was read as 1 (Py .5), "6000mm"
+    // under D[m] as 6000 m, "101325Pa" under Pa[Kpa] as 101325 kPa: a box
+    // takes its own unit after the number, or nothing.
+    void anEntryTakesItsOwnUnitOrNothing() {
+        const QString refused = "无法计算，请检查：\n“%1”：请只输入数值（单位 %2）";
         set(13, "0");
         set(12, "1，000");
         QCOMPARE(text(11), "");
-        QCOMPARE(test::child<QLineEdit>(w_, box(11))->toolTip(), notANumber.arg("油罐内液面最低温度的蒸汽压 Py1[Kpa]"));
-        set(12, "1,000kPa");
+        QCOMPARE(test::child<QLineEdit>(w_, box(11))->toolTip(),
+                 refused.arg("油罐内液面最低温度的蒸汽压 Py1[Kpa]", "Kpa"));
+        set(12, "1,000千帕");
         QCOMPARE(text(11), "500.");
 
-        const QList<QPair<int, QString>> inputs{{3, "30"}, {4, "101.3"}, {16, "5"}, {17, "10"},
-                                                {18, "1"},  {19, "3.05"}, {20, "1"}};
+        const QList<QPair<int, QString>> inputs{{3, "30"}, {4, "101.3千帕"}, {16, "5"}, {17, "10"},
+                                                {18, "1"},  {19, "3.05"},     {20, "1"}, {22, "6"}};
         for (const auto& [n, v] : inputs) set(n, v);
-        set(22, "20");
         test::click(w_, "Command3");
-        QCOMPARE(text(25), "52.013");
+        QCOMPARE(text(25), "3.706");
         MessageRecorder messages;
-        set(22, "1，000");
-        QCOMPARE(text(21), "");
-        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), notANumber.arg("油罐直径 D[m]"));
-        set(21, "1");
+        set(4, "101325Pa");
         test::click(w_, "Command3");
-        QCOMPARE(messages.messages(), QStringList{notANumber.arg("油罐直径 D[m]")});
+        QCOMPARE(messages.messages(), QStringList{refused.arg("当地大气压 Pa[Kpa]", "Kpa")});
         QCOMPARE(text(25), "");
         QCOMPARE(text(1), "");
+        set(4, "101.3");
+        set(22, "6000mm");
+        QCOMPARE(text(21), "");
+        QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), refused.arg("油罐直径 D[m]", "m"));
     }
 
     void floatingRoofDerivesSealLossAndVapourFunction() {
@@ -327,6 +330,7 @@ private slots:
         QCOMPARE(text(11), "");  // Py follows its two cleared boxes
 
         set(18, "9");
+        set(23, "30 kPa");  // read under its own caption again after the switch back
         pick(kDome);
         for (int n : {3, 4, 16, 17, 18, 19, 20, 21, 22, 25}) QVERIFY2(text(n).isEmpty(), qPrintable(box(n)));
         pick(kFloating);

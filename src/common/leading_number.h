@@ -1,0 +1,23 @@
+#pragma once
+#include <string_view>
+
+namespace korrimet {
+
+// An entry of a box whose caption gives its unit: a number, read as a whole
+// entry is ("1,000", "2.5e3"), then, blanks aside, nothing or that unit as
+// the caption writes it ("m", "Kpa", "m^3/a", "℃", "度"; empty: the number
+// alone). The unit may be typed in any letter case, "m^3" as "m3" or "m³",
+// "℃" as "°C", "μ" as "µ" or "u", by its Chinese name ("千帕", "米"), a
+// degree as "°" and a minute as "′" or "'". Anything else after the number
+// (another unit, a magnitude word, a second number) would make the number
+// mean what was not typed, so the entry is refused.
+// Throws StatementFailure: Empty on nothing but blanks, Overflow on a number
+// beyond a Double, NotNumber on any other refusal without a unit, and with a
+// unit the condition that names it ("请只输入数值（单位 m）").
+double ParseLeadingNumber(std::string_view text, std::string_view unit);
+
+// The unit a caption gives its box: what its closing brackets hold
+// ("油罐直径 D[m]" gives "m", "地理纬度（度）" "度"); empty when none.
+std::string_view CaptionUnit(std::string_view caption);
+
+}  // namespace korrimet
