@@ -1,5 +1,6 @@
 #include "common/widgets/line_box_input.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <optional>
 #include <utility>
 
@@ -283,6 +285,53 @@ LineBoxInput* lineBoxInput(QLineEdit* box) {
     return input;
 }
 
+// A table's cells as single-line boxes, and the paste onto a selected cell.
+class CellInput : public QStyledItemDelegate {
+public:
+    explicit CellInput(QAbstractItemView* table) : QStyledItemDelegate(table), table_(table) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) attachLineBoxInput(box);
+        return editor;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != table_) {
+            // The cell takes the editor's text as the focus leaves, before the
+            // editor's own filters see it go: a composition ends first.
+            if (event->type() == QEvent::FocusOut) {
+                QInputMethodEvent ended;
+                QCoreApplication::sendEvent(watched, &ended);
+            }
+            return QStyledItemDelegate::eventFilter(watched, event);
+        }
+        return event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+               pasteIntoCurrentCell();
+    }
+
+private:
+    // A cell takes a paste as it takes typing: only an input cell, only while the table is edited.
+    bool pasteIntoCurrentCell() {
+        const QModelIndex at = table_->currentIndex();
+        if (table_->editTriggers() == QAbstractItemView::NoEditTriggers || !at.isValid() ||
+            !(at.flags() & Qt::ItemIsEditable))
+            return false;
+        const QString raw = QGuiApplication::clipboard()->text();
+        if (raw.isEmpty()) return true;
+        const QString text = pastedCell(raw);
+        if (text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+            ShowMessage(kCellBlockMessage, table_->window());
+        else
+            table_->model()->setData(at, text, Qt::EditRole);
+        return true;
+    }
+
+    QAbstractItemView* table_;
+};
+
 }  // namespace
 
 void attachLineBoxInput(QLineEdit* box) { lineBoxInput(box); }
@@ -292,5 +341,11 @@ void attachLineBoxInput(QComboBox* list) {
 }
 
 void setInsertionRule(QLineEdit* box, InsertionRule rule) { lineBoxInput(box)->setRule(std::move(rule)); }
+
+void attachCellInput(QAbstractItemView* table) {
+    auto* cells = new CellInput(table);
+    table->setItemDelegate(cells);
+    table->installEventFilter(cells);
+}
 
 }  // namespace korrimet

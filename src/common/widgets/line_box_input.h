@@ -2,10 +2,13 @@
 #include <QString>
 #include <functional>
 
+class QAbstractItemView;
 class QComboBox;
 class QLineEdit;
 
 namespace korrimet {
+
+inline const QString kCellBlockMessage = QStringLiteral("粘贴的内容不止一个单元格，请只复制一个单元格！");
 
 // Every single-line box: a pasted or dropped text (keys, middle button, the
 // context menu's 粘贴) arrives without the blanks, tabs and line ends around
@@ -30,5 +33,10 @@ void setInsertionRule(QLineEdit* box, InsertionRule rule);
 // inside stay, for the reading to refuse: a row or a column of cells is no
 // single value.
 inline QString pastedCell(const QString& text) { return text.trimmed(); }
+
+// The cells of an editable table: a cell's editor is a single-line box as
+// above, and the paste keys on an editable cell with no editor open put the
+// pasted cell into it. A block of several cells is refused with a message.
+void attachCellInput(QAbstractItemView* table);
 
 }  // namespace korrimet
