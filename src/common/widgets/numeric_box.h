@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-class QComboBox;
 class QLineEdit;
 
 namespace korrimet {
@@ -9,17 +8,9 @@ namespace korrimet {
 inline const QString kSecondPointMessage = QStringLiteral("数据输入错误,请检查输入");
 inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
 
-// Every single-line box: a pasted or dropped text (keys, middle button, the
-// context menu's 粘贴) arrives without the blanks, tabs and line ends around
-// it, so a cell copied from a spreadsheet arrives as its value.
-void attachLineBoxInput(QLineEdit* box);
-// The same for the box of an editable list.
-void attachLineBoxInput(QComboBox* list);
-
 // Lets through only the characters of an unsigned or leading-minus decimal
-// number; typed, committed by an input method, pasted (keys, middle button,
-// the context menu's 粘贴) and dropped text alike, a pasted or dropped text
-// without the blanks and line breaks around it.
+// number: typed, committed by an input method, pasted and dropped text alike
+// (see line_box_input.h for what every single-line box does besides).
 // Editing and navigation keys pass without a word.
 void attachNumericKeyFilter(QLineEdit* box);
 // Selects the whole text when the user clicks or tabs into the box.

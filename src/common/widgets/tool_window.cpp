@@ -16,7 +16,7 @@
 #include <QTextEdit>
 #include <climits>
 
-#include "common/widgets/numeric_box.h"
+#include "common/widgets/line_box_input.h"
 
 namespace korrimet {
 

@@ -8,6 +8,7 @@
 
 #include "common/number_text.h"
 #include "common/widgets/embedded_document.h"
+#include "common/widgets/line_box_input.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -54,6 +55,8 @@ public:
             for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, index != 0);
         });
         QObject::connect(table_, &QTableWidget::itemChanged, table_, [this] { recalculate(); });
+        // A cell copied from a spreadsheet is "2\r\n": the input cells take it as their amount.
+        attachCellInput(table_);
         return table_;
     }
 

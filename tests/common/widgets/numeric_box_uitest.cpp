@@ -8,12 +8,17 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
-#include <utility>
 
+#include "common/widgets/line_box_input.h"
 #include "common/widgets/numeric_box.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
+
+namespace {
+enum Way { CtrlV, ShiftInsert, Menu, Drop, Commit };  // how a text is put into a box
+enum End { GivenUp, Refused, FocusLeft };            // how a composition ends with nothing taken in
+}  // namespace
 
 class NumericBoxTest : public QObject {
     Q_OBJECT
@@ -25,7 +30,8 @@ class NumericBoxTest : public QObject {
     void type(const QString& keys) { QTest::keyClicks(box_, keys); }
 
     // Right click, then 粘贴 in the menu the box shows; false when there was no such item.
-    bool pasteFromTheMenu(const QString& clipboard) {
+    bool pasteFromTheMenu(const QString& clipboard, QLineEdit* box = nullptr) {
+        if (!box) box = box_;
         QGuiApplication::clipboard()->setText(clipboard);
         bool found = false;
         QTimer::singleShot(0, this, [&found] {
@@ -38,11 +44,28 @@ class NumericBoxTest : public QObject {
                 }
             menu->close();
         });
-        const QPoint at(2, box_->height() / 2);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, box_->mapToGlobal(at));
-        QApplication::sendEvent(box_, &click);
+        const QPoint at(2, box->height() / 2);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &click);
         return found;
     }
+
+    static void drop(QLineEdit* box, const QString& text, QPoint at) {
+        QMimeData cell;
+        cell.setText(text);
+        QDragEnterEvent enter(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+    }
+
+    static void compose(QLineEdit* box, const QString& preedit, const QString& commit = {}) {
+        QInputMethodEvent e(preedit, {});
+        e.setCommitString(commit);
+        QApplication::sendEvent(box, &e);
+    }
+
+    static void undo(QLineEdit* box) { QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); }
 
 private slots:
     void init() {
@@ -164,13 +187,7 @@ private slots:
         QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
 
         // A dropped cell is trimmed the same way and lands where it is dropped.
-        QMimeData cell;
-        cell.setText("\t7\n");
-        const QPoint at(1, box_->height() / 2);
-        QDragEnterEvent enter(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(box_, &enter);
-        QDropEvent drop(at, Qt::CopyAction, &cell, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(box_, &drop);
+        drop(box_, "\t7\n", QPoint(1, box_->height() / 2));
         QCOMPARE(box_->text(), "712.53");
         QCOMPARE(messages.messages().size(), 1);
     }
@@ -236,9 +253,7 @@ private slots:
     void aRefusedCompositionKeepsTheSelectedValue() {
         MessageRecorder messages;
         auto compose = [this](const QString& preedit, const QString& commit = {}) {
-            QInputMethodEvent e(preedit, {});
-            e.setCommitString(commit);
-            QApplication::sendEvent(box_, &e);
+            NumericBoxTest::compose(box_, preedit, commit);
         };
         box_->setText("12.5");
         other_->setFocus();
@@ -289,11 +304,8 @@ private slots:
         QCOMPARE(other_->text(), "2\t3");
         QTest::keyClick(other_, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(other_->text(), "1");
-        std::swap(box_, other_);  // the menu's 粘贴 too
-        box_->clear();
-        const bool pasted = pasteFromTheMenu("abc\r\n");
-        std::swap(box_, other_);
-        QVERIFY(pasted);
+        other_->clear();
+        QVERIFY(pasteFromTheMenu("abc\r\n", other_));  // the menu's 粘贴 too
         QCOMPARE(other_->text(), "abc");
         other_->setReadOnly(true);
         QGuiApplication::clipboard()->setText("9");
@@ -324,6 +336,100 @@ private slots:
         other_->setFocus();
         box_->setFocus(Qt::BacktabFocusReason);
         QTRY_COMPARE(box_->selectedText(), "12.53");
+    }
+
+    // Type "5", End, type "1", then put "2" in: one Ctrl+Z takes back the 2
+    // alone, and the typing after it is a step of its own. Over a selection,
+    // Ctrl+Z gives the selection back.
+    void onePasteDropOrCommitIsOneUndoStep_data() {
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<int>("way");
+        const char* const names[] = {"Ctrl+V", "Shift+Insert", "the menu", "a drop", "a commit"};
+        for (bool numeric : {true, false})
+            for (int way = CtrlV; way <= Commit; ++way)
+                QTest::addRow("%s, %s box", names[way], numeric ? "numeric" : "plain") << numeric << way;
+    }
+    void onePasteDropOrCommitIsOneUndoStep() {
+        QFETCH(bool, numeric);
+        QFETCH(int, way);
+        QLineEdit* box = numeric ? box_ : other_;
+        auto put = [&](const QString& text) {
+            QGuiApplication::clipboard()->setText(text + "\r\n");
+            switch (way) {
+            case CtrlV: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
+            case ShiftInsert: QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+            case Menu: QVERIFY(pasteFromTheMenu(text, box)); break;
+            case Drop: drop(box, text, QPoint(box->width() - 4, box->height() / 2)); break;
+            case Commit:
+                compose(box, "er");
+                compose(box, {}, text);
+                break;
+            }
+        };
+        box->setFocus();
+        QTest::keyClicks(box, "5");
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, "1");
+        put("2");
+        QCOMPARE(box->text(), "512");
+        QTest::keyClicks(box, "3");
+        undo(box);
+        QCOMPARE(box->text(), "512");
+        undo(box);
+        QCOMPARE(box->text(), "51");
+        if (way == Drop) return;  // a drop lands at its point, whatever is selected
+        box->selectAll();
+        put("7");
+        QCOMPARE(box->text(), "7");
+        undo(box);
+        QCOMPARE(box->text(), "51");
+        QCOMPARE(box->selectedText(), "51");
+    }
+
+    // "12.5" typed over with 7, which is selected and composed over; the
+    // composition ends with nothing taken in. 7 comes back, Ctrl+Z still goes
+    // back to 12.5, and the next composition gives back the value of its time.
+    void aCompositionThatTakesNothingInKeepsTheHistory_data() {
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("given up") << int(GivenUp) << 0;
+        QTest::newRow("中 committed and refused") << int(Refused) << 1;
+        QTest::newRow("the focus left with Tab") << int(FocusLeft) << 0;
+    }
+    void aCompositionThatTakesNothingInKeepsTheHistory() {
+        QFETCH(int, end);
+        QFETCH(int, messages);
+        MessageRecorder recorder;
+        box_->setText("12.5");
+        box_->selectAll();
+        type("7");
+        box_->selectAll();
+        compose(box_, "zhong");
+        QCOMPARE(box_->text(), "");
+        if (end == GivenUp) compose(box_, {});
+        if (end == Refused) compose(box_, {}, "中");
+        if (end == FocusLeft) QTest::keyClick(box_, Qt::Key_Tab);
+        QCOMPARE(box_->text(), "7");
+        box_->setFocus();
+        undo(box_);
+        QCOMPARE(box_->text(), "12.5");
+        box_->end(false);
+        type("3");
+        compose(box_, "zhong");
+        compose(box_, {});
+        QCOMPARE(box_->text(), "12.53");
+        QCOMPARE(recorder.messages().size(), messages);
+    }
+
+    // The end of a composition never reached the box, and the user typed since.
+    void anEditMadeSinceACompositionBeganIsNeverTakenBack() {
+        box_->setText("200");
+        compose(box_, "ni");
+        type("7");
+        QCOMPARE(box_->text(), "2007");
+        compose(box_, "zhong");
+        compose(box_, {});
+        QCOMPARE(box_->text(), "2007");
     }
 
     void eachBoxFiltersOnlyItself() {

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -30,6 +31,15 @@ class ProtectionDistanceWindowTest : public QObject {
         QVERIFY2(i >= 0, qPrintable(item));
         c->setCurrentIndex(i);
         emit c->activated(i);
+    }
+    // Entries whose search runs long enough to act on the window meanwhile.
+    void enterALongSearch() {
+        pick("Combo1", "大于4");
+        pick("Combo4", "有");
+        pick("Combo2", "大于允许1/3");
+        test::setText(w_, "Text7", "495.176");
+        test::setText(w_, "Text1", "0.001");
+        test::setText(w_, "Text8", "200");
     }
     QString compute() {
         test::click(w_, "Command2");
@@ -166,12 +176,7 @@ private slots:
     // The wheel turned a choice during the search: the list showed 大于2小于4
     // beside the distance of 大于4.
     void theChoicesTakeNoWheelNorKeysDuringASearch() {
-        pick("Combo1", "大于4");
-        pick("Combo4", "有");
-        pick("Combo2", "大于允许1/3");
-        test::setText(w_, "Text7", "495.176");
-        test::setText(w_, "Text1", "0.001");
-        test::setText(w_, "Text8", "200");
+        enterALongSearch();
         QComboBox* wind = combo("Combo1");
         auto turnWheel = [wind](int delta) {
             const QPoint at = wind->rect().center();
@@ -195,6 +200,36 @@ private slots:
         // Idle, the wheel is the user's again.
         turnWheel(-120);
         QCOMPARE(wind->currentText(), "大于2小于4");
+    }
+
+    // The input method's reset came while the search owned the window, so it
+    // never reached the box: giving up a later composition brought back 200
+    // over the 7 typed after the search.
+    void aCompositionLeftForASearchGivesBackNothingStale() {
+        enterALongSearch();
+        auto* area = test::child<QLineEdit>(w_, "Text8");
+        auto compose = [area](const QString& preedit) {
+            QInputMethodEvent e(preedit, {});
+            QApplication::sendEvent(area, &e);
+        };
+        area->setFocus();
+        area->end(false);
+        compose("ni");
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        QTest::mouseClick(w_->windowHandle(), Qt::LeftButton, {}, button->mapTo(w_, button->rect().center()));
+        QVERIFY(test::runOf(w_)->running());
+        compose({});
+        MessageRecorder messages;
+        QTest::keyClick(w_, Qt::Key_Escape);
+        test::waitForRun(w_);
+        QCOMPARE(messages.messages(), QStringList{kRunCancelledMessage});
+        area->setFocus();
+        area->end(false);
+        QTest::keyClicks(area, "7");
+        QCOMPARE(area->text(), "2007");
+        compose("zhong");
+        compose({});
+        QCOMPARE(area->text(), "2007");
     }
 
     void aSearchThatCannotEndSaysWhyAndShowsNoDistance() {

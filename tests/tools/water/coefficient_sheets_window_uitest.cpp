@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,7 @@
 #include <QTest>
 
 #include "common/widgets/embedded_document.h"
+#include "common/widgets/line_box_input.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -152,6 +155,48 @@ private slots:
         QVERIFY(t->item(6, 2)->flags() & Qt::ItemIsEditable);
         t->item(6, 2)->setText("8.1");
         QCOMPARE(cell(w, "E7"), "8.1");
+    }
+
+    // A copied spreadsheet cell is "2\r\n": the cell's editor takes it as the
+    // amount, as does the selected input cell with no editor open, while the
+    // sheet is activated. A block of cells is refused; a formula takes none.
+    void anInputCellTakesAPastedCell() {
+        MessageRecorder messages;
+        QWidget* w = test::openTool("麻纺类");
+        QTableWidget* t = sheetOf(w);
+        auto paste = [](QWidget* to, const QString& clipboard) {
+            QGuiApplication::clipboard()->setText(clipboard);
+            QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+        };
+        t->setFocus();
+        t->setCurrentCell(1, 4);
+        paste(t, "2");
+        QCOMPARE(cell(w, "E2"), "2600");
+
+        test::click(w, "Command5");
+        t->setCurrentCell(1, 4);
+        QTest::keyClick(t, Qt::Key_F2);
+        auto* editor = t->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        paste(editor, "2\r\n");
+        QCOMPARE(editor->text(), "2");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(cell(w, "E2"), "2");
+        QCOMPARE(cell(w, "E4"), "1432");
+
+        paste(t, " 3\t");
+        QCOMPARE(cell(w, "E2"), "3");
+        QCOMPARE(cell(w, "E4"), "2148");
+        paste(t, "4\t5\r\n6\t7\r\n");
+        QCOMPARE(cell(w, "E2"), "3");
+        QCOMPARE(messages.messages(), QStringList{kCellBlockMessage});
+        t->setCurrentCell(3, 4);
+        paste(t, "9");
+        QCOMPARE(cell(w, "E4"), "2148");
+        QCOMPARE(messages.messages().size(), 1);
     }
 
     void onlyTheFirstWorksheetHoldsData() {
