@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTimer>
 
 #include "platform/result_folder.h"
@@ -67,6 +69,22 @@ WindowRun* runOf(QWidget* window) {
     if (!run) qFatal("%s has no long run", qPrintable(window->objectName()));
     return run;
 }
+
+PlatformClicks::PlatformClicks(QWidget* button)
+    : window_(button->window()->windowHandle()),
+      at_(button->mapTo(button->window(), button->rect().center())),
+      interval_(QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(1000);
+}
+
+PlatformClicks::~PlatformClicks() { QGuiApplication::styleHints()->setMouseDoubleClickInterval(interval_); }
+
+void PlatformClicks::click(int delay) {
+    QTest::mousePress(window_, Qt::LeftButton, {}, at_, delay);
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, at_);
+}
+
+void PlatformClicks::doubleClick(int delay) { QTest::mouseDClick(window_, Qt::LeftButton, {}, at_, delay); }
 
 void ReadingRecorder::show(const QString& text, QWidget* parent) {
     MessageRecorder::show(text, parent);

@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -13,7 +15,11 @@
 #include "platform/result_folder.h"
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace korrimet {
@@ -76,21 +82,63 @@ constexpr qint64 kReadAtOnce = 1 << 20;
 // Read a megabyte at a time: a closed window stops its read at once.
 constexpr qint64 kReadChunk = 1 << 20;
 
-LineIndex readLines(QFile& file, const RunControl* control = nullptr) {
-    QByteArray bytes;
-    // Straight into one buffer of the file's size: the file is held once.
-    bytes.resize(file.size());
-    qint64 read = 0;
-    for (qint64 n = 0; read < bytes.size(); read += n) {
-        if (control) control->check();
-        n = file.read(bytes.data() + read, std::min(kReadChunk, bytes.size() - read));
-        if (n <= 0) break;
+QString cannotRead(const QString& reason) { return QStringLiteral("无法读取计算结果文件（%1）").arg(reason); }
+
+// Opens `path` to read; a pipe or a device is refused, never waited on.
+// When there is a file that cannot be read, nullptr and what went wrong in
+// `problem`; when there is no file, nullptr and nothing said.
+std::unique_ptr<QFile> openToRead(const QString& path, QString& problem) {
+    const QString folder = QStringLiteral("这是一个文件夹，不是文件");
+    const QString special = QStringLiteral("这不是普通文件");
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM) problem = cannotRead(QStringLiteral("没有读取权限"));
+        else if (error != ENOENT) problem = cannotRead(qt_error_string(error));
+        return nullptr;
     }
-    bytes.truncate(read);
-    return IndexLines(std::move(bytes), false, control);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) problem = cannotRead(qt_error_string(errno));
+    else if (S_ISDIR(info.st_mode)) problem = cannotRead(folder);
+    else if (!S_ISREG(info.st_mode)) problem = cannotRead(special);
+    auto file = std::make_unique<QFile>();
+    if (problem.isEmpty() && file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return file;
+    if (problem.isEmpty()) problem = cannotRead(file->errorString());
+    ::close(fd);
+    return nullptr;
+#else
+    const QFileInfo info(path);
+    if (!info.exists()) return nullptr;
+    if (info.isDir()) problem = cannotRead(folder);
+    else if (!info.isFile()) problem = cannotRead(special);
+    auto file = std::make_unique<QFile>(path);
+    if (problem.isEmpty() && file->open(QIODevice::ReadOnly)) return file;
+    if (problem.isEmpty()) problem = cannotRead(file->errorString());
+    return nullptr;
+#endif
 }
 
 }  // namespace
+
+struct ResultFileViewer::Read {
+    LineIndex lines;
+    // Why the lines are not the file's; empty when they are.
+    QString problem;
+};
+
+ResultFileViewer::Read ResultFileViewer::readFile(QFile& file, qint64 size, const RunControl* control) {
+    QByteArray bytes;
+    bytes.resize(size);
+    for (qint64 read = 0; read < size;) {
+        if (control) control->check();
+        const qint64 n = file.read(bytes.data() + read, std::min(kReadChunk, size - read));
+        if (n < 0) return {{}, cannotRead(QStringLiteral("读取出错：%1").arg(file.errorString()))};
+        if (n == 0) return {{}, QStringLiteral("计算结果文件在读取时被截短（不完整的结果不予显示，请重新计算）")};
+        read += n;
+    }
+    return {IndexLines(std::move(bytes), false, control), {}};
+}
 
 std::unique_ptr<QFile> ResultFileViewer::stopReading() {
     if (!reading_) return nullptr;
@@ -107,46 +155,56 @@ std::unique_ptr<QFile> ResultFileViewer::stopReading() {
 void ResultFileViewer::reload() {
     stopReading();
     shown_.reset();
-    const QString path = resultFilePath(fileName_);
-    auto file = std::make_unique<QFile>(path);
-    if (path.isEmpty() || !file->open(QIODevice::ReadOnly)) {
-        view_->setLines(IndexLines(missingFileText_));
+    path_ = resultFilePath(fileName_);
+    QString problem;
+    std::unique_ptr<QFile> file = path_.isEmpty() ? nullptr : openToRead(path_, problem);
+    if (!file) {
+        if (problem.isEmpty()) view_->setLines(IndexLines(missingFileText_));
+        else showProblem(problem);
         return;
     }
+    const qint64 size = file->size();
     auto given = handedOver().find(objectName());
     if (given != handedOver().end()) {
         std::shared_ptr<LineIndex> lines = std::move(given->second);
         handedOver().erase(given);
-        if (lines && lines->bytes.size() == file->size()) return showLines(std::move(*lines), std::move(file));
+        if (lines && lines->bytes.size() == size) return showRead({std::move(*lines), {}}, std::move(file));
     }
-    if (file->size() <= kReadAtOnce) {
-        LineIndex lines = readLines(*file);
-        return showLines(std::move(lines), std::move(file));
+    if (size <= kReadAtOnce) {
+        Read read = readFile(*file, size);
+        return showRead(std::move(read), std::move(file));
     }
     view_->setLines(IndexLines(QByteArrayLiteral("正在读取计算结果……")));
-    reading_ = new QFutureWatcher<LineIndex>(this);
+    reading_ = new QFutureWatcher<Read>(this);
     readingFile_ = std::move(file);
     readControl_ = std::make_shared<RunControl>();
     connect(reading_, &QFutureWatcherBase::finished, this, [this] {
-        LineIndex lines = reading_->result();
+        // Moved, not copied: millions of lines are tens of megabytes.
+        Read read = reading_->future().takeResult();
         reading_->deleteLater();
         reading_ = nullptr;
         readControl_.reset();
-        showLines(std::move(lines), std::move(readingFile_));
+        showRead(std::move(read), std::move(readingFile_));
     });
     // The worker alone uses the file until it has read it.
-    reading_->setFuture(QtConcurrent::run(&RunPool(), [source = readingFile_.get(), control = readControl_] {
+    reading_->setFuture(QtConcurrent::run(&RunPool(), [source = readingFile_.get(), size, control = readControl_] {
         try {
-            return readLines(*source, control.get());
+            return readFile(*source, size, control.get());
         } catch (const RunCancelled&) {
-            return LineIndex{};
+            return Read{};
         }
     }));
 }
 
-void ResultFileViewer::showLines(LineIndex lines, std::unique_ptr<QFile> file) {
+void ResultFileViewer::showRead(Read read, std::unique_ptr<QFile> file) {
+    // A file read, whole or not, is the window's.
     shown_ = std::move(file);
-    view_->setLines(std::move(lines));
+    if (read.problem.isEmpty()) view_->setLines(std::move(read.lines));
+    else showProblem(read.problem);
+}
+
+void ResultFileViewer::showProblem(const QString& problem) {
+    view_->setLines(IndexLines((problem + QStringLiteral("：\n") + QDir::toNativeSeparators(path_)).toUtf8()));
 }
 
 int ResultFileViewer::lineCount() const { return view_->lineCount(); }
@@ -171,10 +229,9 @@ void ResultFileViewer::removeOwnFile() {
     // A file still being read is as much the window's as one shown.
     if (reading_) shown_ = stopReading();
     if (!shown_) return;
-    const QString path = shown_->fileName();
-    const bool own = stillShown(*shown_, path);
+    const bool own = stillShown(*shown_, path_);
     shown_.reset();
-    if (own) QFile::remove(path);
+    if (own) QFile::remove(path_);
 }
 
 }  // namespace korrimet

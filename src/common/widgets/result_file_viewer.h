@@ -16,10 +16,13 @@ namespace korrimet {
 // show read-only in `RichTextBox1`, in a fixed-pitch font, laid out only as
 // far as they are seen, so a file of millions of lines is held once, as its
 // bytes. Text is selected with the mouse or keys and copied as in a text view.
+// A file that cannot be read (a folder, no permission), or that is cut short
+// while it is read, is named with what went wrong, in place of its lines: no
+// part of a result shows as if it were the whole.
 // Unless told otherwise the window deletes its file when it closes or the
 // program ends, also while it still reads it (the read stops), but only the
 // file it shows or reads: a newer file written over the same path since it
-// was opened stays.
+// was opened stays, and so does one it could not open.
 class ResultFileViewer : public ToolWindow {
     Q_OBJECT
 public:
@@ -48,8 +51,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Read;
+    // Reads the `size` bytes the file had when it was opened, straight into
+    // one buffer: the file is held once. Made on any thread.
+    static Read readFile(QFile& file, qint64 size, const RunControl* control = nullptr);
     void removeOwnFile();
-    void showLines(LineIndex lines, std::unique_ptr<QFile> file);
+    void showRead(Read read, std::unique_ptr<QFile> file);
+    // Says in the view what went wrong with the file at `path_`.
+    void showProblem(const QString& problem);
     // Stops a read under way and waits for its worker; the file it read.
     std::unique_ptr<QFile> stopReading();
 
@@ -57,8 +66,9 @@ private:
     bool deletesFile_;
     QByteArray missingFileText_;  // shown when there is no file to read
     LineView* view_;
+    QString path_;  // where the file was looked for at the last reload
     std::unique_ptr<QFile> shown_;  // kept open: it names the file shown
-    QFutureWatcher<LineIndex>* reading_ = nullptr;
+    QFutureWatcher<Read>* reading_ = nullptr;
     std::unique_ptr<QFile> readingFile_;  // used by the worker alone while it reads
     std::shared_ptr<RunControl> readControl_;
 };

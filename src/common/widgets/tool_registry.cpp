@@ -1,15 +1,6 @@
 #include "common/widgets/tool_registry.h"
 
 namespace korrimet {
-namespace {
-
-// Qt takes WA_DeleteOnClose off a window as it posts the window's deletion;
-// every window made here has it until then.
-bool closing(const QWidget* w) { return !w->testAttribute(Qt::WA_DeleteOnClose); }
-
-}  // namespace
-
-QWidget* ToolRegistry::Entry::open() const { return window && !closing(window) ? window.data() : nullptr; }
 
 ToolRegistry& ToolRegistry::instance() {
     static ToolRegistry registry;
@@ -40,10 +31,9 @@ QWidget* ToolRegistry::open(const QString& className) {
     if (it == entries_.end()) return nullptr;
     // A window closed a moment ago is deleted once the event loop turns: a
     // fresh one takes its place at once, as after that.
-    QWidget* w = it->open();
+    QWidget* w = it->window;
     if (!w) {
         w = it->factory(*this);
-        w->setAttribute(Qt::WA_DeleteOnClose);
         it = entries_.find(className);  // the factory may have opened other windows
         it->window = w;
         w->show();
@@ -58,14 +48,19 @@ QWidget* ToolRegistry::open(const QString& className) {
 
 QWidget* ToolRegistry::window(const QString& className) const {
     auto it = entries_.find(className);
-    return it == entries_.end() ? nullptr : it->open();
+    return it == entries_.end() ? nullptr : it->window.data();
 }
 
 QList<QWidget*> ToolRegistry::openWindows() const {
     QList<QWidget*> list;
     for (const auto& e : entries_)
-        if (QWidget* w = e.open()) list << w;
+        if (e.window) list << e.window.data();
     return list;
+}
+
+void ToolRegistry::closing(const QWidget* window) {
+    for (auto& e : entries_)
+        if (e.window == window) e.window = nullptr;
 }
 
 }  // namespace korrimet

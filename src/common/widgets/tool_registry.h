@@ -12,8 +12,9 @@ namespace korrimet {
 
 // Opens tool windows by class name: one instance per class, created on first
 // use and shown modeless; an open window is raised, a closed one loaded anew,
-// also while its deletion is still pending. Windows are deleted on close.
-// Window-level variables live here, so they outlive the window's widgets.
+// also while its deletion is still pending. The windows are ToolWindows:
+// deleted on close, they say when their close has been accepted. Window-level
+// variables live here, so they outlive the window's widgets.
 class ToolRegistry {
 public:
     using Factory = std::function<QWidget*(ToolRegistry&)>;
@@ -34,6 +35,10 @@ public:
     QWidget* window(const QString& className) const;
     QList<QWidget*> openWindows() const;
 
+    // A window's close has been accepted: it is no longer the open window
+    // of its class, though it is deleted only when the event loop turns.
+    void closing(const QWidget* window);
+
     template <class State>
     State& state(const QString& className) {
         auto& slot = states_[className];
@@ -46,9 +51,7 @@ private:
         QString caption;
         Factory factory;
         bool placeholder = false;
-        QPointer<QWidget> window;
-        // The window unless it is gone or being closed.
-        QWidget* open() const;
+        QPointer<QWidget> window;  // the open one, never one being closed
     };
     QMap<QString, Entry> entries_;
     QMap<QString, std::shared_ptr<void>> states_;

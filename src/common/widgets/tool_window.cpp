@@ -17,6 +17,7 @@
 #include <climits>
 
 #include "common/widgets/line_box_input.h"
+#include "common/widgets/tool_registry.h"
 
 namespace korrimet {
 
@@ -188,6 +189,13 @@ ToolWindow::ToolWindow(const QString& className, const QString& caption, int cli
     back->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     connect(back, &QShortcut::activated, this, [this] { focusNextPrevChild(false); });
+}
+
+bool ToolWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Every closeEvent override has had its say.
+    if (event->type() == QEvent::Close && event->isAccepted()) ToolRegistry::instance().closing(this);
+    return handled;
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

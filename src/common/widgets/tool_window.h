@@ -82,8 +82,8 @@ void fitRowsBelowFrameTitles(QWidget* window);
 
 // A tool window: objectName is its class name, fixed client size in twips,
 // modeless and without owner, deleted when closed (its state lives on in
-// the registry). Ctrl+Tab and Ctrl+Shift+Tab move the focus on from any of
-// its controls.
+// the registry, which it tells once its close is accepted). Ctrl+Tab and
+// Ctrl+Shift+Tab move the focus on from any of its controls.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -97,6 +97,7 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 #include "platform/message_service.h"
@@ -19,13 +22,15 @@ namespace {
 // run ended must not start the next one.
 constexpr int kAfterRunMs = 300;
 
-// A press that cancels a run from its button. The second press of a
-// double-click belongs to the click that started the run.
+// A press that cancels a run from its button, unless it continues the
+// gesture that started the run. Qt hands a widget the second press of a
+// double-click as a double-click event in its place.
 bool cancels(const QEvent* event) {
     switch (event->type()) {
-        case QEvent::MouseButtonPress: {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<const QMouseEvent*>(event);
-            return mouse->button() == Qt::LeftButton && !(mouse->flags() & Qt::MouseEventCreatedDoubleClick);
+            return mouse->button() == Qt::LeftButton;
         }
         case QEvent::KeyPress: {
             const auto* key = static_cast<const QKeyEvent*>(event);
@@ -82,25 +87,74 @@ bool scrollsAView(const QWidget* widget, const QEvent* event) {
     return false;
 }
 
-// Qt hands the second click of a double-click to a widget as a double-click
-// event in place of its press, and a button takes that as a press: on a
-// run's button it would start a second run once the first has ended.
-class SecondClickFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::MouseButtonDblClick; }
-};
+bool isPress(const QEvent* event) {
+    const QEvent::Type type = event->type();
+    return (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
 
 }  // namespace
+
+// Tells which presses in a window continue a gesture: they follow a press on
+// the same widget within the double-click interval, timed on the events' own
+// clocks. Qt pairs only the second press with the first (a third is a plain
+// press again), and may pair a first press on a button with a click
+// elsewhere at the same point of the screen; so the window's presses are
+// watched where they arrive, before any widget has them, and from the
+// window's first show on, before any button has started a run.
+class ClickGestures : public QObject {
+public:
+    ClickGestures(QWidget* window, QObject* parent) : QObject(parent), window_(window) {
+        window->installEventFilter(this);
+        watchWindow();
+    }
+
+    // Whether `event`, a press or a double-click event, continues a gesture.
+    bool follows(const QEvent* event) const {
+        return follows_ && isPress(event) && static_cast<const QInputEvent*>(event)->timestamp() == lastAt_;
+    }
+    // From now on `button` takes no press that continues a gesture.
+    void guard(QAbstractButton* button) { button->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_) {
+            if (event->type() == QEvent::Show) watchWindow();
+            return false;
+        }
+        if (watched != windowHandle_) return follows(event);  // a guarded button
+        // The double-click event that Qt sends after a press shares its time and its answer.
+        if (event->type() != QEvent::MouseButtonPress || !isPress(event)) return false;
+        const auto* press = static_cast<const QMouseEvent*>(event);
+        QWidget* target = window_->childAt(press->position().toPoint());
+        const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        follows_ = target && target == last_ && press->timestamp() - lastAt_ < interval;
+        last_ = target;
+        lastAt_ = press->timestamp();
+        return false;
+    }
+
+private:
+    void watchWindow() {
+        QWindow* handle = window_->windowHandle();
+        if (!handle || handle == windowHandle_) return;
+        handle->installEventFilter(this);
+        windowHandle_ = handle;
+    }
+
+    QWidget* window_;
+    QPointer<QWindow> windowHandle_;
+    QPointer<QWidget> last_;  // where the last press was
+    quint64 lastAt_ = 0;
+    bool follows_ = false;  // whether that press continued a gesture
+};
 
 WindowRun::WindowRun(QWidget* window)
     : QObject(window),
       window_(window),
       ticker_(new QTimer(this)),
       guard_(new QTimer(this)),
-      secondClicks_(new SecondClickFilter(this)) {
+      gestures_(new ClickGestures(window, this)) {
     ticker_->setInterval(30);
     connect(ticker_, &QTimer::timeout, this, [this] { showProgress(); });
     guard_->setSingleShot(true);
@@ -129,7 +183,7 @@ std::shared_ptr<RunControl> WindowRun::begin(QAbstractButton* button, QFutureWat
     cancelled_ = std::move(cancelled);
     button_ = button;
     if (button_) {
-        button_->installEventFilter(secondClicks_);
+        gestures_->guard(button_);
         caption_ = button_->text();
         button_->setText(QStringLiteral("取  消"));
     }
@@ -215,7 +269,7 @@ bool WindowRun::eventFilter(QObject* target, QEvent* event) {
     const bool escape =
         event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
     if (widget == button_) {
-        if (escape || cancels(event)) control_->cancel();
+        if (escape || (cancels(event) && !gestures_->follows(event))) control_->cancel();
     } else if (scrollsAView(widget, event)) {
         return false;
     } else if (escape) {

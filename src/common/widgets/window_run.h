@@ -17,6 +17,8 @@ class QWidget;
 
 namespace korrimet {
 
+class ClickGestures;
+
 inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，本次计算没有结果。");
 
 // A window's long run. The work runs on a thread of RunPool() over plain
@@ -25,8 +27,10 @@ inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，�
 // the run owns the window, the button that started it reads "取  消" and
 // cancels it, as Esc does; the window's entries take no input, so what is
 // shown after is computed from what they show, and no second run can start.
-// The second click of a double-click on a run's button neither cancels the
-// run nor, once the run has ended however soon, starts another.
+// Clicks on a run's button that follow each other within the double-click
+// interval are one gesture, from the window's first run on: the first click
+// starts the run or cancels it, the others neither cancel it nor, once it has
+// ended however soon, start another.
 // A click on that button just after the run ended was meant for "取  消":
 // that button alone stays deaf a moment, the window's other buttons do not.
 // Closing the window, or quitting the program, cancels the run and waits for
@@ -58,8 +62,9 @@ public:
                std::function<void(double)> progress = {}, std::function<void()> cancelled = {}) {
         if (busy()) return false;
         auto* watcher = new QFutureWatcher<R>(this);
-        connect(watcher, &QFutureWatcherBase::finished, this,
-                [this, watcher, done = std::move(done)] { showOutcome([&] { done(watcher->result()); }); });
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, done = std::move(done)] {
+            showOutcome([&] { done(watcher->future().takeResult()); });
+        });
         const std::shared_ptr<RunControl> control =
             begin(button, watcher, std::move(progress), std::move(cancelled));
         QFuture<R> future = QtConcurrent::run(&RunPool(), [control, work = std::move(work)]() -> R {
@@ -108,7 +113,7 @@ private:
     bool showing_ = false;
     QTimer* ticker_;
     QTimer* guard_;
-    QObject* secondClicks_;  // filters the buttons that started runs
+    ClickGestures* gestures_;
 };
 
 }  // namespace korrimet

@@ -1,10 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScrollBar>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,10 +18,19 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <atomic>
+#include <functional>
 #include <memory>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 #include "common/widgets/grid_run.h"
 #include "common/widgets/result_file_viewer.h"
+#include "common/widgets/run_pool.h"
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/window_run.h"
 #include "platform/result_folder.h"
@@ -44,6 +56,34 @@ bool cellOk(double, double, std::string& out) {
     out += "1";
     return true;
 }
+
+// While it lives, this thread reads files as a user without the right to
+// override their permissions (root has it): a file without read permission
+// cannot be opened. False when the right cannot be laid down.
+class NoPermissionOverride {
+public:
+    NoPermissionOverride() {
+#ifdef Q_OS_LINUX
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        active_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+#endif
+    }
+    ~NoPermissionOverride() {
+#ifdef Q_OS_LINUX
+        if (active_) ::syscall(SYS_capset, &header_, saved_);
+#endif
+    }
+    explicit operator bool() const { return active_; }
+
+private:
+    bool active_ = false;
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+#endif
+};
 
 WindowRun* runOf(QWidget* owner) {
     auto* run = owner->findChild<WindowRun*>();
@@ -87,6 +127,68 @@ private slots:
         QWidget* w = test::openTool(TestViewer::kClassName);
         QVERIFY(test::viewerText(w).isEmpty());
         w->close();
+    }
+
+    // The window stayed blank, as for a missing file; a pipe would have kept
+    // it waiting for a writer. Nothing it could not open is its to remove.
+    void aFileThatCannotBeReadIsNamedAndLeftInPlace() {
+        const QString path = resultFilePath(kFile);
+        const QString named = "：\n" + QDir::toNativeSeparators(path);
+        const struct {
+            const char* what;
+            std::function<bool()> make;
+            QString says;
+        } cases[] = {
+            {"folder", [&] { return QDir().mkdir(path); }, "无法读取计算结果文件（这是一个文件夹，不是文件）"},
+#ifdef Q_OS_UNIX
+            {"pipe", [&] { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+             "无法读取计算结果文件（这不是普通文件）"},
+#endif
+            {"no read permission",
+             [&] {
+                 writeFile("x=10;1;\r");
+                 return QFile::setPermissions(path, QFile::WriteOwner);
+             },
+             "无法读取计算结果文件（没有读取权限）"},
+        };
+        for (const auto& c : cases) {
+            QVERIFY2(c.make(), c.what);
+            {
+                NoPermissionOverride asAUser;
+                if (!asAUser && c.says.contains("权限")) QSKIP("cannot read as a user without override rights");
+                QWidget* w = test::openTool(TestViewer::kClassName);
+                QCOMPARE(test::viewerText(w), c.says + named);
+                w->close();
+            }
+            QVERIFY2(QFileInfo::exists(path), c.what);
+            QVERIFY(QDir(path).exists() ? QDir().rmdir(path) : QFile::remove(path));
+        }
+    }
+
+    // The lines read before the file was cut short showed as the whole result.
+    void aFileCutShortWhileItIsReadIsNamed() {
+        writeFile(QByteArray("x=1;2;\r").repeated(300'000));  // 2 MB: read on a worker
+        // Every thread of the pool waits until the file has been cut short.
+        const int threads = RunPool().maxThreadCount();
+        struct Gate {
+            QSemaphore waiting, go;
+        };
+        auto gate = std::make_shared<Gate>();
+        for (int i = 0; i < threads; ++i)
+            RunPool().start([gate] {
+                gate->waiting.release();
+                gate->go.acquire();
+            });
+        gate->waiting.acquire(threads);
+        auto* viewer = static_cast<ResultFileViewer*>(test::openTool(TestViewer::kClassName));
+        QVERIFY(viewer->loading());
+        QVERIFY(QFile::resize(resultFilePath(kFile), 7000));
+        gate->go.release(threads);
+        QTRY_VERIFY_WITH_TIMEOUT(!viewer->loading(), 60000);
+        QCOMPARE(viewer->text(), "计算结果文件在读取时被截短（不完整的结果不予显示，请重新计算）：\n" +
+                                     QDir::toNativeSeparators(resultFilePath(kFile)));
+        viewer->close();  // the file it read is its own
+        QVERIFY(!QFile::exists(resultFilePath(kFile)));
     }
 
     void aViewerThatKeepsItsFile() {

@@ -1,3 +1,4 @@
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
@@ -26,9 +27,24 @@ public:
     }
 };
 
+// Refuses to close while told to.
+class StubbornWindow : public ToolWindow {
+public:
+    static constexpr const char* kClassName = "不肯关闭的窗口";
+    static constexpr const char* kCaption = "不肯关闭的窗口";
+    StubbornWindow() : ToolWindow(kClassName, kCaption, 3000, 1500) {}
+    bool refuses = true;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (refuses) event->ignore();
+    }
+};
+
 }  // namespace
 
 KORRIMET_REGISTER_TOOL(CounterWindow);
+KORRIMET_REGISTER_TOOL(StubbornWindow);
 
 class ToolRegistryTest : public QObject {
     Q_OBJECT
@@ -89,6 +105,19 @@ private slots:
             if (name == "测试窗口") QCOMPARE(state.loads, loads + 1);  // built anew on the same state
             test::closeAllTools();
         }
+    }
+
+    // Only a close that is accepted ends a window's turn.
+    void aWindowThatRefusesToCloseIsStillTheOneOpen() {
+        auto* w = static_cast<StubbornWindow*>(test::openTool(StubbornWindow::kClassName));
+        QVERIFY(!w->close());
+        QCOMPARE(ToolRegistry::instance().window(StubbornWindow::kClassName), w);
+        QCOMPARE(test::openTool(StubbornWindow::kClassName), w);
+        w->refuses = false;
+        QPointer<QWidget> closed(w);
+        QVERIFY(w->close());
+        QVERIFY(ToolRegistry::instance().window(StubbornWindow::kClassName) == nullptr);
+        QTRY_VERIFY(closed.isNull());
     }
 
     void placeholdersGiveWayToRealWindows() {

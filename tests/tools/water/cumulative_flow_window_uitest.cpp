@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -33,6 +34,7 @@ private slots:
     void init() {
         QFile::remove(resultFilePath("河四模式计算结果.txt"));
         QFile::remove(resultFilePath("河八模式计算结果.txt"));
+        QFile::remove(resultFilePath("河二模式计算结果.txt"));
     }
     void cleanup() { test::closeAllTools(); }
 
@@ -146,6 +148,35 @@ private slots:
         test::click(w8, "Command2");
         QCOMPARE(fileBytes("河八模式计算结果.txt"), QByteArray("X=\\c/Y=;y=0;\rx=10;12.;\r\r\n"));
         QCOMPARE(ToolRegistry::instance().window("河八模式计算结果")->windowTitle(), "河八模式计算结果");
+    }
+
+    // A click on river 2's run button, and a moment later a double-click on
+    // river 4's, which stands at the same point of the screen: Qt paired the
+    // first press on river 4 with the click on river 2, its double-click
+    // event started the run, and the second press cancelled it.
+    void aDoubleClickPairedWithAClickElsewhereIsOneRun() {
+        QWidget* river2 = test::openTool("二维稳态混合模式_河2");
+        test::setText(river2, "Text12", "210");
+        QWidget* w = test::openTool(kRiver4);
+        setGrid(w, "2598", "258");  // runs a while: the second press lands while it runs
+        test::setText(w, "Text14", "1");
+        test::setText(w, "Text15", "1");
+        auto* first = test::child<QPushButton>(river2, "Command2");
+        auto* button = test::child<QPushButton>(w, "Command2");
+        w->move(w->pos() + first->mapToGlobal(QPoint()) - button->mapToGlobal(QPoint()));
+        QCOMPARE(button->mapToGlobal(QPoint()), first->mapToGlobal(QPoint()));
+        test::PlatformClicks clicksThere(first), clicks(button);
+        MessageRecorder messages;
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+
+        clicksThere.click(test::PlatformClicks::kOnItsOwn);
+        test::waitForRun(river2);
+        clicks.doubleClick(300);
+        QCOMPARE(clicked.count(), 1);
+        QVERIFY(test::runOf(w)->running());
+        test::waitForRun(w);
+        QVERIFY(messages.messages().isEmpty());  // not cancelled
+        QVERIFY(!fileBytes("河四模式计算结果.txt").isEmpty());
     }
 
     void closingTheWindowWhileItsFileIsWrittenLeavesNoFile() {

@@ -52,33 +52,7 @@ private:
     QObject* receiver_;
 };
 
-// Clicks on a button as the window system delivers them. QTest puts 500 ms
-// of its own after each release: presses 350 ms apart come 851 ms apart on
-// the events' clock, inside the double-click interval set here.
-class PlatformClicks {
-public:
-    static constexpr int kSecondOfADoubleClick = 350;
-    static constexpr int kOnItsOwn = 1200;
-
-    explicit PlatformClicks(QWidget* button)
-        : window_(button->window()->windowHandle()),
-          at_(button->mapTo(button->window(), button->rect().center())),
-          interval_(QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(1000);
-    }
-    ~PlatformClicks() { QGuiApplication::styleHints()->setMouseDoubleClickInterval(interval_); }
-
-    // A press and its release, `delay` ms after the last release.
-    void click(int delay) {
-        QTest::mousePress(window_, Qt::LeftButton, {}, at_, delay);
-        QTest::mouseRelease(window_, Qt::LeftButton, {}, at_);
-    }
-
-private:
-    QWindow* window_;
-    QPoint at_;
-    int interval_;
-};
+using test::PlatformClicks;
 
 }  // namespace
 
@@ -293,6 +267,37 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QCOMPARE(clicked.count(), 1);
         click(PlatformClicks::kOnItsOwn);  // a click after the interval runs again
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(finished.count(), 2);
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(test::fileBytes(path()), test::fileBytes(KORRIMET_TEST_DATA "/river2_small_grid.txt"));
+    }
+
+    // Qt makes a double-click of the first two presses only: the third press
+    // of a triple-click cancelled a long run, and started a second short one.
+    void aTripleClickOnTheRunButtonIsOneRun() {
+        auto* button = test::child<QPushButton>(w_, "Command2");
+        PlatformClicks clicks(button);
+        MessageRecorder messages;
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QSignalSpy finished(test::runOf(w_), &WindowRun::finished);
+
+        setGrid("2598", "258", "1", "1");  // runs a while: every click lands while it runs
+        clicks.click(PlatformClicks::kOnItsOwn);
+        clicks.click(PlatformClicks::kSecondOfADoubleClick);
+        clicks.click(PlatformClicks::kSecondOfADoubleClick);
+        QVERIFY(test::runOf(w_)->running());
+        test::waitForRun(w_);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(messages.messages().isEmpty());  // not cancelled
+
+        setGrid("210", "20", "100", "10");  // ends before each next click
+        for (int delay : {PlatformClicks::kOnItsOwn, PlatformClicks::kSecondOfADoubleClick,
+                          PlatformClicks::kSecondOfADoubleClick}) {
+            clicks.click(delay);
+            test::waitForRun(w_);
+        }
         QCOMPARE(clicked.count(), 2);
         QCOMPARE(finished.count(), 2);
         QVERIFY(messages.messages().isEmpty());
