@@ -8,8 +8,6 @@
 namespace korrimet {
 namespace {
 
-bool continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // Code points beyond ASCII that part words: spaces, punctuation (full-width
 // and ideographic too) and the signs written between numbers and units.
 // Letters, digits and ideographs are word characters, as in any text view.
@@ -43,29 +41,29 @@ char32_t LineGeometry::characterFrom(long long offset) const {
 
 long long LineGeometry::next(long long offset) const {
     if (offset >= length()) return length();
-    ++offset;
-    while (offset < length() && continues(line_[static_cast<std::size_t>(offset)])) ++offset;
-    return offset;
+    if (plain_) return offset + 1;
+    std::size_t bytes = 1;
+    CodePointAt(line_, static_cast<std::size_t>(offset), bytes);
+    return offset + static_cast<long long>(bytes);
 }
 
 long long LineGeometry::previous(long long offset) const {
     if (offset <= 0) return 0;
-    --offset;
-    while (offset > 0 && continues(line_[static_cast<std::size_t>(offset)])) --offset;
-    return offset;
+    offset = std::min(offset, length());
+    return static_cast<long long>(CharacterStart(line_, static_cast<std::size_t>(offset - 1)));
 }
 
 long long LineGeometry::columnOf(long long offset) const {
     if (plain_) return std::clamp(offset, 0LL, length());
-    return walk([offset](long long at, long long, long long, long long) { return at < offset; });
+    return walk([offset](const LaidCharacter& c) { return c.offset < offset; });
 }
 
 long long LineGeometry::gapAt(double column) const {
     if (plain_) return std::clamp(std::llround(std::max(column, 0.0)), 0LL, length());
     long long found = length();
-    walk([&](long long offset, long long, long long from, long long width) {
-        if (column >= static_cast<double>(from) + static_cast<double>(width) / 2) return true;
-        found = offset;
+    walk([&](const LaidCharacter& c) {
+        if (column >= static_cast<double>(c.column) + static_cast<double>(c.columns) / 2) return true;
+        found = c.offset;
         return false;
     });
     return found;
@@ -75,9 +73,9 @@ long long LineGeometry::characterAt(double column) const {
     if (column < 0) return 0;
     if (plain_) return std::min(static_cast<long long>(std::floor(column)), length());
     long long found = length();
-    walk([&](long long offset, long long, long long from, long long width) {
-        if (column >= static_cast<double>(from + width)) return true;
-        found = offset;
+    walk([&](const LaidCharacter& c) {
+        if (column >= static_cast<double>(c.column + c.columns)) return true;
+        found = c.offset;
         return false;
     });
     return found;
@@ -93,9 +91,7 @@ bool LineGeometry::wordBefore(long long gap) const {
 
 LineSpan LineGeometry::wordAt(long long offset) const {
     if (length() == 0) return {};
-    long long at = std::clamp(offset, 0LL, length());
-    if (at == length()) at = previous(at);
-    while (at > 0 && continues(line_[static_cast<std::size_t>(at)])) --at;
+    const long long at = previous(std::clamp(offset, 0LL, length() - 1) + 1);
     if (!wordAfter(at)) return {at, next(at)};
     long long first = at, last = next(at);
     while (wordBefore(first)) first = previous(first);
@@ -119,25 +115,38 @@ LineGeometry TextGeometry::line(int row) const {
     if (row < 0 || row >= lineCount()) return {{}, lines_};
     const auto r = static_cast<std::size_t>(row);
     const auto start = static_cast<std::size_t>(lines_.starts[r]);
-    std::size_t end = r + 1 < lines_.starts.size() ? static_cast<std::size_t>(lines_.starts[r + 1]) : text_.size();
-    if (end > start && text_[end - 1] == '\n') --end;
-    if (end > start && text_[end - 1] == '\r') --end;
+    const std::size_t next =
+        r + 1 < lines_.starts.size() ? static_cast<std::size_t>(lines_.starts[r + 1]) : text_.size();
+    // The line's end, if it has one, is the step just before the next line.
+    auto endsBefore = [&](std::size_t bytes) {
+        if (next < start + bytes) return false;
+        const TextStep step = StepAt(text_, next - bytes);
+        return step.endsLine && step.bytes == bytes;
+    };
+    const std::size_t end = endsBefore(2) ? next - 2 : endsBefore(1) ? next - 1 : next;
     return {text_.substr(start, end - start), lines_};
 }
 
+LinePosition TextGeometry::end() const {
+    const int last = lineCount() - 1;
+    if (last < 0) return {};
+    const LinePosition lastLineEnd{last, line(last).length()};
+    return byteOf(lastLineEnd) == static_cast<long long>(text_.size()) ? lastLineEnd : LinePosition{last + 1, 0};
+}
+
 LinePosition TextGeometry::clamped(LinePosition at) const {
-    at.line = std::clamp(at.line, 0, lineCount());
-    if (at.line == lineCount()) return {at.line, 0};
+    if (const LinePosition last = end(); at >= last) return last;
+    at.line = std::max(at.line, 0);
     const LineGeometry row = line(at.line);
     at.offset = std::clamp(at.offset, 0LL, row.length());
-    if (at.offset < row.length()) at.offset = row.previous(row.next(at.offset));
+    if (at.offset < row.length()) at.offset = row.previous(at.offset + 1);
     return at;
 }
 
 LinePosition TextGeometry::nextCharacter(LinePosition from) const {
     const LineGeometry row = line(from.line);
     if (from.offset < row.length()) return {from.line, row.next(from.offset)};
-    return from.line < lineCount() ? LinePosition{from.line + 1, 0} : from;
+    return from < end() ? LinePosition{from.line + 1, 0} : from;
 }
 
 LinePosition TextGeometry::previousCharacter(LinePosition from) const {

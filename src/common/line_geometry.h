@@ -1,6 +1,7 @@
 #pragma once
 #include <compare>
 #include <string_view>
+#include <utility>
 
 #include "common/text_lines.h"
 
@@ -10,17 +11,24 @@ namespace korrimet {
 // tabs, ';', '=' and punctuation, full-width too, part words.
 bool IsWordCharacter(char32_t c);
 
+// A character of a line as it is laid out: its bytes from `offset` on, its
+// columns from `column` on, and the code point it reads as.
+struct LaidCharacter {
+    long long offset, bytes, column, columns;
+    char32_t code;
+};
+
 // Bytes from..to of a line: a character, a word or a selection on it.
 struct LineSpan {
     long long from = 0, to = 0;
     friend bool operator==(const LineSpan&, const LineSpan&) = default;
 };
 
-// One line's characters laid in the columns of the fixed-pitch font, as
-// TextLines counts them: a Latin character one column, any other two, a tab
-// to its stop. Offsets count bytes of the line (UTF-8); a gap is the offset
-// of the character after it, the line's length the gap at its end. Cheap to
-// make: a view lays out only the lines it shows or its cursor stands on.
+// One line's characters laid in the columns of the fixed-pitch font, as the
+// scan counts them (ColumnAfter). Offsets count bytes of the line (UTF-8); a
+// gap is the offset of the character after it, the line's length the gap at
+// its end. Cheap to make: a view lays out only the lines it shows or its
+// cursor stands on.
 class LineGeometry {
 public:
     LineGeometry(std::string_view line, const TextLines& lines)
@@ -46,20 +54,19 @@ public:
     long long nextWord(long long offset) const;
     long long previousWord(long long offset) const;
 
-    // Calls f(offset, bytes, column, columns) for each character, until f
-    // says false; returns the column it stopped at.
+    // Calls f(character) for each character, as CodePointAt reads them,
+    // until f says false; returns the column it stopped at.
     template <class F>
     long long walk(F&& f) const {
-        long long column = 0;
-        for (long long i = 0; i < length();) {
-            const long long after = next(i);
-            const auto c = static_cast<unsigned char>(line_[static_cast<std::size_t>(i)]);
-            const long long width = c == '\t' ? nextTab(column, tabColumns_) - column : columnsOf(c);
-            if (!f(i, after - i, column, width)) return column;
-            column += width;
-            i = after;
+        LaidCharacter at{};
+        for (; at.offset < length(); at.offset += at.bytes, at.column += at.columns) {
+            std::size_t bytes = 1;
+            at.code = CodePointAt(line_, static_cast<std::size_t>(at.offset), bytes);
+            at.bytes = static_cast<long long>(bytes);
+            at.columns = ColumnAfter(at.code, bytes, at.column, tabColumns_) - at.column;
+            if (!f(std::as_const(at))) return at.column;
         }
-        return column;
+        return at.column;
     }
 
 private:
@@ -73,7 +80,8 @@ private:
 };
 
 // A place between two characters of a text: a line and a byte offset into
-// it. {line count, 0} is the text's end, after the last line's end.
+// it. {line count, 0} is the place after the last line's end, where a text
+// that ends with a line end ends.
 struct LinePosition {
     int line = 0;
     long long offset = 0;
@@ -89,6 +97,9 @@ public:
     int lineCount() const { return static_cast<int>(lines_.starts.size()); }
     // Line `row` without its end; none past the last.
     LineGeometry line(int row) const;
+    // The text's last place: after its last line end, or at the end of a
+    // last line that has none.
+    LinePosition end() const;
     // `at` within the text, at the start of the character it is in.
     LinePosition clamped(LinePosition at) const;
     LinePosition nextCharacter(LinePosition from) const;

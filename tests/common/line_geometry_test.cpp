@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "common/utf8.h"
 
 namespace korrimet {
 namespace {
@@ -121,42 +125,149 @@ TEST(LineGeometry, PunctuationAndBlanksPartWordsFullWidthToo) {
     for (const auto& c : cases) EXPECT_EQ(IsWordCharacter(c.c), c.word) << "U+" << std::hex << +c.c;
 }
 
-TEST(LineGeometry, BrokenBytesAreSteppedOverOneCharacterAtATime) {
-    // A stray continuation byte, then a lead byte cut short by an ASCII one.
-    const std::string broken = "a\x80\xE5z";
-    const LineGeometry line(broken, Layout(false, 0));
-    EXPECT_EQ(line.next(0), 2);
-    EXPECT_EQ(line.next(2), 3);
-    EXPECT_EQ(line.previous(4), 3);
-    EXPECT_EQ(line.wordAt(2), (LineSpan{2, 3}));
-    EXPECT_EQ(line.nextWord(1), 4);
+TEST(Utf8, ACharacterIsAWholeShortestSequenceElseOneBrokenByte) {
+    const struct {
+        std::string bytes;
+        char32_t code;
+        std::size_t length;
+    } cases[] = {
+        {"a", U'a', 1},
+        {"\f", U'\f', 1},
+        {"\xC3\xA9", U'é', 2},
+        {"\xE5\xBA\xA6", U'度', 3},
+        {"\xF0\x9D\x84\x9E", U'\U0001D11E', 4},
+        {"\xEF\xBF\xBD", 0xFFFD, 3},
+        {"\x80", 0xFFFD, 1},                // a stray continuation byte
+        {"\xE5\xBAz", 0xFFFD, 1},           // cut short
+        {"\xE5\xBA", 0xFFFD, 1},            // cut by the text's end
+        {"\xC0\x80", 0xFFFD, 1},            // overlong
+        {"\xE0\x80\x80", 0xFFFD, 1},        // overlong
+        {"\xF0\x80\x80\x80", 0xFFFD, 1},    // overlong
+        {"\xED\xA0\x80", 0xFFFD, 1},        // a surrogate
+        {"\xF4\x90\x80\x80", 0xFFFD, 1},    // beyond U+10FFFF
+        {"\xF8\x88\x80\x80\x80", 0xFFFD, 1},
+    };
+    for (const auto& c : cases) {
+        std::size_t length = 0;
+        EXPECT_EQ(CodePointAt(c.bytes, 0, length), c.code) << c.bytes;
+        EXPECT_EQ(length, c.length) << c.bytes;
+    }
+    // 度, then a stray continuation byte, then a lead byte cut short and the byte after it, each alone.
+    const std::string text = "a\xE5\xBA\xA6\x80\xE5\xBAz";
+    const std::size_t starts[] = {0, 1, 1, 1, 4, 5, 6, 7};
+    for (std::size_t at = 0; at < text.size(); ++at) EXPECT_EQ(CharacterStart(text, at), starts[at]) << "at " << at;
+}
+
+// The scan, the geometry's steps both ways and its columns read a line alike.
+TEST(LineGeometry, EachCharacterIsOneStepOfItsColumnsAsTheScanCountsThem) {
+    const struct {
+        std::string line;
+        std::u32string codes;
+        long long width;
+    } cases[] = {
+        {"x=1;\f2", U"x=1;\f2", 6},
+        {"a\tb", U"a\tb", 3},  // no tab stops: one column
+        {"度\f;", U"度\f;", 4},
+        {"é\tb", U"é\tb", 4},
+        {"a\x80\xE5z", U"a\uFFFD\uFFFDz", 4},
+        {"度\x80\x80.5", U"度\uFFFD\uFFFD.5", 6},
+        {"\xE5\xBA", U"\uFFFD\uFFFD", 2},
+        {"\xF0\x9D\x84\x9E!", U"\U0001D11E!", 3},
+    };
+    for (const auto& c : cases) {
+        const TextLines lines = ScanLines(c.line);
+        EXPECT_EQ(lines.longest, c.width) << c.line;
+        const LineGeometry line(c.line, lines);
+        EXPECT_EQ(line.columnOf(line.length()), c.width) << c.line;
+        std::u32string codes;
+        std::vector<long long> starts;
+        line.walk([&](const LaidCharacter& at) {
+            EXPECT_EQ(at.columns, at.code == U'\t' ? 1 : at.bytes == 1 ? 1 : 2) << c.line;
+            codes += at.code;
+            starts.push_back(at.offset);
+            return true;
+        });
+        EXPECT_EQ(codes, c.codes) << c.line;
+        for (std::size_t k = 0; k < starts.size(); ++k) {
+            const long long after = k + 1 < starts.size() ? starts[k + 1] : line.length();
+            EXPECT_EQ(line.next(starts[k]), after) << c.line << " from " << starts[k];
+            EXPECT_EQ(line.previous(after), starts[k]) << c.line << " back from " << after;
+        }
+    }
 }
 
 TEST(TextGeometry, LinesEndAtEitherLineEndAndAStepCrossesIt) {
-    const std::string text = "a;1\rb度\r\nc\nlast";
+    const std::string text = "a;1\rb度\r\nc\n\rlast\n";
     const TextLines lines = ScanLines(text);
     const TextGeometry geometry(text, lines);
-    ASSERT_EQ(geometry.lineCount(), 4);
-    const char* expected[] = {"a;1", "b度", "c", "last", ""};
-    for (int row = 0; row < 5; ++row) EXPECT_EQ(geometry.line(row).text(), expected[row]) << "row " << row;
+    ASSERT_EQ(geometry.lineCount(), 5);
+    const char* expected[] = {"a;1", "b度", "c", "", "last", ""};
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(geometry.line(row).text(), expected[row]) << "row " << row;
 
     EXPECT_EQ(geometry.nextCharacter({0, 3}), (LinePosition{1, 0}));
     EXPECT_EQ(geometry.nextCharacter({1, 1}), (LinePosition{1, 4}));
     EXPECT_EQ(geometry.previousCharacter({1, 4}), (LinePosition{1, 1}));
     EXPECT_EQ(geometry.previousCharacter({2, 0}), (LinePosition{1, 4}));
-    EXPECT_EQ(geometry.nextCharacter({3, 4}), (LinePosition{4, 0}));
-    EXPECT_EQ(geometry.nextCharacter({4, 0}), (LinePosition{4, 0}));
+    EXPECT_EQ(geometry.nextCharacter({2, 1}), (LinePosition{3, 0}));
+    EXPECT_EQ(geometry.nextCharacter({3, 0}), (LinePosition{4, 0}));
+    EXPECT_EQ(geometry.nextCharacter({4, 4}), (LinePosition{5, 0}));
+    EXPECT_EQ(geometry.nextCharacter({5, 0}), (LinePosition{5, 0}));
     EXPECT_EQ(geometry.previousCharacter({0, 0}), (LinePosition{0, 0}));
     EXPECT_EQ(geometry.nextWord({0, 1}), (LinePosition{0, 3}));
     EXPECT_EQ(geometry.nextWord({0, 3}), (LinePosition{1, 0}));
     EXPECT_EQ(geometry.previousWord({1, 0}), (LinePosition{0, 3}));
-    // Inside 度: its start; beyond the text: its end.
+    // Inside 度: its start.
     EXPECT_EQ(geometry.clamped({1, 2}), (LinePosition{1, 1}));
     EXPECT_EQ(geometry.clamped({1, 40}), (LinePosition{1, 4}));
-    EXPECT_EQ(geometry.clamped({9, 3}), (LinePosition{4, 0}));
     EXPECT_EQ(geometry.byteOf({1, 1}), 5);
     EXPECT_EQ(geometry.byteOf({2, 0}), 10);
-    EXPECT_EQ(geometry.byteOf({4, 0}), static_cast<long long>(text.size()));
+}
+
+// As in any text view: after the last line end, or at the end of a last line that has none.
+TEST(TextGeometry, ATextEndsAfterItsLastLineEndOrAtTheEndOfALastLineWithout) {
+    const struct {
+        const char* text;
+        LinePosition end;
+    } cases[] = {{"", {0, 0}},          {"x", {0, 1}},          {"\n", {1, 0}},
+                 {"abc\ndef", {1, 3}},  {"abc\ndef\n", {2, 0}}, {"abc\r\n", {1, 0}},
+                 {"ab\r\rc", {2, 1}},   {"度\r", {1, 0}}};
+    for (const auto& c : cases) {
+        const std::string text = c.text;
+        const TextLines lines = ScanLines(text);
+        const TextGeometry geometry(text, lines);
+        EXPECT_EQ(geometry.end(), c.end) << text;
+        EXPECT_EQ(geometry.byteOf(c.end), static_cast<long long>(text.size())) << text;
+        EXPECT_EQ(geometry.nextCharacter(c.end), c.end) << text;
+        EXPECT_EQ(geometry.nextWord(c.end), c.end) << text;
+        EXPECT_EQ(geometry.clamped({c.end.line, c.end.offset + 1}), c.end) << text;
+        EXPECT_EQ(geometry.clamped({c.end.line + 1, 0}), c.end) << text;
+    }
+}
+
+// A copy is the bytes as the geometry steps them: any bytes, cut anywhere into slices.
+TEST(TextLines, ACopyReadsEachCharacterAndLineEndAsTheyAreStepped) {
+    const struct {
+        std::string bytes;
+        std::u16string copied;
+    } cases[] = {
+        {"", u""},
+        {"x=10;35.7825;\r", u"x=10;35.7825;\n"},
+        {"a\r\nb\n\rc\r", u"a\nb\n\nc\n"},
+        {"\xEF\xBB\xBF度\t1\f", u"\uFEFF度\t1\f"},
+        {"\xF0\x9D\x84\x9E", u"\U0001D11E"},
+        {"ab\xE4\xB8\rcd\r", u"ab\uFFFD\uFFFD\ncd\n"},
+        {"\x80z\xE5", u"\uFFFDz\uFFFD"},
+        {"\xC0\x80\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t slice = 1; slice <= std::max<std::size_t>(c.bytes.size(), 1); ++slice) {
+            std::u16string copied(c.bytes.size(), u'?');
+            char16_t* out = copied.data();
+            for (std::size_t at = 0; at < c.bytes.size();) at = CopyText(c.bytes, at, at + slice, out);
+            copied.resize(static_cast<std::size_t>(out - copied.data()));
+            EXPECT_EQ(copied, c.copied) << c.bytes << " in slices of " << slice;
+        }
+    }
 }
 
 }  // namespace

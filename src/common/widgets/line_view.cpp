@@ -3,15 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <algorithm>
 #include <cmath>
 
 namespace korrimet {
-namespace {
-constexpr int kMargin = 3;
-}  // namespace
 
 LineView::LineView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -34,6 +31,7 @@ void LineView::setLines(LineIndex lines) {
     lines_ = std::move(lines);
     anchor_ = cursor_ = {};
     placed_ = dragging_ = byWords_ = false;
+    click_.reset();
     goalColumn_ = -1;
     autoScroll_.stop();
     verticalScrollBar()->setValue(0);
@@ -44,11 +42,6 @@ void LineView::setLines(LineIndex lines) {
 
 TextGeometry LineView::layout() const {
     return {std::string_view(lines_.bytes.constData(), static_cast<std::size_t>(lines_.bytes.size())), lines_};
-}
-
-QString LineView::line(int index) const {
-    const std::string_view text = geometry(index).text();
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void LineView::select(Position anchor, Position cursor) {
@@ -68,19 +61,8 @@ int LineView::selectionLast() const {
     return std::min(row, lineCount() - 1);
 }
 
-int LineView::currentLine() const { return placed_ ? std::min(cursor_.line, lineCount() - 1) : -1; }
-
-void LineView::selectLines(int anchor, int current) {
-    const int last = lineCount() - 1;
-    if (last < 0) return;
-    anchor = std::clamp(anchor, 0, last);
-    current = std::clamp(current, 0, last);
-    if (current >= anchor) select({anchor, 0}, {current + 1, 0});
-    else select({anchor + 1, 0}, {current, 0});
-}
-
 void LineView::selectAll() {
-    if (lineCount() > 0) select({0, 0}, {lineCount(), 0});
+    if (lineCount() > 0) select({0, 0}, layout().end());
 }
 
 int LineView::lineHeight() const { return fontMetrics().height() + 2; }
@@ -138,13 +120,14 @@ void LineView::moveCursor(Position to, bool extend, bool keepColumn) {
 // `rows` below the cursor (above when negative), in the column ↑/↓ keep.
 LineView::Position LineView::lineBelow(int rows) const {
     const int last = lineCount() - 1;
-    if (rows > 0 && cursor_.line >= last) return {lineCount(), 0};
+    if (rows > 0 && cursor_.line >= last) return layout().end();
     if (rows < 0 && cursor_.line == 0) return {0, 0};
     const int row = std::clamp(cursor_.line + rows, 0, std::max(last, 0));
     return {row, geometry(row).gapAt(static_cast<qreal>(goalColumn_))};
 }
 
 void LineView::keyPressEvent(QKeyEvent* event) {
+    click_.reset();
     if (event == QKeySequence::Copy) return copySelection();
     if (event == QKeySequence::SelectAll) return selectAll();
     using K = QKeySequence;
@@ -195,42 +178,54 @@ void LineView::keyPressEvent(QKeyEvent* event) {
         case K::MoveToStartOfLine: to.offset = 0; break;
         case K::MoveToEndOfLine: to.offset = geometry(cursor_.line).length(); break;
         case K::MoveToStartOfDocument: to = {0, 0}; break;
-        case K::MoveToEndOfDocument: to = {lineCount(), 0}; break;
+        case K::MoveToEndOfDocument: to = text.end(); break;
         default: break;
     }
     moveCursor(to, extend, vertical);
 }
 
+bool LineView::continuesClick(const QMouseEvent* event) const {
+    const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    return click_ && event->timestamp() - click_->time < interval &&
+           (event->position() - click_->point).manhattanLength() < QApplication::startDragDistance();
+}
+
 void LineView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        click_.reset();
+        return QAbstractScrollArea::mousePressEvent(event);
+    }
     setFocus(Qt::MouseFocusReason);
     const QPointF point = event->position();
-    const Position at = positionAt(point);
-    // A third click on the double-clicked place, as soon as a double-click's second, takes its whole line.
-    const auto interval = static_cast<quint64>(QApplication::doubleClickInterval());
-    if (doubleClickTime_ && event->timestamp() - *doubleClickTime_ < interval &&
-        (point - doubleClickPoint_).manhattanLength() < QApplication::startDragDistance()) {
-        doubleClickTime_.reset();
-        if (at.line < lineCount()) select({at.line, 0}, {at.line + 1, 0});
+    if (continuesClick(event) && click_->count == 2) {
+        // The third click of a triple-click takes the line, with its end.
+        click_->count = 3;
+        click_->time = event->timestamp();
+        const int row = click_->character.line;
+        if (row < lineCount()) select({row, 0}, {row + 1, 0});
         return;
     }
+    click_ = pressAt(point);
+    click_->time = event->timestamp();
     dragging_ = true;
     byWords_ = false;
     dragPoint_ = point;
-    moveCursor(at, (event->modifiers() & Qt::ShiftModifier) && placed_);
+    moveCursor(click_->gap, (event->modifiers() & Qt::ShiftModifier) && placed_);
 }
 
+// Comes in place of the second press; its first may have gone to another widget.
 void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
-    const QPointF point = event->position();
-    const Position at = positionAt(point, Pick::Character);
+    if (!continuesClick(event)) click_ = pressAt(event->position());
+    click_->count = 2;
+    click_->time = event->timestamp();
+    const Position at = click_->character;
     if (at.line >= lineCount()) return;
     const LineSpan word = geometry(at.line).wordAt(at.offset);
     dragWord_ = {{at.line, word.from}, {at.line, word.to}};
     select(dragWord_.first, dragWord_.second);
     dragging_ = byWords_ = true;
-    dragPoint_ = doubleClickPoint_ = point;
-    doubleClickTime_ = event->timestamp();
+    dragPoint_ = event->position();
 }
 
 void LineView::dragTo(QPointF point) {
@@ -281,99 +276,13 @@ void LineView::focusInEvent(QFocusEvent* event) {
 
 void LineView::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
+    click_.reset();
     viewport()->update();
 }
 
 void LineView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) updateScrollBars();
-}
-
-// Draws the characters of `row` in sight, each at its column: Latin runs
-// as one string, any other character alone, so that a wide glyph of another
-// font cannot push the rest of the line off its columns.
-void LineView::drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline,
-                       qsizetype firstColumn, qsizetype lastColumn) const {
-    const qreal cw = columnWidth();
-    const char* data = row.text().data();
-    const qsizetype length = row.length();
-    if (plainColumns()) {
-        // A grid row may hold a hundred thousand characters: draw what is in sight.
-        const qsizetype from = std::clamp<qsizetype>(firstColumn, 0, length);
-        const qsizetype to = std::clamp<qsizetype>(lastColumn, from, length);
-        painter.drawText(QPointF(left + static_cast<qreal>(from) * cw, baseline), QString::fromLatin1(data + from, to - from));
-        return;
-    }
-    qsizetype runStart = 0, runEnd = 0, runColumn = 0;
-    auto flush = [&] {
-        if (runEnd > runStart)
-            painter.drawText(QPointF(left + static_cast<qreal>(runColumn) * cw, baseline),
-                             QString::fromLatin1(data + runStart, runEnd - runStart));
-        runStart = runEnd = 0;
-    };
-    row.walk([&](qsizetype offset, qsizetype bytes, qsizetype column, qsizetype width) {
-        if (column > lastColumn) return false;
-        if (column + width < firstColumn) return true;
-        const auto c = static_cast<unsigned char>(data[offset]);
-        if (c == '\t' || c >= 0x80) {
-            flush();
-            if (c != '\t')
-                painter.drawText(QPointF(left + static_cast<qreal>(column) * cw, baseline),
-                                 QString::fromUtf8(data + offset, bytes));
-            return true;
-        }
-        if (runEnd == runStart) {
-            runStart = offset;
-            runColumn = column;
-        }
-        runEnd = offset + 1;
-        return true;
-    });
-    flush();
-}
-
-void LineView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
-    painter.setFont(font());
-    const QFontMetricsF fm(font());
-    const qreal cw = columnWidth();
-    const int lh = lineHeight(), first = firstVisibleLine(), width = viewport()->width();
-    const int last = std::min(lineCount() - 1, first + viewport()->height() / lh + 1);
-    const qreal left = kMargin - horizontalScrollBar()->value();
-    const qsizetype firstColumn = std::max<qsizetype>(0, static_cast<qsizetype>(std::floor(-left / cw)) - 1);
-    const qsizetype lastColumn = static_cast<qsizetype>(std::ceil((width - left) / cw)) + 1;
-    const Position from = selectionStart(), to = selectionEnd();
-    const QColor text = palette().text().color(), selectedText = palette().highlightedText().color();
-    for (int row = first; row <= last; ++row) {
-        const LineGeometry line = geometry(row);
-        const QRect rect(0, (row - first) * lh, width, lh);
-        const qreal baseline = rect.top() + (lh - fm.height()) / 2 + fm.ascent();
-        if (!hasSelection() || row < from.line || row > to.line || (row == to.line && to.offset == 0)) {
-            painter.setPen(text);
-            drawRow(painter, line, left, baseline, firstColumn, lastColumn);
-            continue;
-        }
-        // The selected characters, and the line end when it is selected too.
-        const qsizetype a = row == from.line ? line.columnOf(from.offset) : 0;
-        const qsizetype b = row == to.line ? line.columnOf(to.offset) : line.columnOf(line.length()) + 1;
-        const int x0 = static_cast<int>(std::lround(left + static_cast<qreal>(a) * cw));
-        const int x1 = static_cast<int>(std::lround(left + static_cast<qreal>(b) * cw));
-        const QRect selected(x0, rect.top(), x1 - x0, lh);
-        painter.fillRect(selected, palette().highlight());
-        painter.setClipRegion(QRegion(rect).subtracted(selected));
-        painter.setPen(text);
-        drawRow(painter, line, left, baseline, firstColumn, lastColumn);
-        painter.setClipRect(selected);
-        painter.setPen(selectedText);
-        drawRow(painter, line, left, baseline, firstColumn, lastColumn);
-        painter.setClipping(false);
-    }
-    if (hasFocus() && placed_ && cursor_.line >= first && cursor_.line <= first + viewport()->height() / lh) {
-        const int x = static_cast<int>(std::lround(left + static_cast<qreal>(columnOf(cursor_)) * cw));
-        const int top = (cursor_.line - first) * lh;
-        painter.setPen(text);
-        painter.drawLine(x, top + 1, x, top + lh - 2);
-    }
 }
 
 }  // namespace korrimet

@@ -42,8 +42,7 @@ public:
     bool hasSelection() const { return anchor_ != cursor_; }
     // Selects from `anchor` to `cursor`, each kept within the text.
     void select(Position anchor, Position cursor);
-    // The selection as copied: line ends as line feeds, and a selected end
-    // of the last line as one too.
+    // The selected bytes as copied: each line end as a line feed.
     QString selectedText() const;
 
     // The lines the selection touches, first to last (-1 before the user
@@ -51,9 +50,6 @@ public:
     // line out.
     int selectionFirst() const;
     int selectionLast() const;
-    int currentLine() const;
-    // Selects whole lines, `anchor` to `current`, each with its line end.
-    void selectLines(int anchor, int current);
     void selectAll();
     // Puts the selection on the clipboard; a large one when a worker has
     // built its text. A newer copy or other lines drop a copy being built.
@@ -75,11 +71,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct Bytes {
-        qsizetype from, to;
-        bool feed;  // the last line's end is selected but not in the bytes
-    };
-    Bytes selectedBytes() const;
+    static constexpr int kMargin = 3;  // left of the first column
+    std::pair<qsizetype, qsizetype> selectedBytes() const;
     TextGeometry layout() const;
     LineGeometry geometry(int row) const { return layout().line(row); }
     bool plainColumns() const { return lines_.ascii && lines_.tabColumns == 0; }
@@ -111,9 +104,19 @@ private:
     bool byWords_ = false;
     QPointF dragPoint_;
     QBasicTimer autoScroll_;
-    // The last double-click, on the clock of the events, as the platform times double-clicks.
-    std::optional<quint64> doubleClickTime_;
-    QPointF doubleClickPoint_;
+    // The presses of a click, double-click or triple-click: each acts on what
+    // was under the first, whatever that one scrolled. A click elsewhere or a
+    // key in between ends it.
+    struct Click {
+        QPointF point;            // of the first press, in the viewport
+        Position gap, character;  // under the first press
+        quint64 time = 0;         // of the last press, on the events' clock
+        int count = 1;            // 2 once a double-click, 3 a triple-click
+    };
+    Click pressAt(QPointF point) const { return {point, positionAt(point), positionAt(point, Pick::Character)}; }
+    // At the click's place, within the double-click interval of its last press.
+    bool continuesClick(const QMouseEvent* event) const;
+    std::optional<Click> click_;
     QFutureWatcher<QString>* copy_ = nullptr;
 };
 

@@ -4,14 +4,12 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QPromise>
-#include <QStringDecoder>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <cstring>
 
 #include "common/widgets/run_pool.h"
 
-// The text of a LineView's lines as it is copied, a large selection's on a worker.
+// The text of a LineView's lines as it is read and copied, a large selection's on a worker.
 
 namespace korrimet {
 namespace {
@@ -19,32 +17,22 @@ namespace {
 // Up to this many bytes a selection is copied at once; more on a worker.
 constexpr qsizetype kCopyAtOnce = 1 << 20;
 
-// Bytes from..to as text, each line end as a line feed, and one more line
-// feed with `feed`; empty once `stop` says so.
+// Bytes from..to as text, as CopyText reads them; empty once `stop` says so.
 template <class Stop>
-QString joinedText(const QByteArray& bytes, qsizetype from, qsizetype to, bool feed, Stop stop) {
-    QString text(to - from + 1, Qt::Uninitialized);
-    QChar* out = text.data();
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    const char* data = bytes.constData();
-    constexpr qsizetype kSlice = 1 << 20;
-    for (qsizetype at = from; at < to;) {
+QString copiedText(const QByteArray& bytes, qsizetype from, qsizetype to, Stop stop) {
+    QString text(to - from, Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    const std::string_view selected(bytes.constData() + from, static_cast<std::size_t>(to - from));
+    constexpr std::size_t kSlice = 1 << 20;
+    for (std::size_t at = 0; at < selected.size();) {
         if (stop()) return {};
-        const qsizetype sliceEnd = std::min(to, at + kSlice);
-        while (at < sliceEnd) {
-            const auto* cr = static_cast<const char*>(std::memchr(data + at, '\r', sliceEnd - at));
-            const qsizetype runEnd = cr ? cr - data : sliceEnd;
-            out = utf8.appendToBuffer(out, QByteArrayView(data + at, runEnd - at));
-            at = runEnd;
-            if (!cr) break;
-            *out++ = u'\n';
-            if (++at < to && data[at] == '\n') ++at;
-        }
+        at = CopyText(selected, at, at + kSlice, out);
     }
-    if (feed) *out++ = u'\n';
-    text.truncate(out - text.constData());
+    text.truncate(reinterpret_cast<QChar*>(out) - text.constData());
     return text;
 }
+
+constexpr auto kNever = [] { return false; };
 
 }  // namespace
 
@@ -53,26 +41,27 @@ LineView::~LineView() {
     if (copy_) copy_->cancel();
 }
 
-QString LineView::text() const {
-    return joinedText(lines_.bytes, 0, lines_.bytes.size(), false, [] { return false; });
+QString LineView::line(int index) const {
+    if (index < 0 || index >= lineCount()) return {};
+    const TextGeometry text = layout();
+    return copiedText(lines_.bytes, text.byteOf({index, 0}), text.byteOf({index, text.line(index).length()}), kNever);
 }
 
-LineView::Bytes LineView::selectedBytes() const {
-    const Position last = selectionEnd();
-    // Every line is copied with its end, the last one too.
-    const bool feed = hasSelection() && last.line == lineCount() && !endsLine(lines_.bytes.back());
-    return {layout().byteOf(selectionStart()), layout().byteOf(last), feed};
+QString LineView::text() const { return copiedText(lines_.bytes, 0, lines_.bytes.size(), kNever); }
+
+std::pair<qsizetype, qsizetype> LineView::selectedBytes() const {
+    return {layout().byteOf(selectionStart()), layout().byteOf(selectionEnd())};
 }
 
 QString LineView::selectedText() const {
-    const Bytes selected = selectedBytes();
-    return joinedText(lines_.bytes, selected.from, selected.to, selected.feed, [] { return false; });
+    const auto [from, to] = selectedBytes();
+    return copiedText(lines_.bytes, from, to, kNever);
 }
 
 void LineView::copySelection() {
     if (!hasSelection()) return;
     dropPendingCopy();
-    const auto [from, to, feed] = selectedBytes();
+    const auto [from, to] = selectedBytes();
     if (to - from <= kCopyAtOnce) {
         QGuiApplication::clipboard()->setText(selectedText());
         return;
@@ -87,11 +76,11 @@ void LineView::copySelection() {
     // The worker holds its own share of the bytes: other lines may be shown meanwhile.
     copy_->setFuture(QtConcurrent::run(
         &RunPool(),
-        [](QPromise<QString>& promise, const QByteArray& bytes, qsizetype from, qsizetype to, bool feed) {
-            QString text = joinedText(bytes, from, to, feed, [&] { return promise.isCanceled(); });
+        [](QPromise<QString>& promise, const QByteArray& bytes, qsizetype from, qsizetype to) {
+            QString text = copiedText(bytes, from, to, [&] { return promise.isCanceled(); });
             if (!promise.isCanceled()) promise.addResult(std::move(text));
         },
-        lines_.bytes, from, to, feed));
+        lines_.bytes, from, to));
 }
 
 void LineView::dropPendingCopy() {

@@ -436,6 +436,25 @@ private slots:
         QCOMPARE(view->selectedText(), "35.7825");
     }
 
+    // Was: the first click scrolled the row the view's edge cuts into sight and the second took the row below.
+    void aDoubleClickOnTheRowCutByTheViewsEdgeTakesTheWordUnderItsFirstPress() {
+        setGrid("5000", "20", "10", "10");
+        test::click(w_, "Command2");
+        auto* viewer = qobject_cast<ResultFileViewer*>(results());
+        QVERIFY(viewer);
+        LineView* view = viewer->view();
+        const int line = view->fontMetrics().height() + 2;
+        // At the window's own size 28 rows show, and the top 6 pixels of the 29th.
+        const int cut = view->viewport()->height() / line;
+        QVERIFY(view->viewport()->height() % line >= 3);
+        QCOMPARE(viewer->line(cut), "x=280;8.4594;8.6769;8.8677;");
+        const qreal column = QFontMetricsF(view->font()).horizontalAdvance(QString(64, QLatin1Char('0'))) / 64;
+        const QPoint point(static_cast<int>(std::lround(3 + 8.5 * column)), cut * line + 1);
+        QTest::mouseDClick(viewer->windowHandle(), Qt::LeftButton, {}, view->viewport()->mapTo(viewer, point));
+        QVERIFY(view->firstVisibleLine() > 0);
+        QCOMPARE(view->selectedText(), "8.4594");
+    }
+
     void helpShowsTheFormulasAsRichText() {
         test::click(w_, "Command3");
         QWidget* help = ToolRegistry::instance().window("河二帮助");
