@@ -83,6 +83,7 @@ private:
     Position positionAt(QPointF point, Pick pick = Pick::Gap) const;
     void drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline, qsizetype firstColumn,
                  qsizetype lastColumn) const;
+    void drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const;
 
     int lineHeight() const;
     qreal columnWidth() const;

@@ -15,6 +15,21 @@ bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 }  // namespace
 
+// A glyph from a fallback font may be wider than the columns the geometry
+// gives its character (U+FFFD of a broken byte is one): it is squeezed into
+// them, so that it covers no neighbour and every click lands where it shows.
+void LineView::drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const {
+    const QString glyph = QStringView(QChar::fromUcs4(c.code)).toString();
+    const qreal room = static_cast<qreal>(c.columns) * columnWidth();
+    const qreal advance = QFontMetricsF(painter.font()).horizontalAdvance(glyph);
+    if (advance <= room) return painter.drawText(at, glyph);
+    painter.save();
+    painter.translate(at);
+    painter.scale(room / advance, 1);
+    painter.drawText(QPointF(), glyph);
+    painter.restore();
+}
+
 // Draws the characters of `row` in sight, each at its column: runs of
 // one-column ASCII characters as one string, any other character alone, so
 // that a wide glyph of another font cannot push the rest of the line off
@@ -51,9 +66,7 @@ void LineView::drawRow(QPainter& painter, const LineGeometry& row, qreal left, q
             return true;
         }
         flush();
-        if (!isControl(c.code))
-            painter.drawText(QPointF(left + static_cast<qreal>(c.column) * cw, baseline),
-                             QStringView(QChar::fromUcs4(c.code)).toString());
+        if (!isControl(c.code)) drawFitted(painter, c, QPointF(left + static_cast<qreal>(c.column) * cw, baseline));
         return true;
     });
     flush();

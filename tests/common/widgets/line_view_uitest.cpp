@@ -289,6 +289,18 @@ private slots:
         }
     }
 
+    // Was: U+FFFD of a broken byte, a glyph of a fallback font, covered the character after it.
+    void aBrokenByteIsPaintedWithinItsOneColumn() {
+        Report broken("\x80\n\xE4\xB8\n"), blank(" \n  \n");
+        const QImage a = broken.view.viewport()->grab().toImage(), b = blank.view.viewport()->grab().toImage();
+        QVERIFY(a != b);
+        const int right = static_cast<int>(std::ceil(3 + 2 * columnWidth(blank.view))) + 1;
+        QCOMPARE(a.copy(right, 0, a.width() - right, a.height()), b.copy(right, 0, b.width() - right, b.height()));
+        const int second = static_cast<int>(std::ceil(3 + columnWidth(blank.view))) + 1;
+        const int top = lineHeight(blank.view);
+        QCOMPARE(a.copy(second, 0, a.width() - second, top), b.copy(second, 0, b.width() - second, top));
+    }
+
     void keysMoveAndExtendByCharactersLinesAndWholeText() {
         Report report("abcdef\nxy\nlonger line\n度a\n");
         LineView& view = report.view;
