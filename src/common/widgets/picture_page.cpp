@@ -96,7 +96,7 @@ QList<PicturePageRow> storedPicturePageRows(QStringList* errors) {
 void registerPicturePages(const QList<PicturePageRow>& rows) {
     for (const PicturePageRow& row : rows)
         ToolRegistry::instance().add(row.className, row.caption,
-                                     [row](ToolRegistry&) -> QWidget* { return new PictureReferencePage(row); });
+                                     [row](ToolRegistry&) -> ToolWindow* { return new PictureReferencePage(row); });
 }
 
 }  // namespace korrimet

@@ -101,7 +101,7 @@ QList<TextPageRow> storedTextPageRows(QStringList* errors) {
 void registerTextPages(const QList<TextPageRow>& rows) {
     for (const TextPageRow& row : rows)
         ToolRegistry::instance().add(row.className, row.caption,
-                                     [row](ToolRegistry&) -> QWidget* { return new TextReferencePage(row); });
+                                     [row](ToolRegistry&) -> ToolWindow* { return new TextReferencePage(row); });
 }
 
 }  // namespace korrimet

@@ -1,5 +1,7 @@
 #include "common/widgets/tool_registry.h"
 
+#include "common/widgets/tool_window.h"
+
 namespace korrimet {
 
 ToolRegistry& ToolRegistry::instance() {

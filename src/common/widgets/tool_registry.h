@@ -10,6 +10,8 @@
 
 namespace korrimet {
 
+class ToolWindow;
+
 // Opens tool windows by class name: one instance per class, created on first
 // use and shown modeless; an open window is raised, a closed one loaded anew,
 // also while its deletion is still pending. The windows are ToolWindows:
@@ -17,7 +19,7 @@ namespace korrimet {
 // variables live here, so they outlive the window's widgets.
 class ToolRegistry {
 public:
-    using Factory = std::function<QWidget*(ToolRegistry&)>;
+    using Factory = std::function<ToolWindow*(ToolRegistry&)>;
 
     static ToolRegistry& instance();
 
@@ -61,7 +63,7 @@ template <class Window>
 struct ToolRegistration {
     ToolRegistration() {
         ToolRegistry::instance().add(QString::fromUtf8(Window::kClassName), QString::fromUtf8(Window::kCaption),
-                                     [](ToolRegistry& registry) -> QWidget* {
+                                     [](ToolRegistry& registry) -> ToolWindow* {
                                          if constexpr (requires { typename Window::State; })
                                              return new Window(registry.state<typename Window::State>(
                                                  QString::fromUtf8(Window::kClassName)));

@@ -88,7 +88,7 @@ static void registerSourcePages() {
     QStringList errors;
     for (const PicturePageRow& row : parsePictureIndex(resourceText(solid_waste::kIndex), &errors)) {
         const solid_waste::PageParts parts = solid_waste::partsOf(row.className);
-        ToolRegistry::instance().add(row.className, row.caption, [row, parts](ToolRegistry&) -> QWidget* {
+        ToolRegistry::instance().add(row.className, row.caption, [row, parts](ToolRegistry&) -> ToolWindow* {
             return new solid_waste::SourcedPicturePage(row, parts);
         });
     }

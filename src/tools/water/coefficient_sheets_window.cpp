@@ -163,6 +163,6 @@ static void registerCoefficientSheets() {
     }
     for (const water::CoefficientSheet& sheet : *sheets)
         ToolRegistry::instance().add(qtext(sheet.className), qtext(sheet.caption),
-                                     [sheet](ToolRegistry&) -> QWidget* { return new water::CoefficientSheetForm(sheet); });
+                                     [sheet](ToolRegistry&) -> ToolWindow* { return new water::CoefficientSheetForm(sheet); });
 }
 Q_COREAPP_STARTUP_FUNCTION(registerCoefficientSheets)

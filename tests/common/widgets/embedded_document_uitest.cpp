@@ -196,7 +196,7 @@ private slots:
 
     void editsAreGoneWhenTheWindowIsOpenedAgain() {
         const QString cls = "文档重开";
-        ToolRegistry::instance().add(cls, "文档", [this](ToolRegistry&) -> QWidget* {
+        ToolRegistry::instance().add(cls, "文档", [this](ToolRegistry&) -> ToolWindow* {
             return new EmbeddedDocumentForm("文档重开", "文档", layout(DocumentKind::WordProcessor, "激活（复原）查看"),
                                             richTextDocument(path_));
         });

@@ -122,7 +122,7 @@ private slots:
 
     void placeholdersGiveWayToRealWindows() {
         auto& r = ToolRegistry::instance();
-        r.add("测试窗口", "占位", [](ToolRegistry&) { return new QWidget; }, true);
+        r.add("测试窗口", "占位", [](ToolRegistry&) { return new ToolWindow("测试窗口", "占位", 1500, 1500); }, true);
         QCOMPARE(r.caption("测试窗口"), "测试窗口标题");
         QVERIFY(!r.isPlaceholder("测试窗口"));
         r.add("占位窗口", "占位", [](ToolRegistry&) { return new ToolWindow("占位窗口", "占位", 1500, 1500); }, true);

@@ -46,7 +46,7 @@ private slots:
         if (!ToolRegistry::instance().contains(kBandTable))
             ToolRegistry::instance().add(
                 kBandTable, "空气污染指数范围及相应的空气质量类别",
-                [](ToolRegistry&) -> QWidget* { return new ToolWindow(kBandTable, kBandTable, 5865, 4875); },
+                [](ToolRegistry&) -> ToolWindow* { return new ToolWindow(kBandTable, kBandTable, 5865, 4875); },
                 /*placeholder=*/true);
     }
     void init() { w_ = test::openTool(kWindow); }

@@ -52,7 +52,7 @@ private slots:
         if (!ToolRegistry::instance().contains(kProtectionTool))
             ToolRegistry::instance().add(
                 kProtectionTool, kProtectionTool,
-                [](ToolRegistry&) -> QWidget* { return new ToolWindow(kProtectionTool, kProtectionTool, 6000, 4000); },
+                [](ToolRegistry&) -> ToolWindow* { return new ToolWindow(kProtectionTool, kProtectionTool, 6000, 4000); },
                 /*placeholder=*/true);
     }
     void init() { w_ = test::openTool(kWindow); }
