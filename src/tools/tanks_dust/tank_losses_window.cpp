@@ -212,6 +212,7 @@ private:
         workingFailed_ = false;
         workingNote_->clear();
         assign(15, "");
+        Press::unmark(t_[15]);
         assign(1, "");
 
         for (const BoxTip& tip : Layout().tips)
@@ -232,6 +233,7 @@ private:
         }
         breathingFailed_ = false;
         assign(25, "");
+        Press::unmark(t_[25]);
         // P* follows Py and Pa, which keep their meaning under both floating roofs.
         if (pStarCleared && to != kDome && !(t_[23]->text().isEmpty() && t_[24]->text().isEmpty()))
             derive(VapourPressureFunctionCoefficient());
