@@ -11,7 +11,28 @@
 namespace korrimet {
 namespace {
 
-bool isLeadingBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// The blanks a paste is trimmed of (QString::trimmed): ASCII white space, the
+// no-break and the ideographic space among the others of Unicode.
+bool isBlank(char32_t c) {
+    return (c >= '\t' && c <= '\r') || c == ' ' || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+std::size_t blanksFrom(std::string_view text, std::size_t at) {
+    for (std::size_t size = 0; at < text.size() && isBlank(CodePointAt(text, at, size)); at += size) {}
+    return at;
+}
+
+// Where the blanks that end the text begin.
+std::size_t blanksBefore(std::string_view text, std::size_t end) {
+    while (end > 0) {
+        const std::size_t start = CharacterStart(text, end - 1);
+        std::size_t size = 0;
+        if (!isBlank(CodePointAt(text, start, size)) || start + size != end) break;
+        end = start;
+    }
+    return end;
+}
 
 // Chinese names of units, each with the Latin spelling it stands for. A name
 // is matched where it begins, so "千米" never reads as a "米".
@@ -27,8 +48,9 @@ const std::pair<std::string_view, std::string_view>* nameAt(std::string_view tex
     return nullptr;
 }
 
-// A unit as compared: blanks dropped, lower case, and one spelling for each
-// of its signs and names ("Kpa", "kPa" and "千帕" alike; "m^3", "m3", "m³").
+// A unit as compared: lower case, and one spelling for each of its signs and
+// names ("Kpa", "kPa" and "千帕" alike; "m^3", "m3", "m³"). A blank or a "^"
+// before no power stays, so "k Pa" or "^m" is another unit.
 std::string unitKey(std::string_view unit) {
     std::string key;
     for (std::size_t i = 0, size = 0; i < unit.size(); i += size) {
@@ -42,7 +64,7 @@ std::string unitKey(std::string_view unit) {
         if (c == 0x3BC || c == 0xB5) c = 'u';
         if (c == 0xB2) c = '2';
         if (c == 0xB3) c = '3';
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0x3000 || c == '^') continue;
+        if (c == '^' && i + 1 < unit.size() && unit[i + 1] >= '0' && unit[i + 1] <= '9') continue;
         if (c == 0x2103) key += "°c";
         else if (c == '\'' || c == 0x2019) key += "′";
         else if (c < 0x80) key += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
@@ -58,14 +80,13 @@ std::string unitKey(std::string_view unit) {
 
 }  // namespace
 
-double ParseLeadingNumber(std::string_view text, std::string_view unit) {
-    std::size_t begin = 0;
-    while (begin < text.size() && isLeadingBlank(text[begin])) ++begin;
-    if (begin == text.size()) throw StatementFailure("type mismatch", FailureKind::Empty);
+LeadingNumber ReadLeadingNumber(std::string_view text, std::string_view unit) {
+    const std::size_t begin = blanksFrom(text, 0), last = blanksBefore(text, text.size());
+    if (begin >= last) throw StatementFailure("type mismatch", FailureKind::Empty);
     std::size_t end = begin;
-    while (end < text.size() && std::string_view("0123456789.,+-eE").find(text[end]) != std::string_view::npos) ++end;
+    while (end < last && std::string_view("0123456789.,+-eE").find(text[end]) != std::string_view::npos) ++end;
     // The longest number the text begins with ("1,000m" is 1000 m, "1,5" no
-    // number): what follows it is the unit or nothing.
+    // number): what follows it, blanks aside, is the unit or nothing.
     for (; end > begin; --end) {
         std::optional<double> v;
         try {
@@ -73,23 +94,26 @@ double ParseLeadingNumber(std::string_view text, std::string_view unit) {
         } catch (const StatementFailure& f) {
             if (f.kind() != FailureKind::Overflow) continue;
         }
-        if (const std::string after = unitKey(text.substr(end)); !after.empty() && after != unitKey(unit)) break;
+        const std::size_t unitAt = blanksFrom(text, end);
+        const bool typed = unitAt < last;
+        if (typed && unitKey(text.substr(unitAt, last - unitAt)) != unitKey(unit)) break;
         if (!v) throw StatementFailure("overflow", FailureKind::Overflow);
-        return *v;
+        return {*v, typed ? text.substr(0, end) : text};
     }
     refuse(unit);
 }
 
+double ParseLeadingNumber(std::string_view text, std::string_view unit) { return ReadLeadingNumber(text, unit).value; }
+
 std::string_view CaptionUnit(std::string_view caption) {
-    while (!caption.empty() && isLeadingBlank(caption.back())) caption.remove_suffix(1);
+    caption = caption.substr(0, blanksBefore(caption, caption.size()));
     for (const auto& [open, close] : {std::pair<std::string_view, std::string_view>{"[", "]"}, {"（", "）"}}) {
         if (!caption.ends_with(close)) continue;
         const std::size_t at = caption.rfind(open);
         if (at == std::string_view::npos) return {};
         std::string_view unit = caption.substr(at + open.size(), caption.size() - close.size() - at - open.size());
-        while (!unit.empty() && isLeadingBlank(unit.front())) unit.remove_prefix(1);
-        while (!unit.empty() && isLeadingBlank(unit.back())) unit.remove_suffix(1);
-        return unit;
+        unit = unit.substr(blanksFrom(unit, 0));
+        return unit.substr(0, blanksBefore(unit, unit.size()));
     }
     return {};
 }

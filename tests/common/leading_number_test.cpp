@@ -25,9 +25,10 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
         // The number alone, blanks aside, read as a whole entry is.
         {" -0.5 ", "", -0.5}, {"1,000", "m", 1000}, {"1.2E-3\r\n", "", 0.0012}, {"5\xE3\x80\x80", "", 5},
         {"", "m", 0, FailureKind::Empty}, {" \t\n", "", 0, FailureKind::Empty}, {"1e999", "", 0, FailureKind::Overflow},
-        {"1e999 m", "m", 0, FailureKind::Overflow},
+        {"1e999 m", "m", 0, FailureKind::Overflow}, {"\xC2\xA0" "5\xE3\x80\x80", "", 5},
         // The box's unit in its forms.
-        {"6m", "m", 6}, {"6 M", "m", 6}, {"6米", "m", 6}, {"1,000m", "m", 1000}, {"1e3 m", "m", 1000},
+        {"6m", "m", 6}, {"6 M", "m", 6}, {"\t6\tm\t", "m", 6}, {"\xC2\xA0" "6\xC2\xA0m\xC2\xA0", "m", 6},
+        {"\xE3\x80\x80" "6\xE3\x80\x80m\xE3\x80\x80", "m", 6}, {"4 m^3", "m^3", 4}, {"6米", "m", 6}, {"1,000m", "m", 1000}, {"1e3 m", "m", 1000},
         {"30kPa", "Kpa", 30}, {"101.3千帕", "Kpa", 101.3}, {"4m3", "m^3", 4}, {"4 m³", "m^3", 4}, {"4立方米", "m^3", 4},
         {"4 M^3/a", "m^3/a", 4}, {"4立方米/年", "m^3/a", 4}, {"3米/秒", "m/s", 3}, {"64 kg/kmol", "Kg/kmol", 64},
         {"10°C", "℃", 10}, {"10摄氏度", "℃", 10}, {"0.5 μg/m3", "ug/m^3", 0.5}, {"0.5µg/m³", "μg/m3", 0.5},
@@ -40,10 +41,11 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
         {"10m～20m", "m", 0, kRefused}, {"1m33", "m^3", 0, kRefused}, {"2.5k", "m", 0, kRefused},
         {"1.2w", "m", 0, kRefused}, {"2.5万", "m", 0, kRefused}, {"1O0", "m", 0, kRefused},
         {"2.5 e 5", "m", 0, kRefused}, {"1½", "m", 0, kRefused}, {"0xA", "m", 0, kRefused},
-        {"1，000", "m", 0, kRefused}, {"m", "m", 0, kRefused},
+        {"1，000", "m", 0, kRefused}, {"m", "m", 0, kRefused}, {"6 ^m", "m", 0, kRefused},
+        {"101.3 k Pa", "Kpa", 0, kRefused}, {"4 m 3", "m^3", 0, kRefused},
         // Without a unit, the number alone.
         {"6m", "", 0, kNot}, {"3mg/L-5mg/L", "", 0, kNot}, {"12abc34", "", 0, kNot}, {"1 5", "", 0, kNot},
-        {"10⁵", "", 0, kNot}, {".", "", 0, kNot}, {"１２", "", 0, kNot},
+        {"10⁵", "", 0, kNot}, {".", "", 0, kNot}, {"１２", "", 0, kNot}, {"3.05^", "", 0, kNot},
     };
     for (const UnitCase& c : cases) {
         try {
@@ -56,6 +58,14 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
             }
         }
     }
+}
+
+// A report that writes the unit itself writes the number as typed, its unit cut off.
+TEST(ReadLeadingNumber, GivesTheNumberAsTypedWithoutItsUnit) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"27", "27"}, {" 27 ", " 27 "}, {"27度", "27"}, {"27.50 °", "27.50"}, {"1,000度", "1,000"},
+    };
+    for (const auto& [text, number] : cases) EXPECT_EQ(ReadLeadingNumber(text, "度").number, number) << text;
 }
 
 TEST(CaptionUnit, IsWhatTheClosingBracketsHold) {

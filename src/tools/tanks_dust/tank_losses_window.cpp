@@ -24,6 +24,7 @@
 #include "platform/message_service.h"
 #include "platform/web_links.h"
 #include "tools/tanks_dust/tank_losses.h"
+#include "tools/tanks_dust/tank_losses_coefficients.h"
 #include "tools/tanks_dust/tank_losses_layout.h"
 
 namespace korrimet::tanks {
@@ -40,49 +41,6 @@ const TankLossLayout& Layout() {
         loadStoredTable(QStringLiteral(":/tanks_dust/data/tank_losses_layout.txt"), LoadTankLossLayout);
     return layout;
 }
-
-// A box a handler reads, by default as a number of at least 0.
-struct Input {
-    int box;
-    Range range = Range::NonNegative;
-};
-
-// A coefficient that follows from its entries alone: when a box of `on`
-// changes, under the types `under` (none: every type, even a typed one that
-// matches none), `text` turns the numbers read from `inputs`, in order, into
-// the text of `box`.
-struct Coefficient {
-    std::vector<int> on;
-    std::vector<TankType> under;
-    int box;
-    std::vector<Input> inputs;
-    Reading reading;
-    std::string (*text)(const double* in);
-};
-
-const Coefficient kCoefficients[] = {
-    // N from Q and V; its write refreshes Kt.
-    {{7}, {TankType::DomeRoof}, 6, {{2}, {7, Range::Positive}}, Reading::Whole,
-     [](const double* in) { return ResultMaskText(TurnoverCount(in[0], in[1]), "####.###"); }},
-    {{6}, {TankType::DomeRoof}, 9, {{6}}, Reading::Whole, [](const double* in) {
-         return in[0] > kTurnoverLimit ? ResultMaskText(TurnoverFactor(in[0]), "####.###") : std::string("1");
-     }},
-    {{12, 13}, {}, 11, {{12}, {13}}, Reading::OwnUnit,
-     [](const double* in) { return ResultMaskText(MeanVapourPressure(in[0], in[1]), "###.###"); }},
-    {{22}, {TankType::DomeRoof}, 21, {{22}}, Reading::OwnUnit, [](const double* in) {
-         return in[0] >= kSmallTankDiameter ? std::string("1")
-                                            : ResultMaskText(SmallTankDiameterFactor(in[0]), "####.####");
-     }},
-    {{4, 16, 17}, {TankType::FloatingRoof}, 3, {{4}, {16}, {17}}, Reading::OwnUnit,
-     [](const double* in) { return ResultMaskText(RimSealLossFactor(in[0], in[1], in[2]), "##.####"); }},
-    // P*, last: a switch between the floating roofs derives it anew.
-    {{23, 24}, {TankType::FloatingRoof, TankType::InternalFloatingRoof}, 18, {{23}, {24, Range::Positive}},
-     Reading::OwnUnit, [](const double* in) {
-         if (in[0] > in[1]) throw StatementFailure(FailureKind::Domain, "油品平均温度下蒸汽压Py不能大于当地大气压Pa");
-         return ResultMaskText(VapourPressureFunction(in[0], in[1]), "##.####");
-     }},
-};
-const Coefficient& kVapourPressureFunction = kCoefficients[std::size(kCoefficients) - 1];
 
 class TankLossWindow : public ToolWindow {
 public:
@@ -193,7 +151,7 @@ private:
 
     void wire() {
         auto* live = new LiveRecompute(this);
-        for (const Coefficient& c : kCoefficients)
+        for (const Coefficient& c : Coefficients())
             for (int n : c.on) live->onChange({t_[n]}, [this, &c] { derive(c); });
         for (int n : {15, 25}) live->onChange({t_[n]}, [this] { total(); });
         live->onPick(combo_, [this] { switchType(); });
@@ -212,14 +170,26 @@ private:
     // Writing a box runs its change handler, also when the text stays the same.
     void assign(int n, const QString& text) { setTextAndNotify(t_[n], text); }
 
-    // Reads boxes in order; those read with their own unit take "30kPa" under P[Kpa].
+    // Reads boxes in order, each with the unit of its caption ("30kPa" under P[Kpa]).
     struct Entry {
         double* target;
         int box;
         Range range = Range::NonNegative;
     };
-    void read(Press& press, std::initializer_list<Entry> entries, Reading reading = Reading::Whole) {
-        for (const Entry& e : entries) press.read(*e.target, t_[e.box], e.range, reading);
+    void read(Press& press, std::initializer_list<Entry> entries) {
+        for (const Entry& e : entries) read(press, *e.target, e.box, e.range);
+    }
+    // A derived box left empty was not derived: the press names the entry it
+    // comes from, or the condition that failed, not the box as not entered.
+    bool read(Press& press, double& target, int box, Range range) {
+        if (const Coefficient* c = t_[box]->text().trimmed().isEmpty() ? CoefficientOf(box, type()) : nullptr) {
+            const int since = press.mark();
+            std::array<double, 3> in{};
+            for (std::size_t i = 0; i < c->inputs.size(); ++i) read(press, in[i], c->inputs[i].box, c->inputs[i].range);
+            if (press.okSince(since)) press([&] { c->text(in.data()); });
+            if (!press.okSince(since)) return false;
+        }
+        return press.read(target, t_[box], range, Reading::OwnUnit);
     }
 
     // --- Combo1_Click ---------------------------------------------------
@@ -242,6 +212,7 @@ private:
         workingFailed_ = false;
         workingNote_->clear();
         assign(15, "");
+        Press::unmark(t_[15]);
         assign(1, "");
 
         for (const BoxTip& tip : Layout().tips)
@@ -251,6 +222,9 @@ private:
 
     void clearRepurposed(int to) {
         if (to == shown_) return;
+        // The other type's failures are no concern of a box that means another thing now.
+        for (const Coefficient& c : Coefficients())
+            if (!c.derivedUnder(TankType(to))) Press::unmark(t_[c.box]);
         bool pStarCleared = false;
         for (const TypeTexts& m : Layout().meanings) {
             if (m.of[shown_] == m.of[to]) continue;
@@ -259,9 +233,10 @@ private:
         }
         breathingFailed_ = false;
         assign(25, "");
+        Press::unmark(t_[25]);
         // P* follows Py and Pa, which keep their meaning under both floating roofs.
         if (pStarCleared && to != kDome && !(t_[23]->text().isEmpty() && t_[24]->text().isEmpty()))
-            derive(kVapourPressureFunction);
+            derive(VapourPressureFunctionCoefficient());
     }
 
     void layout(int to) {
@@ -278,11 +253,11 @@ private:
     }
 
     void derive(const Coefficient& c) {
-        if (!c.under.empty() && std::find(c.under.begin(), c.under.end(), type()) == c.under.end()) return;
+        if (!c.derivedUnder(type())) return;
         Press press(this, PressMode::Live);
         std::array<double, 3> in{};
         for (std::size_t i = 0; i < c.inputs.size(); ++i)
-            press.read(in[i], t_[c.inputs[i].box], c.inputs[i].range, c.reading);
+            press.read(in[i], t_[c.inputs[i].box], c.inputs[i].range, Reading::OwnUnit);
         press.put(t_[c.box], [&] { return c.text(in.data()); });
     }
 
@@ -296,8 +271,8 @@ private:
         const bool noWorking = t_[15]->text().trimmed().isEmpty(), noBreathing = t_[25]->text().trimmed().isEmpty();
         if (noWorking && noBreathing) press.missing(QStringLiteral("大呼吸量与小呼吸量均未计算"));
         double lw = 0, ls = 0;
-        if (!noWorking) read(press, {{&lw, 15}}, Reading::OwnUnit);
-        if (!noBreathing) read(press, {{&ls, 25}}, Reading::OwnUnit);
+        if (!noWorking) read(press, {{&lw, 15}});
+        if (!noBreathing) read(press, {{&ls, 25}});
         press.put(t_[1], [&] { return ResultMaskText(dbl(ls + lw), "####.###"); });
     }
 
@@ -312,7 +287,7 @@ private:
         if (*t == TankType::DomeRoof) {
             double v1 = 0, k = 0, kt = 0, k1 = 0, py = 0, u = 0;
             read(press, {{&v1, 5}, {&k, 8, Range::Positive}, {&kt, 9}, {&k1, 10}, {&py, 11}});
-            if (press.read(u, t_[14], Range::Positive)) {
+            if (read(press, u, 14, Range::Positive)) {
                 press.check(u != kMolarMassLimit, QStringLiteral("“%1”不能等于172.5（690-4u为0）").arg(inputName(t_[14])));
                 clamped = u > kMolarMassLimit;
             }
@@ -339,13 +314,11 @@ private:
         const std::string_view mask = *t == TankType::DomeRoof ? "####.###" : "##.####";
         switch (*t) {
             case TankType::DomeRoof: {
-                // The dome roof's entries may carry the unit of their caption.
                 DomeRoofBreathing in;
-                read(press, {{&in.p, 3}, {&in.pa, 4, Range::Positive}}, Reading::OwnUnit);
+                read(press, {{&in.p, 3}, {&in.pa, 4, Range::Positive}});
                 if (press.ok()) press.check(in.p < in.pa, QStringLiteral("罐内油品本体温度下蒸汽压P须小于当地大气压"));
                 read(press,
-                     {{&in.h, 16}, {&in.dt, 17}, {&in.fp, 18}, {&in.k2, 19}, {&in.k3, 20}, {&in.c1, 21}, {&in.d, 22}},
-                     Reading::OwnUnit);
+                     {{&in.h, 16}, {&in.dt, 17}, {&in.fp, 18}, {&in.k2, 19}, {&in.k3, 20}, {&in.c1, 21}, {&in.d, 22}});
                 if (press.ok()) press([&] { loss = DomeRoofBreathingLoss(in); });
                 break;
             }

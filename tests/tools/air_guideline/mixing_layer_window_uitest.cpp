@@ -108,17 +108,17 @@ private slots:
         QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地理纬度无效）"));
     }
 
-    // Each latitude box takes its unit after the number; the report echoes it as typed.
+    // Each latitude box takes its unit after the number; the report writes the unit once.
     void theLatitudeMayCarryItsUnit() {
         MessageRecorder messages;
         combo(w_, "Combo1")->setCurrentText("A");
         combo(w_, "Combo2")->setCurrentText("新疆");
-        test::setText(w_, "Text2", "27度");
-        test::setText(w_, "Text3", "0分");
+        test::setText(w_, "Text2", "27°");
+        test::setText(w_, "Text3", "0'");
         test::click(w_, "Command1");
         QVERIFY(messages.messages().isEmpty());
         const QStringList lines = report(w_).split('\n');
-        QCOMPARE(lines[3], "    地区纬度：27度度0分分");
+        QCOMPARE(lines[3], "    地区纬度：27度0分");
         QCOMPARE(lines[6], "    混合层高度 hf = 2719.369(m)");
     }
 

@@ -222,6 +222,26 @@ private slots:
         set(22, "6000mm");
         QCOMPARE(text(21), "");
         QCOMPARE(test::child<QLineEdit>(w_, box(21))->toolTip(), refused.arg("油罐直径 D[m]", "m"));
+        messages.clear();
+        test::click(w_, "Command3");  // C1 is derived, not entered: D alone is named
+        QCOMPARE(messages.messages(), QStringList{refused.arg("油罐直径 D[m]", "m")});
+
+        pick(kFloating);
+        const QList<QPair<int, QString>> floating{{4, "1.2"}, {16, "3"}, {17, "1.5"}, {23, "30"}, {24, "101.3"},
+                                                  {19, "64"}, {20, "20"}, {21, "1"},   {22, "10"}};
+        for (const auto& [n, v] : floating) set(n, v);
+        test::click(w_, "Command3");
+        const QString loss = text(25);
+        set(20, "20 m");
+        test::click(w_, "Command3");
+        QCOMPARE(text(25), loss);
+        set(20, "20 ^m");
+        test::click(w_, "Command3");
+        QCOMPARE(messages.messages().last(), refused.arg("油罐直径 D[m]", "m"));
+        set(23, "120");  // P* fails, and its reason is P*'s alone
+        pick(kDome);
+        QCOMPARE(test::child<QLineEdit>(w_, box(18))->toolTip(), "必须输入");
+        for (int n : {18, 25}) QCOMPARE(test::child<QLineEdit>(w_, box(n))->placeholderText(), "");
     }
 
     void floatingRoofDerivesSealLossAndVapourFunction() {
