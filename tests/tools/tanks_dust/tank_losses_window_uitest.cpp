@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -283,6 +285,38 @@ private slots:
         QVERIFY(!openWindow("tlxs"));
         set(12, "40");
         QCOMPARE(text(11), "35.");
+    }
+
+    // The tank-type list is a single-line box like the others: a composition
+    // given up or left by Tab gives back the type, a commit is one undo step.
+    void theTankTypeListKeepsItsTypeThroughACompositionTakingNothing() {
+        pick(kFloating);
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        auto compose = [combo](const QString& preedit, const QString& commit = {}) {
+            QInputMethodEvent e(preedit, {});
+            e.setCommitString(commit);
+            QApplication::sendEvent(combo, &e);
+        };
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        compose("gong");
+        QCOMPARE(combo->currentText(), "");
+        compose({});
+        QCOMPARE(combo->currentText(), kFloating);
+        compose("gong");
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QCOMPARE(combo->currentText(), kFloating);
+
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, "a");
+        compose("ding", "顶");
+        QTest::keyClicks(combo, "x");
+        QTest::keyClick(combo, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(combo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(combo->currentText(), "a");
     }
 
     // --- the switch -----------------------------------------------------
