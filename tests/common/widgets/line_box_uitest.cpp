@@ -93,23 +93,6 @@ private slots:
     }
     void cleanup() { delete window_; }
 
-    void pasteFollowsTheSameRule() {
-        MessageRecorder messages;
-        box_->setText("1.5");
-        box_->setCursorPosition(3);
-        QGuiApplication::clipboard()->setText("abc");
-        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box_->text(), "1.5");
-        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
-        QGuiApplication::clipboard()->setText(".2");
-        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box_->text(), "1.5");
-        QCOMPARE(messages.messages().last(), kSecondPointMessage);
-        QGuiApplication::clipboard()->setText("25");
-        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box_->text(), "1.525");
-    }
-
     void aCellPastedFromASpreadsheetLosesItsBlanksAndLineBreaks() {
         MessageRecorder messages;
         QGuiApplication::clipboard()->setText("12.5\r\n");

@@ -1,3 +1,5 @@
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -103,6 +105,23 @@ private slots:
         QTest::keyClick(box_, Qt::Key_Delete);
         QCOMPARE(box_->text(), "2");
         QVERIFY(messages.messages().isEmpty());
+    }
+
+    void pasteFollowsTheSameRule() {
+        MessageRecorder messages;
+        box_->setText("1.5");
+        box_->setCursorPosition(3);
+        QGuiApplication::clipboard()->setText("abc");
+        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box_->text(), "1.5");
+        QCOMPARE(messages.messages(), QStringList{kNotNumericMessage});
+        QGuiApplication::clipboard()->setText(".2");
+        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box_->text(), "1.5");
+        QCOMPARE(messages.messages().last(), kSecondPointMessage);
+        QGuiApplication::clipboard()->setText("25");
+        QTest::keyClick(box_, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box_->text(), "1.525");
     }
 
     // After a refusal the message box closes and the window becomes active
