@@ -10,7 +10,7 @@ inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请
 
 // Lets through only the characters of an unsigned or leading-minus decimal
 // number: typed, committed by an input method, pasted and dropped text alike
-// (see line_box_input.h for what every single-line box does besides).
+// (see line_box.h for what every single-line box does besides).
 // Editing and navigation keys pass without a word.
 void attachNumericKeyFilter(QLineEdit* box);
 // Selects the whole text when the user clicks or tabs into the box.

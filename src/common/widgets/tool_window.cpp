@@ -16,7 +16,7 @@
 #include <QTextEdit>
 #include <climits>
 
-#include "common/widgets/line_box_input.h"
+#include "common/widgets/line_box.h"
 #include "common/widgets/tool_registry.h"
 
 namespace korrimet {
@@ -86,8 +86,7 @@ QLabel* FormBuilder::label(const QString& name, const QString& text, int l, int 
 }
 
 QLineEdit* FormBuilder::textBox(const QString& name, int l, int t, int w, int h, const QString& text) {
-    auto* box = place(new QLineEdit, name, l, t, w, h);
-    attachLineBoxInput(box);
+    auto* box = place(new LineBox, name, l, t, w, h);
     box->setText(text);
     box->setCursorPosition(0);
     return box;
@@ -131,10 +130,11 @@ QPushButton* FormBuilder::button(const QString& name, const QString& caption, in
 QComboBox* FormBuilder::combo(const QString& name, int l, int t, int w, int h, const QStringList& items,
                               bool editable) {
     auto* c = place(new QComboBox, name, l, t, w, h);
-    c->setEditable(editable);
     if (editable) {
+        // Its box is a single-line box like the others: the list hands it
+        // keys, input-method and focus events directly.
+        c->setLineEdit(new LineBox);
         c->setInsertPolicy(QComboBox::NoInsert);
-        attachLineBoxInput(c);
     }
     c->addItems(items);
     c->setCurrentIndex(-1);

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "common/number_text.h"
+#include "common/widgets/cell_table.h"
 #include "common/widgets/embedded_document.h"
-#include "common/widgets/line_box_input.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/stored_page.h"
 #include "common/widgets/tool_registry.h"
@@ -32,7 +32,7 @@ public:
     explicit SheetDocument(CoefficientSheet sheet) : sheet_(std::move(sheet)) {}
 
     QWidget* createView() override {
-        table_ = new QTableWidget(sheet_.rows, 6);
+        table_ = new CellTable(sheet_.rows, 6);
         table_->setFont(songti(9));
         table_->setHorizontalHeaderLabels({"A", "B", "C", "D", "E", "F"});
         table_->horizontalHeader()->setFixedHeight(kHeaderHeight);
@@ -53,10 +53,9 @@ public:
         table_->addScrollBarWidget(sheets_, Qt::AlignLeft);
         QObject::connect(sheets_, &QTabBar::currentChanged, table_, [this](int index) {
             for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, index != 0);
+            table_->keepCurrentCellShown();
         });
         QObject::connect(table_, &QTableWidget::itemChanged, table_, [this] { recalculate(); });
-        // A cell copied from a spreadsheet is "2\r\n": the input cells take it as their amount.
-        attachCellInput(table_);
         return table_;
     }
 
@@ -120,7 +119,7 @@ private:
     }
 
     const CoefficientSheet sheet_;
-    QTableWidget* table_ = nullptr;
+    CellTable* table_ = nullptr;
     QTabBar* sheets_ = nullptr;
     bool busy_ = false;
 };

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -303,6 +305,28 @@ private slots:
         QVERIFY(!openWindow("tlxs"));
         set(12, "40");
         QCOMPARE(text(11), "35.");
+    }
+
+    // The tank-type list is a single-line box like the others: a composition
+    // given up or left by Tab gives back the type.
+    void theTankTypeListKeepsItsTypeThroughACompositionTakingNothing() {
+        pick(kFloating);
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        auto compose = [combo](const QString& preedit) {
+            QInputMethodEvent e(preedit, {});
+            QApplication::sendEvent(combo, &e);
+        };
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        compose("gong");
+        QCOMPARE(combo->currentText(), "");
+        compose({});
+        QCOMPARE(combo->currentText(), kFloating);
+        compose("gong");
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QCOMPARE(combo->currentText(), kFloating);
     }
 
     // --- the switch -----------------------------------------------------

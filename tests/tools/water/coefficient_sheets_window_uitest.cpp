@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "common/widgets/embedded_document.h"
-#include "common/widgets/line_box_input.h"
+#include "common/widgets/cell_table.h"
 #include "support/ui_support.h"
 
 using namespace korrimet;
@@ -197,6 +197,16 @@ private slots:
         paste(t, "9");
         QCOMPARE(cell(w, "E4"), "2148");
         QCOMPARE(messages.messages().size(), 1);
+
+        // The same block into an open editor.
+        t->setCurrentCell(1, 4);
+        QTest::keyClick(t, Qt::Key_F2);
+        editor = t->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        paste(editor, "1\t2");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(cell(w, "E2"), "3");
+        QCOMPARE(messages.messages(), QStringList(2, kCellBlockMessage));
     }
 
     void onlyTheFirstWorksheetHoldsData() {
@@ -210,6 +220,27 @@ private slots:
         sheets->setCurrentIndex(0);
         QVERIFY(!sheetOf(w)->isRowHidden(0));
         QCOMPARE(sheetOf(w)->rowCount(), 7);  // 麻纺类 has no 色度 row
+    }
+
+    // A cell of a sheet that is not shown takes no key, paste or editor
+    // (麻纺类 alone has more sheets than one).
+    void aHiddenCellTakesNothing() {
+        QWidget* w = test::openTool("麻纺类");
+        QTableWidget* t = sheetOf(w);
+        test::click(w, "Command5");
+        t->setFocus();
+        t->setCurrentCell(1, 4);
+        t->findChild<QTabBar*>()->setCurrentIndex(1);
+        QVERIFY(!t->currentIndex().isValid());
+        t->setCurrentCell(1, 4);  // as a key or a click might
+        QGuiApplication::clipboard()->setText("7");
+        QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(t, "8");
+        QTest::keyClick(t, Qt::Key_F2);
+        QVERIFY(!t->viewport()->findChild<QLineEdit*>());
+        QTest::keyClick(t, Qt::Key_Return);
+        QCOMPARE(cell(w, "E2"), "2600");
+        QCOMPARE(cell(w, "E4"), "1861600");
     }
 };
 

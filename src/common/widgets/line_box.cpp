@@ -1,0 +1,271 @@
+#include "common/widgets/line_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <utility>
+
+#include "platform/message_service.h"
+
+namespace korrimet {
+namespace {
+
+bool isEditingOrNavigation(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        break;
+    }
+    return e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut) ||
+           e->matches(QKeySequence::SelectAll) || e->matches(QKeySequence::Undo) ||
+           e->matches(QKeySequence::Redo);
+}
+
+bool arrivesByTheUser(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
+}  // namespace
+
+LineBox::LineBox(QWidget* parent) : QLineEdit(parent) {
+    // Counted, not compared: an edit that returns to the same text is an edit.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!delivering_) ++edits_;
+    });
+}
+
+LineBox* lineBox(QLineEdit* box) {
+    auto* own = qobject_cast<LineBox*>(box);
+    Q_ASSERT_X(own, "lineBox", "every single-line box is a LineBox");
+    return own;
+}
+
+void LineBox::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        if (isReadOnly()) return QLineEdit::keyPressEvent(e);
+        pasteFiltered();
+        return e->accept();
+    }
+    if (rule_ && !isEditingOrNavigation(e) && !e->text().isEmpty()) {
+        const QString why = refusalAtCaret(e->text());
+        if (!why.isEmpty()) {
+            e->accept();
+            return refuse(why);
+        }
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+// The box drops its selection when a composition begins; a commit is judged
+// as typed keys are and enters as one undo step; a refused or abandoned
+// composition gives back what it took, history and all.
+void LineBox::inputMethodEvent(QInputMethodEvent* im) {
+    if (delivering_ || isReadOnly()) return QLineEdit::inputMethodEvent(im);
+    // A composition whose end never reached the box (a run owned the
+    // window) has nothing to give back once the box was edited since.
+    if (composition_ && !compositionUntouched()) composition_.reset();
+    const QString commit = im->commitString();
+    if (commit.isEmpty() && im->preeditString().isEmpty()) {
+        if (composition_ || preeditShown_) abandonComposition();
+        else QLineEdit::inputMethodEvent(im);
+        return;
+    }
+    if (commit.isEmpty()) {
+        if (!composition_) {
+            composition_ = Composition{text(), cursorPosition(), selectionStart(), int(selectedText().size()), false, 0};
+            const QString before = text();
+            deliver(im);
+            composition_->tookText = text() != before;
+            composition_->edits = edits_;
+        } else {
+            deliver(im);
+        }
+        return;
+    }
+    const QString why = refusalAtCaret(commit);
+    if (!why.isEmpty()) {
+        // The box still draws the pinyin the commit was to replace: end the
+        // composition with nothing taken in, before the message shows it.
+        abandonComposition();
+        return refuse(why);
+    }
+    if (im->replacementLength() > 0) {  // the method rewrites text around the caret: its own step
+        composition_.reset();
+        return deliver(im);
+    }
+    // Taking the selection began the step the commit ends.
+    const bool tookSelection = composition_ && composition_->selectionLength > 0;
+    composition_.reset();
+    endPreedit();
+    insertAsOneStep(commit, !tookSelection);
+    if (!im->preeditString().isEmpty()) {  // the next composition begins at once
+        QInputMethodEvent next(im->preeditString(), im->attributes());
+        inputMethodEvent(&next);
+    }
+}
+
+void LineBox::deliver(QInputMethodEvent* im) {
+    delivering_ = true;
+    QLineEdit::inputMethodEvent(im);
+    delivering_ = false;
+    preeditShown_ = !im->preeditString().isEmpty();
+}
+
+void LineBox::endPreedit() {
+    if (!preeditShown_) return;
+    QInputMethodEvent ended;
+    deliver(&ended);
+}
+
+// What a composition took comes back through the box's own undo, so the
+// history stays as it was; after an edit made since it began, nothing comes back.
+void LineBox::abandonComposition() {
+    endPreedit();
+    if (!composition_) return;
+    const bool untouched = compositionUntouched();
+    const Composition c = *std::exchange(composition_, std::nullopt);
+    if (!untouched) return;
+    if (c.tookText) undo();
+    if (text() != c.before) return;
+    if (c.selectionStart >= 0 && c.selectionLength > 0) {
+        // The caret stays at the end it stood at.
+        if (c.cursor == c.selectionStart)
+            setSelection(c.selectionStart + c.selectionLength, -c.selectionLength);
+        else
+            setSelection(c.selectionStart, c.selectionLength);
+    } else {
+        setCursorPosition(c.cursor);
+    }
+}
+
+void LineBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    // Only the user's own move into the box: not the window becoming active
+    // again after a message box, nor a closing popup, which would let the
+    // next key replace the whole value.
+    if (!selectAllOnFocus_ || !arrivesByTheUser(e->reason())) return;
+    selectAll();
+    // Again after the click that brought the focus has placed the caret.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+    });
+}
+
+void LineBox::focusOutEvent(QFocusEvent* e) {
+    // An input method may never end a composition the focus left: the box
+    // would keep its pinyin and a stale value to give back.
+    abandonComposition();
+    QLineEdit::focusOutEvent(e);
+}
+
+// The box's undo joins an insertion to the typing around it and starts a
+// new step when the caret moves; taking a selection starts one too.
+void LineBox::startUndoStep() {
+    if (hasSelectedText()) return;
+    const int at = cursorPosition();
+    const int away = at > 0 ? at - 1 : at + 1;
+    if (away > text().size()) return;  // an empty box: nothing to join
+    const QSignalBlocker quiet(this);
+    setCursorPosition(away);
+    setCursorPosition(at);
+}
+
+void LineBox::insertAsOneStep(const QString& inserted, bool ownStep) {
+    if (ownStep) startUndoStep();
+    insert(inserted);
+    startUndoStep();
+}
+
+// A drop is an edit: a composition it meets ends with nothing given back,
+// and the drop lands where it was dropped, judged on the text it lands in.
+void LineBox::dropEvent(QDropEvent* drop) {
+    if (isReadOnly() || !drop->mimeData()->hasText()) return QLineEdit::dropEvent(drop);
+    const QString dropped = pastedCell(drop->mimeData()->text());
+    if (dropped.isEmpty()) return drop->ignore();
+    if (drop->source() != this) {
+        composition_.reset();
+        endPreedit();
+    }
+    // A drop inserts at its point and replaces nothing, whatever is selected.
+    const int at = cursorPositionAt(drop->position().toPoint());
+    const QString why = rule_ ? rule_(text(), at, 0, dropped) : QString();
+    if (!why.isEmpty()) {
+        drop->ignore();
+        return refuse(why);
+    }
+    if (drop->source() == this) return QLineEdit::dropEvent(drop);  // text moved inside the box
+    setCursorPosition(at);
+    insertAsOneStep(dropped);
+    drop->acceptProposedAction();
+}
+
+void LineBox::mouseReleaseEvent(QMouseEvent* e) {
+    // The middle button pastes the selection of X11; the press has put the caret where it lands.
+    if (e->button() != Qt::MiddleButton || isReadOnly() || !QGuiApplication::clipboard()->supportsSelection())
+        return QLineEdit::mouseReleaseEvent(e);
+    deselect();
+    pasteFiltered(true);
+    e->accept();
+}
+
+// The menu's 粘贴 is told by the slot it is wired to, not by its name: the
+// actions of this Qt carry none, and their texts follow the translation.
+// True when `action` was the paste, now cut from the box's own paste.
+bool LineBox::unwiredPaste(QAction* action) {
+    return disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+           disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+           (action->objectName() == QLatin1String("edit-paste") &&
+            disconnect(action, &QAction::triggered, nullptr, nullptr));
+}
+
+void LineBox::contextMenuEvent(QContextMenuEvent* e) {
+    if (isReadOnly()) return QLineEdit::contextMenuEvent(e);
+    QPointer<QMenu> menu = createStandardContextMenu();
+    for (QAction* action : menu->actions())
+        if (unwiredPaste(action)) connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
+    menu->exec(e->globalPos());
+    delete menu;
+}
+
+void LineBox::pasteFiltered(bool selection) {
+    abandonComposition();
+    const QString pasted =
+        pastedCell(QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard));
+    if (pasted.isEmpty() && !hasSelectedText()) return;
+    const QString why = refusalAtCaret(pasted);
+    if (!why.isEmpty()) return refuse(why);
+    insertAsOneStep(pasted);
+}
+
+// The verdict on `inserted` replacing the selection, or landing at the caret.
+QString LineBox::refusalAtCaret(const QString& inserted) const {
+    if (!rule_) return {};
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return rule_(text(), start, int(selectedText().size()), inserted);
+}
+
+void LineBox::refuse(const QString& message) { ShowMessage(message, window()); }
+
+}  // namespace korrimet
