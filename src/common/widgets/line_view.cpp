@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QStyleHints>
 #include <algorithm>
 #include <cmath>
 
@@ -30,8 +29,8 @@ void LineView::setLines(LineIndex lines) {
     dropPendingCopy();
     lines_ = std::move(lines);
     anchor_ = cursor_ = {};
-    placed_ = dragging_ = byWords_ = false;
-    click_.reset();
+    placed_ = dragging_ = dragged_ = byWords_ = false;
+    endClick();
     goalColumn_ = -1;
     autoScroll_.stop();
     verticalScrollBar()->setValue(0);
@@ -75,11 +74,13 @@ int LineView::visibleLines() const { return std::max(1, viewport()->height() / l
 
 int LineView::firstVisibleLine() const { return verticalScrollBar()->value(); }
 
-LineView::Position LineView::positionAt(QPointF point, Pick pick) const {
-    const int row = firstVisibleLine() + static_cast<int>(std::floor(point.y() / lineHeight()));
+QPoint LineView::scrolled() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
+
+LineView::Position LineView::positionAt(QPointF point, Pick pick, QPoint scroll) const {
+    const int row = scroll.y() + static_cast<int>(std::floor(point.y() / lineHeight()));
     if (row < 0) return {0, 0};
     if (row >= lineCount()) return {lineCount(), 0};
-    const qreal column = (point.x() - kMargin + horizontalScrollBar()->value()) / columnWidth();
+    const qreal column = (point.x() - kMargin + scroll.x()) / columnWidth();
     const LineGeometry line = geometry(row);
     return {row, pick == Pick::Gap ? line.gapAt(column) : line.characterAt(column)};
 }
@@ -108,13 +109,17 @@ void LineView::ensureCursorVisible() {
         columns->setValue(static_cast<int>(std::ceil(x + cw + 2 * kMargin - viewport()->width())));
 }
 
-void LineView::moveCursor(Position to, bool extend, bool keepColumn) {
+void LineView::placeCursor(Position to, bool extend, bool keepColumn) {
     cursor_ = layout().clamped(to);
     if (!extend) anchor_ = cursor_;
     placed_ = true;
     if (!keepColumn) goalColumn_ = -1;
-    ensureCursorVisible();
     viewport()->update();
+}
+
+void LineView::moveCursor(Position to, bool extend, bool keepColumn) {
+    placeCursor(to, extend, keepColumn);
+    ensureCursorVisible();
 }
 
 // `rows` below the cursor (above when negative), in the column ↑/↓ keep.
@@ -127,7 +132,7 @@ LineView::Position LineView::lineBelow(int rows) const {
 }
 
 void LineView::keyPressEvent(QKeyEvent* event) {
-    click_.reset();
+    endClick();
     if (event == QKeySequence::Copy) return copySelection();
     if (event == QKeySequence::SelectAll) return selectAll();
     using K = QKeySequence;
@@ -184,54 +189,56 @@ void LineView::keyPressEvent(QKeyEvent* event) {
     moveCursor(to, extend, vertical);
 }
 
-bool LineView::continuesClick(const QMouseEvent* event) const {
-    const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    return click_ && event->timestamp() - click_->time < interval &&
-           (event->position() - click_->point).manhattanLength() < QApplication::startDragDistance();
+void LineView::endClick() {
+    click_.reset();
+    gesture_.end();
 }
 
 void LineView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
-        click_.reset();
+        endClick();
         return QAbstractScrollArea::mousePressEvent(event);
     }
     setFocus(Qt::MouseFocusReason);
-    const QPointF point = event->position();
-    if (continuesClick(event) && click_->count == 2) {
+    if (gesture_.press(*event) && click_ && click_->count == 2) {
         // The third click of a triple-click takes the line, with its end.
         click_->count = 3;
-        click_->time = event->timestamp();
         const int row = click_->character.line;
         if (row < lineCount()) select({row, 0}, {row + 1, 0});
         return;
     }
-    click_ = pressAt(point);
-    click_->time = event->timestamp();
-    dragging_ = true;
-    byWords_ = false;
-    dragPoint_ = point;
-    moveCursor(click_->gap, (event->modifiers() & Qt::ShiftModifier) && placed_);
+    click_ = pressAt(event->position());
+    // The cursor comes into sight at the release: a drag from this press
+    // starts on the text as the press found it.
+    placeCursor(click_->gap, (event->modifiers() & Qt::ShiftModifier) && placed_);
+    startDrag(event->position(), false);
 }
 
 // Comes in place of the second press; its first may have gone to another widget.
 void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseDoubleClickEvent(event);
-    if (!continuesClick(event)) click_ = pressAt(event->position());
+    if (!gesture_.press(*event) || !click_) click_ = pressAt(event->position());
     click_->count = 2;
-    click_->time = event->timestamp();
     const Position at = click_->character;
     if (at.line >= lineCount()) return;
     const LineSpan word = geometry(at.line).wordAt(at.offset);
     dragWord_ = {{at.line, word.from}, {at.line, word.to}};
     select(dragWord_.first, dragWord_.second);
-    dragging_ = byWords_ = true;
-    dragPoint_ = event->position();
+    startDrag(event->position(), true);
+}
+
+void LineView::startDrag(QPointF point, bool byWords) {
+    dragging_ = true;
+    dragged_ = false;
+    byWords_ = byWords;
+    pressPoint_ = dragPoint_ = point;
+    dragScroll_ = click_->scroll;
 }
 
 void LineView::dragTo(QPointF point) {
-    if (!byWords_) return moveCursor(positionAt(point), true);
+    if (!byWords_) return placeCursor(positionAt(point, Pick::Gap, dragScroll_), true);
     // By words: the double-clicked word stays selected, the word under the pointer is added whole.
-    const Position at = positionAt(point, Pick::Character);
+    const Position at = positionAt(point, Pick::Character, dragScroll_);
     const LineSpan word = at.line < lineCount() ? geometry(at.line).wordAt(at.offset) : LineSpan{};
     if (at < dragWord_.first) {
         anchor_ = dragWord_.second;
@@ -240,12 +247,15 @@ void LineView::dragTo(QPointF point) {
         anchor_ = dragWord_.first;
         cursor_ = std::max(at.line < lineCount() ? Position{at.line, word.to} : at, dragWord_.second);
     }
-    moveCursor(cursor_, true);
+    placeCursor(cursor_, true);
 }
 
 void LineView::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(event);
     dragPoint_ = event->position();
+    // A hand that clicks moves a pixel or two: that selects nothing.
+    if (!dragged_ && (dragPoint_ - pressPoint_).manhattanLength() < QApplication::startDragDistance()) return;
+    dragged_ = true;
     dragTo(dragPoint_);
     // Held beyond the edge, the drag goes on scrolling the text.
     if (viewport()->rect().contains(dragPoint_.toPoint())) autoScroll_.stop();
@@ -254,13 +264,33 @@ void LineView::mouseMoveEvent(QMouseEvent* event) {
 
 void LineView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
-    dragging_ = false;
+    // A click brings the cursor it placed into sight.
+    if (dragging_ && !dragged_ && !byWords_) ensureCursorVisible();
+    dragging_ = dragged_ = false;
     autoScroll_.stop();
+}
+
+// Towards the pointer beyond the view's edge, the farther it is the faster.
+void LineView::scrollTowardsDrag() {
+    const QPoint before = scrolled();
+    const qreal x = dragPoint_.x(), y = dragPoint_.y();
+    const qreal width = viewport()->width(), height = viewport()->height();
+    const int line = lineHeight();
+    int rows = 0;
+    if (y < 0) rows = -1 - static_cast<int>(-y / line);
+    else if (y >= height) rows = 1 + static_cast<int>((y - height) / line);
+    qreal pixels = 0;
+    if (x < 0) pixels = x - columnWidth();
+    else if (x >= width) pixels = x - width + columnWidth();
+    verticalScrollBar()->setValue(before.y() + rows);
+    horizontalScrollBar()->setValue(before.x() + static_cast<int>(std::lround(pixels)));
+    dragScroll_ += scrolled() - before;
+    dragTo(dragPoint_);
 }
 
 void LineView::timerEvent(QTimerEvent* event) {
     if (event->timerId() != autoScroll_.timerId()) return QAbstractScrollArea::timerEvent(event);
-    if (dragging_ && QApplication::mouseButtons() & Qt::LeftButton) dragTo(dragPoint_);
+    if (dragging_ && QApplication::mouseButtons() & Qt::LeftButton) scrollTowardsDrag();
     else autoScroll_.stop();
 }
 
@@ -276,7 +306,7 @@ void LineView::focusInEvent(QFocusEvent* event) {
 
 void LineView::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
-    click_.reset();
+    endClick();
     viewport()->update();
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/line_geometry.h"
+#include "common/widgets/click_gesture.h"
 #include "common/widgets/line_index.h"
 
 template <class T>
@@ -80,7 +81,11 @@ private:
     // Under the pointer: the gap nearest to it, where a click puts the
     // cursor, or the character it is on, whose word a double-click takes.
     enum class Pick { Gap, Character };
-    Position positionAt(QPointF point, Pick pick = Pick::Gap) const;
+    Position positionAt(QPointF point, Pick pick = Pick::Gap) const { return positionAt(point, pick, scrolled()); }
+    // As it was when the view was scrolled to `scroll`.
+    Position positionAt(QPointF point, Pick pick, QPoint scroll) const;
+    // The scroll bars' values: pixels across, rows down.
+    QPoint scrolled() const;
     void drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline, qsizetype firstColumn,
                  qsizetype lastColumn) const;
     void drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const;
@@ -88,10 +93,15 @@ private:
     int lineHeight() const;
     qreal columnWidth() const;
     int visibleLines() const;
+    // Moves the cursor, and with it the text to keep it in sight.
     void moveCursor(Position to, bool extend, bool keepColumn = false);
+    // Moves the cursor where it is, in sight or not.
+    void placeCursor(Position to, bool extend, bool keepColumn = false);
     Position lineBelow(int rows) const;
     void ensureCursorVisible();
+    void startDrag(QPointF point, bool byWords);
     void dragTo(QPointF point);
+    void scrollTowardsDrag();
     void dropPendingCopy();
     void updateScrollBars();
 
@@ -99,24 +109,30 @@ private:
     Position anchor_, cursor_;
     bool placed_ = false;     // the user has placed the cursor
     qsizetype goalColumn_ = -1;  // the column ↑/↓ keep; -1: the cursor's own
-    // A drag: by characters, or by words from the double-clicked word.
-    bool dragging_ = false;
+    // A drag: by characters, or by words from the double-clicked word. It
+    // starts once the pointer has gone the start-drag distance from the press,
+    // and is measured on the text as the gesture's first press found it.
+    bool dragging_ = false;  // the button is held since a press here
+    bool dragged_ = false;   // and the pointer went far enough
     std::pair<Position, Position> dragWord_;
     bool byWords_ = false;
-    QPointF dragPoint_;
+    QPointF pressPoint_, dragPoint_;
+    QPoint dragScroll_;  // the scroll the drag is measured on
+
     QBasicTimer autoScroll_;
     // The presses of a click, double-click or triple-click: each acts on what
     // was under the first, whatever that one scrolled. A click elsewhere or a
     // key in between ends it.
     struct Click {
-        QPointF point;            // of the first press, in the viewport
         Position gap, character;  // under the first press
-        quint64 time = 0;         // of the last press, on the events' clock
+        QPoint scroll;            // the view's scroll then
         int count = 1;            // 2 once a double-click, 3 a triple-click
     };
-    Click pressAt(QPointF point) const { return {point, positionAt(point), positionAt(point, Pick::Character)}; }
-    // At the click's place, within the double-click interval of its last press.
-    bool continuesClick(const QMouseEvent* event) const;
+    Click pressAt(QPointF point) const {
+        return {positionAt(point), positionAt(point, Pick::Character), scrolled()};
+    }
+    void endClick();
+    ClickGesture gesture_;
     std::optional<Click> click_;
     QFutureWatcher<QString>* copy_ = nullptr;
 };

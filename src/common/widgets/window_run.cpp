@@ -3,16 +3,15 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QStyleHints>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
 
+#include "common/widgets/click_gesture.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -95,12 +94,11 @@ bool isPress(const QEvent* event) {
 
 }  // namespace
 
-// Tells which presses in a window continue a gesture: they follow a press on
-// the same widget within the double-click interval, timed on the events' own
-// clocks. Qt pairs only the second press with the first (a third is a plain
-// press again), and may pair a first press on a button with a click
-// elsewhere at the same point of the screen; so the window's presses are
-// watched where they arrive, before any widget has them, and from the
+// Tells which presses in a window continue a gesture: those of one click
+// gesture on one widget. Qt pairs only the second press with the first (a
+// third is a plain press again), and may pair a first press on a button with
+// a click elsewhere at the same point of the screen; so the window's presses
+// are watched where they arrive, before any widget has them, and from the
 // window's first show on, before any button has started a run.
 class ClickGestures : public QObject {
 public:
@@ -127,8 +125,8 @@ protected:
         if (event->type() != QEvent::MouseButtonPress || !isPress(event)) return false;
         const auto* press = static_cast<const QMouseEvent*>(event);
         QWidget* target = window_->childAt(press->position().toPoint());
-        const auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-        follows_ = target && target == last_ && press->timestamp() - lastAt_ < interval;
+        if (target != last_) gesture_.end();
+        follows_ = gesture_.press(*press) && target;
         last_ = target;
         lastAt_ = press->timestamp();
         return false;
@@ -144,6 +142,7 @@ private:
 
     QWidget* window_;
     QPointer<QWindow> windowHandle_;
+    ClickGesture gesture_;
     QPointer<QWidget> last_;  // where the last press was
     quint64 lastAt_ = 0;
     bool follows_ = false;  // whether that press continued a gesture

@@ -279,6 +279,35 @@ private slots:
         QCOMPARE(view.cursorPosition(), (LinePosition{0, 7}));
     }
 
+    // On the row the bottom edge cuts, which a click brings into sight: after
+    // `clicks`, a press `at` from there, `delay` after QTest's 500 ms, moved `by`.
+    void aPressPairsAsQtsDoubleClickAndAMoveShorterThanTheStartDragDistanceSelectsNothing() {
+        SlowDoubleClicks slow;
+        Report report(gridLines(100));
+        LineView& view = report.view;
+        const int line = lineHeight(view);
+        view.resize(view.width(), view.height() + line / 2 - view.viewport()->height() % line);
+        const int cut = view.viewport()->height() / line, near = QApplication::startDragDistance() - 1;
+        const int d = QGuiApplication::styleHints()->mouseDoubleClickDistance();
+        const QPoint press = inWindow(view, QPoint(on(view, cut, 6).x(), cut * line + 2));  // at ".2345;"
+        const int right = on(view, cut, 9).x() - on(view, cut, 6).x();
+        const QString row = QStringLiteral("x=%1;1.2345;\n").arg(cut), up = QStringLiteral(".2345;\nx=%1;1").arg(cut);
+        const struct { int clicks; QPoint at; int delay; QPoint by; QString selected; } cases[] = {
+            {0, {}, 0, {1, 0}, ""}, {0, {}, 0, {0, 1}, ""}, {0, {}, 0, {near, 0}, ""}, {0, {}, 0, {0, -near}, ""},
+            {0, {}, 0, {right, 0}, ".23"}, {0, {}, 0, {0, -line}, up}, {1, {}, 0, {1, 1}, "1.2345"},
+            {1, {}, 0, {0, near}, "1.2345"}, {1, {}, 0, {right + 2 * line, 0}, "1.2345;"}, {2, {d, -d}, 0, {}, row},
+            {2, {-d, -d}, 900, {}, row}, {2, {d + 1, 0}, 0, {}, ""}, {2, {0, -d - 1}, 0, {}, ""}, {2, {}, 1100, {}, ""}};
+        for (const auto& c : cases) {
+            view.verticalScrollBar()->setValue(0);
+            if (c.clicks == 1) QTest::mouseClick(windowOf(view), Qt::LeftButton, {}, press, 2000);
+            if (c.clicks == 2) QTest::mouseDClick(windowOf(view), Qt::LeftButton, {}, press, 2000);
+            QTest::mousePress(windowOf(view), Qt::LeftButton, {}, press + c.at, c.clicks ? c.delay : 2000);
+            QTest::mouseMove(windowOf(view), press + c.at + c.by);
+            QTest::mouseRelease(windowOf(view), Qt::LeftButton, {}, press + c.at + c.by);
+            QCOMPARE(view.selectedText(), c.selected);
+        }
+    }
+
     // Was: a form feed was painted 0 pixels wide, a tab with no stops to an 80-pixel stop.
     void controlCharactersAndTabsArePaintedAsTheColumnsTheyTake() {
         const std::pair<QByteArray, QByteArray> cases[] = {{"a\fb\tc;\x01;", "a b c; ;"},
