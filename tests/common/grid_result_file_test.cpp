@@ -280,28 +280,51 @@ TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-// Reads the pipe that stands in the place of a write's ".part" file to its
-// end, cancelling the write once `cancelAfter` bytes have come through;
-// returns how many came.
-std::size_t drainAndCancel(const std::filesystem::path& pipe, std::size_t cancelAfter, RunControl& control) {
-    const int fd = ::open(pipe.c_str(), O_RDONLY);
-    if (fd < 0) return 0;
+// Whatever stands at the names a write uses, it writes and removes nothing
+// outside its folder: a link at the file beside the result is replaced by a
+// file of its own, a link at the result by the result.
+TEST_F(WholeFile, ALinkAtEitherNameIsReplacedNeverFollowed) {
+    const auto path = dir_ / "河二模式计算结果.txt";
+    const auto outside = dir_ / "outside";
+    std::filesystem::create_directory(outside);
+    const auto kept = outside / "kept.txt";
+    for (const auto& link : {std::filesystem::path(path.string() + ".part"), path}) {
+        std::ofstream(kept, std::ios::binary) << "not the program's";
+        std::filesystem::permissions(kept, std::filesystem::perms(0644));
+        std::filesystem::create_symlink(kept, link);
+        ASSERT_TRUE(WriteWholeFile(path.string(), "grid")) << link;
+        EXPECT_FALSE(std::filesystem::is_symlink(path)) << link;
+        EXPECT_EQ(read(path), "grid") << link;
+        EXPECT_EQ(read(kept), "not the program's") << link;
+        EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0644)) << link;
+        std::filesystem::remove(path);
+    }
+    // A failed write removes the link at the result, not what it leads to.
+    std::filesystem::create_symlink(kept, path);
+    std::filesystem::create_directory(path.string() + ".part");
+    EXPECT_FALSE(WriteWholeFile(path.string(), "grid"));
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(read(kept), "not the program's");
+}
+
+// Reads `fd` to its end, cancelling the write once `cancelAfter` bytes have
+// come through; returns how many came.
+std::size_t drainAndCancel(int fd, std::size_t cancelAfter, RunControl& control) {
     std::vector<char> buffer(1 << 16);
     std::size_t through = 0;
     for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
         if ((through += static_cast<std::size_t>(n)) >= cancelAfter) control.cancel();
-    ::close(fd);
     return through;
 }
 
 TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
     const auto path = dir_ / "结果.txt";
-    const std::string part = path.string() + ".part";
     std::string bytes;
     while (bytes.size() < (7u << 19)) bytes += "x=" + std::to_string(bytes.size()) + ";\r";
     bytes.resize(7u << 19);
 
     ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
+    std::ofstream(path.string() + ".part") << "a stale one";
     RunControl before;
     before.cancel();
     EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &before), RunCancelled);
@@ -309,18 +332,19 @@ TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
 
     // Amid the second megabyte: the write stops before its third. With all
     // but the last 200 kB through (a pipe holds 64 kB), the write is in its
-    // last megabyte: only the check before the file takes its place is left.
+    // last megabyte: only the check after it is left.
     const std::pair<std::size_t, std::size_t> cases[] = {{3u << 19, 2u << 20}, {bytes.size() - (200u << 10), bytes.size()}};
     for (const auto& [cancelAfter, written] : cases) {
-        ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
-        ASSERT_EQ(::mkfifo(part.c_str(), 0600), 0);
+        int pipe[2];
+        ASSERT_EQ(::pipe(pipe), 0);
         RunControl control;
         std::size_t through = 0;
-        std::thread reader([&] { through = drainAndCancel(part, cancelAfter, control); });
-        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled);
+        std::thread reader([&] { through = drainAndCancel(pipe[0], cancelAfter, control); });
+        EXPECT_THROW(WriteAllBytes(pipe[1], bytes, &control), RunCancelled);
+        ::close(pipe[1]);
         reader.join();
+        ::close(pipe[0]);
         EXPECT_EQ(through, written) << "cancel after " << cancelAfter;
-        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel after " << cancelAfter;
     }
 
     RunControl control;
