@@ -287,6 +287,20 @@ private slots:
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) != nullptr);
     }
 
+    void aCellThatThrowsEndsTheRunAsFailedWithoutAFile() {
+        writeFile("an earlier run");
+        QWidget owner;
+        MessageRecorder messages;
+        auto throws = [](double x, double, std::string& out) {
+            if (x == 15) throw std::bad_alloc();
+            out += "1";
+            return true;
+        };
+        QVERIFY(!runGrid(&owner, PlanGrid({10, 20, 1}, {0, 0, 1}), throws));
+        QCOMPARE(messages.messages(), QStringList{kRunFailedMessage + "内存不足，请缩小计算范围或关闭其他程序后重试。"});
+        QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) == nullptr);
+    }
+
     void cellsLongerThanCountedStopTheRunAtTheLimit() {
         QWidget owner;
         MessageRecorder messages;

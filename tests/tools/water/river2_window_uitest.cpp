@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QStyleHints>
@@ -7,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QSignalSpy>
@@ -143,6 +145,40 @@ private slots:
         QVERIFY(WriteWholeFile(path().toStdString(), "newer"));
         results()->close();
         QCOMPARE(test::fileBytes(path()), QByteArray("newer"));
+    }
+
+    // Links planted in the results folder: a file far beyond any run's is
+    // named from its size, and nothing outside the folder is written or removed.
+    void linksInTheResultsFolderLeadNowhereOutsideIt() {
+        QTemporaryDir outside;
+        const QString huge = outside.filePath("huge"), kept = outside.filePath("kept.txt");
+        QFile(huge).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::resize(huge, qint64{1} << 40));
+        QVERIFY(QFile::link(huge, path()));
+        QWidget* viewer = test::openTool(kResults);
+        QVERIFY(test::viewerText(viewer).startsWith("无法读取计算结果文件（文件有1024GB，"));
+        viewer->close();
+        QCOMPARE(QFileInfo(huge).size(), qint64{1} << 40);
+        QVERIFY(QFile::remove(path()));
+
+        test::writeResultFile("outside", "not the program's");
+        QVERIFY(QFile::rename(resultFilePath("outside"), kept));
+        QVERIFY(QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const auto mode = QFile::permissions(kept);
+        QVERIFY(QFile::link(kept, path() + ".part"));
+        setGrid("10", "0", "100", "10");
+        test::click(w_, "Command2");
+        QVERIFY(test::viewerText(results()).startsWith("X=\\c/Y=;"));
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        results()->close();
+        QCOMPARE(test::fileBytes(kept), QByteArray("not the program's"));
+        QCOMPARE(QFile::permissions(kept), mode);
+
+        // The viewer's file is the link; the file it leads to is not its own to remove.
+        QVERIFY(QFile::link(kept, path()));
+        test::openTool(kResults)->close();
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QCOMPARE(test::fileBytes(kept), QByteArray("not the program's"));
     }
 
     // Was a header-only file shown as the run's result, without a word.
