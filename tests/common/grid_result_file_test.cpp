@@ -9,12 +9,14 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/result_file_read.h"
 #include "common/run_control.h"
 #include "common/text_lines.h"
 
@@ -280,31 +282,48 @@ TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-// Whatever stands at the names a write uses, it writes and removes nothing
-// outside its folder: a link at the file beside the result is replaced by a
-// file of its own, a link at the result by the result.
+// A link at the file beside the result, then at the result: each is
+// replaced, the file it leads to is neither written nor removed.
 TEST_F(WholeFile, ALinkAtEitherNameIsReplacedNeverFollowed) {
     const auto path = dir_ / "河二模式计算结果.txt";
-    const auto outside = dir_ / "outside";
-    std::filesystem::create_directory(outside);
-    const auto kept = outside / "kept.txt";
-    for (const auto& link : {std::filesystem::path(path.string() + ".part"), path}) {
-        std::ofstream(kept, std::ios::binary) << "not the program's";
-        std::filesystem::permissions(kept, std::filesystem::perms(0644));
+    const auto kept = dir_.parent_path() / (dir_.filename().string() + "_outside");
+    std::ofstream(kept) << "not the program's";
+    std::filesystem::permissions(kept, std::filesystem::perms(0644));
+    const std::filesystem::path part = path.string() + ".part";
+    const std::pair<std::filesystem::path, bool> cases[] = {{part, false}, {path, false}, {path, true}};
+    for (const auto& [link, fails] : cases) {
         std::filesystem::create_symlink(kept, link);
-        ASSERT_TRUE(WriteWholeFile(path.string(), "grid")) << link;
-        EXPECT_FALSE(std::filesystem::is_symlink(path)) << link;
-        EXPECT_EQ(read(path), "grid") << link;
-        EXPECT_EQ(read(kept), "not the program's") << link;
-        EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0644)) << link;
-        std::filesystem::remove(path);
+        if (fails) std::filesystem::create_directory(part);  // the write cannot go there
+        EXPECT_EQ(WriteWholeFile(path.string(), "grid"), !fails);
+        EXPECT_FALSE(std::filesystem::is_symlink(path));
+        EXPECT_EQ(read(path), fails ? "" : "grid");
+        EXPECT_EQ(read(kept), "not the program's");
+        EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0644));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directory(dir_);
     }
-    // A failed write removes the link at the result, not what it leads to.
-    std::filesystem::create_symlink(kept, path);
-    std::filesystem::create_directory(path.string() + ".part");
-    EXPECT_FALSE(WriteWholeFile(path.string(), "grid"));
-    EXPECT_FALSE(std::filesystem::is_symlink(path));
-    EXPECT_EQ(read(kept), "not the program's");
+    std::filesystem::remove(kept);
+}
+
+TEST_F(WholeFile, AResultFileThatCannotBeReadIsNamedBeforeAByteIsRead) {
+    const auto at = dir_ / "结果.txt";
+    const std::pair<std::function<bool()>, std::string> cases[] = {
+        {[] { return true; }, ""},
+        {[&] { return std::filesystem::create_directory(at); }, "这是一个文件夹，不是文件"},
+        {[&] { return ::mkfifo(at.c_str(), 0600) == 0; }, "这不是普通文件"},
+        {[&] { return ::symlink("gone", at.c_str()) == 0; }, "链接指向的文件不存在"},
+        {[&] { return ::symlink("b", at.c_str()) == 0 && ::symlink(at.c_str(), (dir_ / "b").c_str()) == 0; },
+         "符号链接层数过多（可能是链接循环）"},
+        {[&] { return std::ofstream(at) && ::truncate(at.c_str(), off_t{1} << 40) == 0; },
+         "文件有1024GB，远大于本程序写出的任何计算结果文件（至多64MB），不予读取"},
+    };
+    for (const auto& [make, reason] : cases) {
+        ASSERT_TRUE(make()) << reason;
+        const ResultFileOpen open = OpenResultFile(at.string());
+        EXPECT_EQ(open.problem, reason.empty() ? "" : "无法读取计算结果文件（" + reason + "）");
+        EXPECT_EQ(open.status, reason.empty() ? ResultFileOpen::Status::Missing : ResultFileOpen::Status::Unreadable);
+        for (const auto& entry : std::filesystem::directory_iterator(dir_)) std::filesystem::remove(entry.path());
+    }
 }
 
 // Reads `fd` to its end, cancelling the write once `cancelAfter` bytes have
