@@ -1,16 +1,21 @@
 #include "common/grid_result_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <system_error>
 #include <thread>
 
 #include "common/number_text.h"
 #include "common/run_control.h"
+#include "common/system_reason.h"
 
 namespace korrimet {
 namespace {
@@ -270,45 +275,62 @@ constexpr std::size_t kWriteChunk = 1 << 20;
 
 }  // namespace
 
+bool WriteAllBytes(int fd, std::string_view bytes, const RunControl* control) {
+    for (std::size_t at = 0; at < bytes.size();) {
+        if (control) control->check();
+        const std::size_t end = std::min(at + kWriteChunk, bytes.size());
+        while (at < end) {
+            const ssize_t n = ::write(fd, bytes.data() + at, end - at);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            at += static_cast<std::size_t>(n);
+        }
+    }
+    if (control) control->check();
+    return true;
+}
+
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error, const RunControl* control) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path part(path + ".part");
-    std::error_code ec;
+    const std::string part = path + ".part";
     auto removeBoth = [&] {
-        fs::remove(part, ec);
-        fs::remove(target, ec);
+        std::error_code ec;
+        std::filesystem::remove(part, ec);
+        std::filesystem::remove(path, ec);
     };
-    auto fail = [&](const std::string& reason) {
+    auto fail = [&](const char* what, int reason) {
         removeBoth();
-        if (error) *error = reason;
+        if (error) *error = what + SystemReason(reason);
         return false;
     };
-    auto checkCancel = [&] {
-        if (control && control->cancelled()) {
-            removeBoth();
-            throw RunCancelled{};
-        }
-    };
 
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        if (!out) return fail("cannot create " + part.string());
-        fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);
-        if (ec) return fail(ec.message());
-        for (std::size_t at = 0; at < bytes.size() && out; at += kWriteChunk) {
-            checkCancel();
-            const std::size_t n = std::min(kWriteChunk, bytes.size() - at);
-            out.write(bytes.data() + at, static_cast<std::streamsize>(n));
-        }
-        out.close();
-        if (!out) return fail("cannot write " + part.string());
+    // Created afresh, never opened through a link or a pipe someone left at
+    // that name: what is written stays in the folder.
+    if (::unlink(part.c_str()) != 0 && errno != ENOENT) return fail("无法删除旧的临时文件：", errno);
+    const int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) return fail("无法创建临时文件：", errno);
+    bool written = false;
+    int reason = 0;
+    try {
+        // The mode given to open is narrowed by the umask.
+        written = ::fchmod(fd, 0600) == 0 && WriteAllBytes(fd, bytes, control);
+        reason = errno;
+    } catch (const RunCancelled&) {
+        ::close(fd);
+        removeBoth();
+        throw;
     }
-    checkCancel();
-    fs::rename(part, target, ec);
-    if (ec) return fail(ec.message());
+    if (::close(fd) != 0 && written) {
+        written = false;
+        reason = errno;
+    }
+    if (!written) return fail("写入出错：", reason);
+    // A link at the result's path is replaced, not followed.
+    if (::rename(part.c_str(), path.c_str()) != 0) return fail("无法替换计算结果文件：", errno);
     // A cancel that came during the rename: the run's file must not outlive it.
-    checkCancel();
+    if (control && control->cancelled()) {
+        removeBoth();
+        throw RunCancelled{};
+    }
     return true;
 }
 

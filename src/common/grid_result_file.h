@@ -96,12 +96,19 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, TextSink& sin
 
 // Writes the bytes to a file beside `path` and renames it over `path`, so the
 // file is whole or absent: when the write fails, an older file at `path` is
-// removed too, so it cannot be taken for the new result. The file is readable
-// by its owner only. Returns false with a reason in `error`. `control`, when
-// given, is checked as each megabyte is written and once the file is in
-// place: a cancel leaves no file at `path` nor beside it and throws
-// RunCancelled.
+// removed too, so it cannot be taken for the new result. The file beside is
+// made afresh, whatever stood at its name (a link, a pipe), and a link at
+// `path` is replaced, not followed: nothing outside the folder is written or
+// removed. The file is readable by its owner only. Returns false with a
+// reason in `error` (in the user's words). `control`, when given, is checked
+// as each megabyte is written and once the file is in place: a cancel
+// leaves no file at `path` nor beside it and throws RunCancelled.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
                     const RunControl* control = nullptr);
+
+// Writes all the bytes to `fd` a megabyte at a time, checking `control`
+// before each and after the last: a cancel throws RunCancelled. False, with
+// errno set, when the system refuses them.
+bool WriteAllBytes(int fd, std::string_view bytes, const RunControl* control = nullptr);
 
 }  // namespace korrimet

@@ -9,12 +9,14 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/result_file_read.h"
 #include "common/run_control.h"
 #include "common/text_lines.h"
 
@@ -280,28 +282,68 @@ TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-// Reads the pipe that stands in the place of a write's ".part" file to its
-// end, cancelling the write once `cancelAfter` bytes have come through;
-// returns how many came.
-std::size_t drainAndCancel(const std::filesystem::path& pipe, std::size_t cancelAfter, RunControl& control) {
-    const int fd = ::open(pipe.c_str(), O_RDONLY);
-    if (fd < 0) return 0;
+// A link at the file beside the result, then at the result: each is
+// replaced, the file it leads to is neither written nor removed.
+TEST_F(WholeFile, ALinkAtEitherNameIsReplacedNeverFollowed) {
+    const auto path = dir_ / "河二模式计算结果.txt";
+    const auto kept = dir_.parent_path() / (dir_.filename().string() + "_outside");
+    std::ofstream(kept) << "not the program's";
+    std::filesystem::permissions(kept, std::filesystem::perms(0644));
+    const std::filesystem::path part = path.string() + ".part";
+    const std::pair<std::filesystem::path, bool> cases[] = {{part, false}, {path, false}, {path, true}};
+    for (const auto& [link, fails] : cases) {
+        std::filesystem::create_symlink(kept, link);
+        if (fails) std::filesystem::create_directory(part);  // the write cannot go there
+        EXPECT_EQ(WriteWholeFile(path.string(), "grid"), !fails);
+        EXPECT_FALSE(std::filesystem::is_symlink(path));
+        EXPECT_EQ(read(path), fails ? "" : "grid");
+        EXPECT_EQ(read(kept), "not the program's");
+        EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0644));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directory(dir_);
+    }
+    std::filesystem::remove(kept);
+}
+
+TEST_F(WholeFile, AResultFileThatCannotBeReadIsNamedBeforeAByteIsRead) {
+    const auto at = dir_ / "结果.txt";
+    const std::pair<std::function<bool()>, std::string> cases[] = {
+        {[] { return true; }, ""},
+        {[&] { return std::filesystem::create_directory(at); }, "这是一个文件夹，不是文件"},
+        {[&] { return ::mkfifo(at.c_str(), 0600) == 0; }, "这不是普通文件"},
+        {[&] { return ::symlink("gone", at.c_str()) == 0; }, "链接指向的文件不存在"},
+        {[&] { return ::symlink("b", at.c_str()) == 0 && ::symlink(at.c_str(), (dir_ / "b").c_str()) == 0; },
+         "符号链接层数过多（可能是链接循环）"},
+        {[&] { return std::ofstream(at) && ::truncate(at.c_str(), off_t{1} << 40) == 0; },
+         "文件有1024GB，远大于本程序写出的任何计算结果文件（至多64MB），不予读取"},
+    };
+    for (const auto& [make, reason] : cases) {
+        ASSERT_TRUE(make()) << reason;
+        const ResultFileOpen open = OpenResultFile(at.string());
+        EXPECT_EQ(open.problem, reason.empty() ? "" : "无法读取计算结果文件（" + reason + "）");
+        EXPECT_EQ(open.status, reason.empty() ? ResultFileOpen::Status::Missing : ResultFileOpen::Status::Unreadable);
+        for (const auto& entry : std::filesystem::directory_iterator(dir_)) std::filesystem::remove(entry.path());
+    }
+}
+
+// Reads `fd` to its end, cancelling the write once `cancelAfter` bytes have
+// come through; returns how many came.
+std::size_t drainAndCancel(int fd, std::size_t cancelAfter, RunControl& control) {
     std::vector<char> buffer(1 << 16);
     std::size_t through = 0;
     for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
         if ((through += static_cast<std::size_t>(n)) >= cancelAfter) control.cancel();
-    ::close(fd);
     return through;
 }
 
 TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
     const auto path = dir_ / "结果.txt";
-    const std::string part = path.string() + ".part";
     std::string bytes;
     while (bytes.size() < (7u << 19)) bytes += "x=" + std::to_string(bytes.size()) + ";\r";
     bytes.resize(7u << 19);
 
     ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
+    std::ofstream(path.string() + ".part") << "a stale one";
     RunControl before;
     before.cancel();
     EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &before), RunCancelled);
@@ -309,18 +351,19 @@ TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
 
     // Amid the second megabyte: the write stops before its third. With all
     // but the last 200 kB through (a pipe holds 64 kB), the write is in its
-    // last megabyte: only the check before the file takes its place is left.
+    // last megabyte: only the check after it is left.
     const std::pair<std::size_t, std::size_t> cases[] = {{3u << 19, 2u << 20}, {bytes.size() - (200u << 10), bytes.size()}};
     for (const auto& [cancelAfter, written] : cases) {
-        ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
-        ASSERT_EQ(::mkfifo(part.c_str(), 0600), 0);
+        int pipe[2];
+        ASSERT_EQ(::pipe(pipe), 0);
         RunControl control;
         std::size_t through = 0;
-        std::thread reader([&] { through = drainAndCancel(part, cancelAfter, control); });
-        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled);
+        std::thread reader([&] { through = drainAndCancel(pipe[0], cancelAfter, control); });
+        EXPECT_THROW(WriteAllBytes(pipe[1], bytes, &control), RunCancelled);
+        ::close(pipe[1]);
         reader.join();
+        ::close(pipe[0]);
         EXPECT_EQ(through, written) << "cancel after " << cancelAfter;
-        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel after " << cancelAfter;
     }
 
     RunControl control;

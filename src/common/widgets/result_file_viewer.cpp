@@ -4,22 +4,20 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
 
+#include "common/result_file_read.h"
+#include "common/widgets/qt_text.h"
 #include "common/widgets/run_pool.h"
 #include "common/widgets/tool_registry.h"
 #include "platform/result_folder.h"
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 #endif
 
 namespace korrimet {
@@ -79,44 +77,26 @@ std::map<QString, std::shared_ptr<LineIndex>>& handedOver() {
 // Up to this size a file is read at once; a larger one on a worker.
 constexpr qint64 kReadAtOnce = 1 << 20;
 
-// Read a megabyte at a time: a closed window stops its read at once.
-constexpr qint64 kReadChunk = 1 << 20;
-
 QString cannotRead(const QString& reason) { return QStringLiteral("无法读取计算结果文件（%1）").arg(reason); }
 
-// Opens `path` to read; a pipe or a device is refused, never waited on.
-// When there is a file that cannot be read, nullptr and what went wrong in
-// `problem`; when there is no file, nullptr and nothing said.
-std::unique_ptr<QFile> openToRead(const QString& path, QString& problem) {
-    const QString folder = QStringLiteral("这是一个文件夹，不是文件");
-    const QString special = QStringLiteral("这不是普通文件");
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == EACCES || error == EPERM) problem = cannotRead(QStringLiteral("没有读取权限"));
-        else if (error != ENOENT) problem = cannotRead(qt_error_string(error));
+// Opens `path` to read; a pipe or a device is refused, never waited on, and
+// so is a file far larger than any run writes. When there is a file that
+// cannot be read, nullptr and what went wrong in `problem`; when there is
+// no file, nullptr and nothing said.
+std::unique_ptr<QFile> openToRead(const QString& path, QString& problem, qint64& size) {
+    const ResultFileOpen open = OpenResultFile(QFile::encodeName(path).toStdString());
+    if (open.status != ResultFileOpen::Status::Open) {
+        problem = qtext(open.problem);
         return nullptr;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) problem = cannotRead(qt_error_string(errno));
-    else if (S_ISDIR(info.st_mode)) problem = cannotRead(folder);
-    else if (!S_ISREG(info.st_mode)) problem = cannotRead(special);
     auto file = std::make_unique<QFile>();
-    if (problem.isEmpty() && file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return file;
-    if (problem.isEmpty()) problem = cannotRead(file->errorString());
-    ::close(fd);
+    if (file->open(open.fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        size = static_cast<qint64>(open.size);
+        return file;
+    }
+    problem = cannotRead(QStringLiteral("无法打开文件"));
+    ::close(open.fd);
     return nullptr;
-#else
-    const QFileInfo info(path);
-    if (!info.exists()) return nullptr;
-    if (info.isDir()) problem = cannotRead(folder);
-    else if (!info.isFile()) problem = cannotRead(special);
-    auto file = std::make_unique<QFile>(path);
-    if (problem.isEmpty() && file->open(QIODevice::ReadOnly)) return file;
-    if (problem.isEmpty()) problem = cannotRead(file->errorString());
-    return nullptr;
-#endif
 }
 
 }  // namespace
@@ -128,16 +108,22 @@ struct ResultFileViewer::Read {
 };
 
 ResultFileViewer::Read ResultFileViewer::readFile(QFile& file, qint64 size, const RunControl* control) {
-    QByteArray bytes;
-    bytes.resize(size);
-    for (qint64 read = 0; read < size;) {
-        if (control) control->check();
-        const qint64 n = file.read(bytes.data() + read, std::min(kReadChunk, size - read));
-        if (n < 0) return {{}, cannotRead(QStringLiteral("读取出错：%1").arg(file.errorString()))};
-        if (n == 0) return {{}, QStringLiteral("计算结果文件在读取时被截短（不完整的结果不予显示，请重新计算）")};
-        read += n;
+    // Whatever goes wrong is said in the view; none of it may reach the
+    // window's event loop.
+    try {
+        QByteArray bytes;
+        bytes.resize(size);
+        const std::string problem =
+            ReadResultBytes(file.handle(), bytes.data(), static_cast<std::size_t>(size), control);
+        if (!problem.empty()) return {{}, qtext(problem)};
+        return {IndexLines(std::move(bytes), false, control), {}};
+    } catch (const RunCancelled&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return {{}, cannotRead(QStringLiteral("内存不足，容纳不下整个文件"))};
+    } catch (...) {
+        return {{}, cannotRead(QStringLiteral("读取时出现意外错误"))};
     }
-    return {IndexLines(std::move(bytes), false, control), {}};
 }
 
 std::unique_ptr<QFile> ResultFileViewer::stopReading() {
@@ -157,13 +143,13 @@ void ResultFileViewer::reload() {
     shown_.reset();
     path_ = resultFilePath(fileName_);
     QString problem;
-    std::unique_ptr<QFile> file = path_.isEmpty() ? nullptr : openToRead(path_, problem);
+    qint64 size = 0;
+    std::unique_ptr<QFile> file = path_.isEmpty() ? nullptr : openToRead(path_, problem, size);
     if (!file) {
         if (problem.isEmpty()) view_->setLines(IndexLines(missingFileText_));
         else showProblem(problem);
         return;
     }
-    const qint64 size = file->size();
     auto given = handedOver().find(objectName());
     if (given != handedOver().end()) {
         std::shared_ptr<LineIndex> lines = std::move(given->second);

@@ -16,9 +16,11 @@ namespace korrimet {
 // show read-only in `RichTextBox1`, in a fixed-pitch font, laid out only as
 // far as they are seen, so a file of millions of lines is held once, as its
 // bytes. Text is selected with the mouse or keys and copied as in a text view.
-// A file that cannot be read (a folder, no permission), or that is cut short
-// while it is read, is named with what went wrong, in place of its lines: no
-// part of a result shows as if it were the whole.
+// A file that cannot be read (a folder, no permission, a link that leads
+// nowhere, one far larger than any run writes, refused from its size, or one
+// that memory cannot hold), or that is cut short while it is read, is named
+// with what went wrong, in place of its lines: no part of a result shows as
+// if it were the whole, and no failure of a read leaves the event loop.
 // Unless told otherwise the window deletes its file when it closes or the
 // program ends, also while it still reads it (the read stops), but only the
 // file it shows or reads: a newer file written over the same path since it

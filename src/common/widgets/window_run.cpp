@@ -86,6 +86,16 @@ bool scrollsAView(const QWidget* widget, const QEvent* event) {
     return false;
 }
 
+QString failedRunMessage(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        return kRunFailedMessage + QStringLiteral("内存不足，请缩小计算范围或关闭其他程序后重试。");
+    } catch (...) {
+        return kRunFailedMessage + QStringLiteral("计算中出现意外错误。");
+    }
+}
+
 bool isPress(const QEvent* event) {
     const QEvent::Type type = event->type();
     return (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
@@ -177,6 +187,7 @@ WindowRun::~WindowRun() {
 std::shared_ptr<RunControl> WindowRun::begin(QAbstractButton* button, QFutureWatcherBase* watcher,
                                              std::function<void(double)> progress, std::function<void()> cancelled) {
     control_ = std::make_shared<RunControl>();
+    failure_ = std::make_shared<std::exception_ptr>();
     watcher_ = watcher;
     progress_ = std::move(progress);
     cancelled_ = std::move(cancelled);
@@ -200,6 +211,7 @@ void WindowRun::showOutcome(const std::function<void()>& showDone) {
     ticker_->stop();
     showProgress();
     const bool cancelled = control_->cancelled();
+    const std::exception_ptr failure = *failure_;
     const std::function<void()> cleanup = std::move(cancelled_);
     watcher_->deleteLater();
     watcher_ = nullptr;
@@ -211,9 +223,9 @@ void WindowRun::showOutcome(const std::function<void()>& showDone) {
     else releaseHeldButton();
     const QPointer<WindowRun> self(this);
     showing_ = true;
-    if (cancelled) {
+    if (cancelled || failure) {
         if (cleanup) cleanup();
-        ShowMessage(kRunCancelledMessage, window_);
+        ShowMessage(cancelled ? kRunCancelledMessage : failedRunMessage(failure), window_);
     } else {
         showDone();
     }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QtConcurrent/QtConcurrentRun>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -20,6 +21,8 @@ namespace korrimet {
 class ClickGestures;
 
 inline const QString kRunCancelledMessage = QStringLiteral("计算已取消，本次计算没有结果。");
+// The start of the message of a run whose work failed; the reason follows.
+inline const QString kRunFailedMessage = QStringLiteral("计算失败，本次计算没有结果：");
 
 // A window's long run. The work runs on a thread of RunPool() over plain
 // copies of the entries and touches no widget; the window's thread only
@@ -52,7 +55,9 @@ public:
     // about every 30 ms. The outcome comes on the window's thread: `done` with
     // the work's result, or, when the run was cancelled at any moment,
     // `cancelled` and then the cancel message. The button's caption is back
-    // before either. Work that throws RunCancelled ends as cancelled. When
+    // before either. Work that throws RunCancelled ends as cancelled; work
+    // that throws anything else (out of memory) as failed: `cancelled`, then
+    // a message that says the run failed and why. When
     // the window closes or the program quits before the outcome was shown,
     // `cancelled` runs without a message; as a window that goes without
     // closing may be partly gone by then, it reaches widgets only through
@@ -67,12 +72,15 @@ public:
         });
         const std::shared_ptr<RunControl> control =
             begin(button, watcher, std::move(progress), std::move(cancelled));
-        QFuture<R> future = QtConcurrent::run(&RunPool(), [control, work = std::move(work)]() -> R {
+        // No exception of the work may reach the window's event loop.
+        QFuture<R> future = QtConcurrent::run(&RunPool(), [control, failure = failure_, work = std::move(work)]() -> R {
             try {
                 return work(*control);
             } catch (const RunCancelled&) {
-                return R{};
+            } catch (...) {
+                *failure = std::current_exception();
             }
+            return R{};
         });
         future_ = QFuture<void>(future);
         watcher->setFuture(future);
@@ -106,6 +114,7 @@ private:
     QPointer<QAbstractButton> held_;  // deaf a moment after its run ended
     QString caption_;
     std::shared_ptr<RunControl> control_;
+    std::shared_ptr<std::exception_ptr> failure_;  // set by the worker when its work threw
     std::function<void(double)> progress_;
     std::function<void()> cancelled_;
     QFuture<void> future_;

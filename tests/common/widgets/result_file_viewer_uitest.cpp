@@ -285,6 +285,10 @@ private slots:
         QVERIFY(messages.messages()[0].contains("2个网格点"));
         QVERIFY(messages.messages()[0].contains("x=0，y=0"));
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) != nullptr);
+        // A cell that throws fails the run as a whole: no file, and the window is told.
+        auto throws = [](double, double, std::string&) -> bool { throw std::bad_alloc(); };
+        QVERIFY(!runGrid(&owner, PlanGrid({10, 20, 1}, {0, 0, 1}), throws));
+        QCOMPARE(messages.messages().last(), kRunFailedMessage + "内存不足，请缩小计算范围或关闭其他程序后重试。");
     }
 
     void cellsLongerThanCountedStopTheRunAtTheLimit() {

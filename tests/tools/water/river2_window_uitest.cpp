@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScrollBar>
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QSignalSpy>
@@ -144,6 +146,32 @@ private slots:
         QVERIFY(WriteWholeFile(path().toStdString(), "newer"));
         results()->close();
         QCOMPARE(test::fileBytes(path()), QByteArray("newer"));
+    }
+
+    // Links planted in the results folder: a file far beyond any run's is
+    // named from its size, and nothing outside the folder is written or removed.
+    void linksInTheResultsFolderLeadNowhereOutsideIt() {
+        QTemporaryDir outside;
+        const QString huge = outside.filePath("huge"), kept = outside.filePath("kept.txt");
+        QVERIFY(QFile(huge).open(QIODevice::WriteOnly) && QFile::resize(huge, qint64{1} << 40));
+        QVERIFY(QFile::link(huge, path()));
+        QVERIFY(test::viewerText(test::openTool(kResults)).startsWith("无法读取计算结果文件（文件有1024GB，"));
+        results()->close();
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not the program's") && file.flush());
+        const auto mode = QFile::permissions(kept);
+        QVERIFY(QFile::link(kept, path() + ".part"));
+        setGrid("10", "0", "100", "10");
+        test::click(w_, "Command2");
+        QVERIFY(test::viewerText(results()).startsWith("X=\\c/Y=;"));
+        results()->close();
+        // The viewer's file is a link: it removes the link alone.
+        QVERIFY(QFile::link(kept, path()));
+        test::openTool(kResults)->close();
+        QVERIFY(!QFileInfo(path()).isSymLink());
+        QCOMPARE(test::fileBytes(kept), QByteArray("not the program's"));
+        QCOMPARE(QFile::permissions(kept), mode);
+        QCOMPARE(QFileInfo(huge).size(), qint64{1} << 40);
     }
 
     // Was a header-only file shown as the run's result, without a word.
