@@ -81,9 +81,6 @@ private:
     // cursor, or the character it is on, whose word a double-click takes.
     enum class Pick { Gap, Character };
     Position positionAt(QPointF point, Pick pick = Pick::Gap) const;
-    void drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline, qsizetype firstColumn,
-                 qsizetype lastColumn) const;
-    void drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const;
 
     int lineHeight() const;
     qreal columnWidth() const;
