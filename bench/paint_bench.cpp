@@ -10,18 +10,21 @@
 
 // One paint of a full 900×600 screen of rows in a LineView and in a
 // QPlainTextEdit with the same font and the same text, each rendered into
-// an image: ASCII grid rows, rows of ideographs, and rows of broken bytes
-// (a file in a legacy Chinese encoding, every byte one U+FFFD). The median
-// of the repetitions is the figure to compare. --benchmark_filter=Paint
+// an image: ASCII grid rows, rows of ideographs, rows of broken bytes (a file
+// in a legacy Chinese encoding, every byte one U+FFFD), and ASCII table rows
+// whose tabs are set to stops; and in a LineView alone, one ASCII line of
+// 1 MB. The median of the repetitions is the figure to compare.
+// --benchmark_filter=Paint
 
 namespace {
 
 using namespace korrimet;
 
-enum Rows { Ascii, Cjk, Broken };
+enum Rows { Ascii, Cjk, Broken, Tabbed, LongLine };
 
 QByteArray screenOf(Rows rows) {
     QByteArray bytes;
+    if (rows == LongLine) return QByteArray(1 << 20, '7');
     for (int i = 0; i < 200; ++i) {
         switch (rows) {
         case Ascii:
@@ -33,6 +36,11 @@ QByteArray screenOf(Rows rows) {
         case Broken:
             // "河二模式" in a two-byte legacy encoding, then a number.
             for (int j = 0; j < 12; ++j) bytes += "\xBA\xD3\xB6\xFE\xC4\xA3\xCA\xBD;" + QByteArray::number(j) + ";";
+            break;
+        case Tabbed:
+            for (int j = 0; j < 12; ++j) bytes += QByteArray::number(i * 12 + j) + "\t8.4594\t";
+            break;
+        case LongLine:  // returned above
             break;
         }
         bytes += '\n';
@@ -51,16 +59,18 @@ void paintScreens(benchmark::State& state, View& view) {
     }
 }
 
+LineIndex linesOf(Rows rows) { return IndexLines(screenOf(rows), rows == Tabbed); }
+
 void BM_PaintLineView(benchmark::State& state) {
     LineView view;
-    view.setLines(IndexLines(screenOf(static_cast<Rows>(state.range(0))), false));
+    view.setLines(linesOf(static_cast<Rows>(state.range(0))));
     paintScreens(state, view);
 }
 
 void BM_PaintPlainTextEdit(benchmark::State& state) {
     // The text as the line view decodes it, broken bytes and all.
     LineView decoder;
-    decoder.setLines(IndexLines(screenOf(static_cast<Rows>(state.range(0))), false));
+    decoder.setLines(linesOf(static_cast<Rows>(state.range(0))));
     QPlainTextEdit view;
     view.setLineWrapMode(QPlainTextEdit::NoWrap);
     view.setPlainText(decoder.text());
@@ -68,10 +78,10 @@ void BM_PaintPlainTextEdit(benchmark::State& state) {
 }
 
 void rowsOfEachKind(benchmark::internal::Benchmark* b) {
-    b->ArgName("rows")->Arg(Ascii)->Arg(Cjk)->Arg(Broken);
+    b->ArgName("rows")->Arg(Ascii)->Arg(Cjk)->Arg(Broken)->Arg(Tabbed);
     b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
-BENCHMARK(BM_PaintLineView)->Apply(rowsOfEachKind);
+BENCHMARK(BM_PaintLineView)->Apply(rowsOfEachKind)->Arg(LongLine);
 BENCHMARK(BM_PaintPlainTextEdit)->Apply(rowsOfEachKind);
 
 }  // namespace

@@ -35,7 +35,7 @@ public:
           last_(lastColumn) {}
 
     // Draws the characters of `row` in sight, each glyph on its
-    // character's columns, as one run a font.
+    // character's columns, as one run a font; `plain`: one byte, one column.
     void draw(QPainter& painter, const LineGeometry& row, qreal baseline, bool plain);
 
 private:
@@ -49,7 +49,7 @@ private:
     const Glyph& glyphOf(char32_t code);
     Glyph lookUp(char32_t code);
     Run& runFor(int font, qreal scale);
-    void drawPlain(QPainter& painter, const LineGeometry& row, qreal baseline) const;
+    void place(char32_t code, qsizetype column, qsizetype columns, qreal baseline);
 
     QFont font_;
     std::vector<QRawFont> fonts_;  // the view's own font first, then those Qt falls back on
@@ -97,38 +97,38 @@ RowPainter::Run& RowPainter::runFor(int font, qreal scale) {
     return runs_.emplace_back(Run{font, scale, {}, {}});
 }
 
-// A text of one-column ASCII characters alone, where a row may hold a hundred
-// thousand of them: the characters in sight as one string.
-void RowPainter::drawPlain(QPainter& painter, const LineGeometry& row, qreal baseline) const {
-    const qsizetype from = std::clamp<qsizetype>(first_, 0, row.length());
-    const qsizetype to = std::clamp<qsizetype>(last_, from, row.length());
-    QString run = QString::fromLatin1(row.text().data() + from, to - from);
-    for (QChar& c : run)
-        if (isControl(c.unicode())) c = u' ';
-    painter.drawText(QPointF(left_ + static_cast<qreal>(from) * cw_, baseline), run);
-}
-
 // A glyph may be wider than the columns the geometry gives its character
 // (U+FFFD of a broken byte from a fallback font is one): it is squeezed into
 // them, so that it covers no neighbour and every click lands where it shows.
+void RowPainter::place(char32_t code, qsizetype column, qsizetype columns, qreal baseline) {
+    if (code == U' ' || isControl(code)) return;
+    const Glyph& glyph = glyphOf(code);
+    if (glyph.font < 0) return;
+    const qreal room = static_cast<qreal>(columns) * cw_;
+    qreal scale = 1;
+    if (glyph.advance > room) {
+        if (room <= 0) return;
+        scale = room / glyph.advance;
+    }
+    Run& run = runFor(glyph.font, scale);
+    run.glyphs.push_back(glyph.index);
+    run.positions.emplace_back((left_ + static_cast<qreal>(column) * cw_) / scale, baseline);
+}
+
 void RowPainter::draw(QPainter& painter, const LineGeometry& row, qreal baseline, bool plain) {
-    if (plain) return drawPlain(painter, row, baseline);
-    row.walk([&](const LaidCharacter& c) {
-        if (c.column > last_) return false;
-        if (c.column + c.columns < first_ || c.code == U' ' || isControl(c.code)) return true;
-        const Glyph& glyph = glyphOf(c.code);
-        if (glyph.font < 0) return true;
-        const qreal room = static_cast<qreal>(c.columns) * cw_;
-        qreal scale = 1;
-        if (glyph.advance > room) {
-            if (room <= 0) return true;
-            scale = room / glyph.advance;
-        }
-        Run& run = runFor(glyph.font, scale);
-        run.glyphs.push_back(glyph.index);
-        run.positions.emplace_back((left_ + static_cast<qreal>(c.column) * cw_) / scale, baseline);
-        return true;
-    });
+    if (plain) {
+        // One byte, one column, and a row may hold a hundred thousand: only
+        // the bytes in sight are read.
+        const qsizetype from = std::clamp<qsizetype>(first_, 0, row.length());
+        const qsizetype to = std::clamp<qsizetype>(last_, from, row.length());
+        for (qsizetype i = from; i < to; ++i) place(static_cast<unsigned char>(row.text()[i]), i, 1, baseline);
+    } else {
+        row.walk([&](const LaidCharacter& c) {
+            if (c.column > last_) return false;
+            if (c.column + c.columns >= first_) place(c.code, c.column, c.columns, baseline);
+            return true;
+        });
+    }
     for (Run& run : runs_) {
         if (run.glyphs.empty()) continue;
         QGlyphRun glyphs;
