@@ -86,9 +86,6 @@ private:
     Position positionAt(QPointF point, Pick pick, QPoint scroll) const;
     // The scroll bars' values: pixels across, rows down.
     QPoint scrolled() const;
-    void drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline, qsizetype firstColumn,
-                 qsizetype lastColumn) const;
-    void drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const;
 
     int lineHeight() const;
     qreal columnWidth() const;

@@ -1,7 +1,12 @@
+#include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
+#include <QRawFont>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/widgets/line_view.h"
 
@@ -13,64 +18,136 @@ namespace {
 // Control characters take their columns blank, as no glyph of theirs would.
 bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
-}  // namespace
+// A character's glyph: in which of a paint's fonts, its index there and how
+// far it advances. A character no font draws has none (font -1).
+struct Glyph {
+    int font = -1;
+    quint32 index = 0;
+    qreal advance = 0;
+};
 
-// A glyph from a fallback font may be wider than the columns the geometry
-// gives its character (U+FFFD of a broken byte is one): it is squeezed into
-// them, so that it covers no neighbour and every click lands where it shows.
-void LineView::drawFitted(QPainter& painter, const LaidCharacter& c, QPointF at) const {
-    const QString glyph = QStringView(QChar::fromUcs4(c.code)).toString();
-    const qreal room = static_cast<qreal>(c.columns) * columnWidth();
-    const qreal advance = QFontMetricsF(painter.font()).horizontalAdvance(glyph);
-    if (advance <= room) return painter.drawText(at, glyph);
-    painter.save();
-    painter.translate(at);
-    painter.scale(room / advance, 1);
-    painter.drawText(QPointF(), glyph);
-    painter.restore();
+// What one paint of a view needs for its rows: the glyph of each character
+// it meets, looked up once a paint, and the runs a row is drawn as.
+class RowPainter {
+public:
+    RowPainter(const QFont& font, qreal columnWidth, qreal left, qsizetype firstColumn, qsizetype lastColumn)
+        : font_(font), fonts_{QRawFont::fromFont(font)}, cw_(columnWidth), left_(left), first_(firstColumn),
+          last_(lastColumn) {}
+
+    // Draws the characters of `row` in sight, each glyph on its
+    // character's columns, as one run a font; `plain`: one byte, one column.
+    void draw(QPainter& painter, const LineGeometry& row, qreal baseline, bool plain);
+
+private:
+    // The glyphs of one font drawn squeezed alike (scale 1: not at all).
+    struct Run {
+        int font;
+        qreal scale;
+        std::vector<quint32> glyphs;
+        std::vector<QPointF> positions;
+    };
+    const Glyph& glyphOf(char32_t code);
+    Glyph lookUp(char32_t code);
+    Run& runFor(int font, qreal scale);
+    void place(char32_t code, qsizetype column, qsizetype columns, qreal baseline);
+
+    QFont font_;
+    std::vector<QRawFont> fonts_;  // the view's own font first, then those Qt falls back on
+    QHash<char32_t, Glyph> glyphs_;
+    std::vector<Run> runs_;  // kept from row to row for their storage
+    qreal cw_, left_;
+    qsizetype first_, last_;
+};
+
+const Glyph& RowPainter::glyphOf(char32_t code) {
+    auto found = glyphs_.find(code);
+    if (found == glyphs_.end()) found = glyphs_.insert(code, lookUp(code));
+    return *found;
 }
 
-// Draws the characters of `row` in sight, each at its column: runs of
-// one-column ASCII characters as one string, any other character alone, so
-// that a wide glyph of another font cannot push the rest of the line off
-// its columns.
-void LineView::drawRow(QPainter& painter, const LineGeometry& row, qreal left, qreal baseline,
-                       qsizetype firstColumn, qsizetype lastColumn) const {
-    const qreal cw = columnWidth();
-    const char* data = row.text().data();
-    auto drawRun = [&](qsizetype from, qsizetype to, qsizetype column) {
-        QString run = QString::fromLatin1(data + from, to - from);
-        for (QChar& c : run)
-            if (isControl(c.unicode())) c = u' ';
-        painter.drawText(QPointF(left + static_cast<qreal>(column) * cw, baseline), run);
-    };
-    if (plainColumns()) {
-        // A grid row may hold a hundred thousand characters: draw what is in sight.
-        const qsizetype from = std::clamp<qsizetype>(firstColumn, 0, row.length());
-        return drawRun(from, std::clamp<qsizetype>(lastColumn, from, row.length()), from);
+Glyph RowPainter::lookUp(char32_t code) {
+    const QString text = QString::fromUcs4(&code, 1);
+    quint32 indexes[2] = {};
+    int count = 2;
+    const QRawFont& own = fonts_.front();
+    if (own.glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), indexes, &count) && count == 1 &&
+        indexes[0] != 0)
+        return {0, indexes[0], own.advancesForGlyphIndexes(QList<quint32>{indexes[0]}).value(0).x()};
+    // Not in the view's font: the glyph of the font Qt falls back on, as
+    // it would draw the character.
+    QTextLayout layout(text, font_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (run.glyphIndexes().isEmpty()) continue;
+        const QRawFont raw = run.rawFont();
+        auto at = std::find(fonts_.begin(), fonts_.end(), raw);
+        if (at == fonts_.end()) at = fonts_.insert(fonts_.end(), raw);
+        const quint32 index = run.glyphIndexes().front();
+        return {static_cast<int>(at - fonts_.begin()), index,
+                raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x()};
     }
-    qsizetype runStart = 0, runEnd = 0, runColumn = 0;
-    auto flush = [&] {
-        if (runEnd > runStart) drawRun(runStart, runEnd, runColumn);
-        runStart = runEnd = 0;
-    };
-    row.walk([&](const LaidCharacter& c) {
-        if (c.column > lastColumn) return false;
-        if (c.column + c.columns < firstColumn) return true;
-        if (c.code < 0x80 && c.columns == 1) {
-            if (runEnd == runStart) {
-                runStart = c.offset;
-                runColumn = c.column;
-            }
-            runEnd = c.offset + 1;
-            return true;
-        }
-        flush();
-        if (!isControl(c.code)) drawFitted(painter, c, QPointF(left + static_cast<qreal>(c.column) * cw, baseline));
-        return true;
-    });
-    flush();
+    return {};
 }
+
+RowPainter::Run& RowPainter::runFor(int font, qreal scale) {
+    for (Run& run : runs_)
+        if (run.font == font && run.scale == scale) return run;
+    return runs_.emplace_back(Run{font, scale, {}, {}});
+}
+
+// A glyph may be wider than the columns the geometry gives its character
+// (U+FFFD of a broken byte from a fallback font is one): it is squeezed into
+// them, so that it covers no neighbour and every click lands where it shows.
+void RowPainter::place(char32_t code, qsizetype column, qsizetype columns, qreal baseline) {
+    if (code == U' ' || isControl(code)) return;
+    const Glyph& glyph = glyphOf(code);
+    if (glyph.font < 0) return;
+    const qreal room = static_cast<qreal>(columns) * cw_;
+    qreal scale = 1;
+    if (glyph.advance > room) {
+        if (room <= 0) return;
+        scale = room / glyph.advance;
+    }
+    Run& run = runFor(glyph.font, scale);
+    run.glyphs.push_back(glyph.index);
+    run.positions.emplace_back((left_ + static_cast<qreal>(column) * cw_) / scale, baseline);
+}
+
+void RowPainter::draw(QPainter& painter, const LineGeometry& row, qreal baseline, bool plain) {
+    if (plain) {
+        // One byte, one column, and a row may hold a hundred thousand: only
+        // the bytes in sight are read.
+        const qsizetype from = std::clamp<qsizetype>(first_, 0, row.length());
+        const qsizetype to = std::clamp<qsizetype>(last_, from, row.length());
+        for (qsizetype i = from; i < to; ++i) place(static_cast<unsigned char>(row.text()[i]), i, 1, baseline);
+    } else {
+        row.walk([&](const LaidCharacter& c) {
+            if (c.column > last_) return false;
+            if (c.column + c.columns >= first_) place(c.code, c.column, c.columns, baseline);
+            return true;
+        });
+    }
+    for (Run& run : runs_) {
+        if (run.glyphs.empty()) continue;
+        QGlyphRun glyphs;
+        glyphs.setRawFont(fonts_[static_cast<std::size_t>(run.font)]);
+        glyphs.setRawData(run.glyphs.data(), run.positions.data(), static_cast<int>(run.glyphs.size()));
+        if (run.scale == 1) {
+            painter.drawGlyphRun(QPointF(), glyphs);
+        } else {
+            painter.save();
+            painter.scale(run.scale, 1);
+            painter.drawGlyphRun(QPointF(), glyphs);
+            painter.restore();
+        }
+        run.glyphs.clear();
+        run.positions.clear();
+    }
+}
+
+}  // namespace
 
 void LineView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
@@ -82,6 +159,7 @@ void LineView::paintEvent(QPaintEvent*) {
     const qreal left = kMargin - horizontalScrollBar()->value();
     const qsizetype firstColumn = std::max<qsizetype>(0, static_cast<qsizetype>(std::floor(-left / cw)) - 1);
     const qsizetype lastColumn = static_cast<qsizetype>(std::ceil((width - left) / cw)) + 1;
+    RowPainter rows(font(), cw, left, firstColumn, lastColumn);
     const Position from = selectionStart(), to = selectionEnd();
     const QColor text = palette().text().color(), selectedText = palette().highlightedText().color();
     for (int row = first; row <= last; ++row) {
@@ -90,7 +168,7 @@ void LineView::paintEvent(QPaintEvent*) {
         const qreal baseline = rect.top() + (lh - fm.height()) / 2 + fm.ascent();
         if (!hasSelection() || row < from.line || row > to.line || (row == to.line && to.offset == 0)) {
             painter.setPen(text);
-            drawRow(painter, line, left, baseline, firstColumn, lastColumn);
+            rows.draw(painter, line, baseline, plainColumns());
             continue;
         }
         // The selected characters, and the line end when it is selected too.
@@ -102,10 +180,10 @@ void LineView::paintEvent(QPaintEvent*) {
         painter.fillRect(selected, palette().highlight());
         painter.setClipRegion(QRegion(rect).subtracted(selected));
         painter.setPen(text);
-        drawRow(painter, line, left, baseline, firstColumn, lastColumn);
+        rows.draw(painter, line, baseline, plainColumns());
         painter.setClipRect(selected);
         painter.setPen(selectedText);
-        drawRow(painter, line, left, baseline, firstColumn, lastColumn);
+        rows.draw(painter, line, baseline, plainColumns());
         painter.setClipping(false);
     }
     if (hasFocus() && placed_ && cursor_.line >= first && cursor_.line <= first + viewport()->height() / lh) {

@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPicture>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -328,6 +329,36 @@ private slots:
         const int second = static_cast<int>(std::ceil(3 + columnWidth(blank.view))) + 1;
         const int top = lineHeight(blank.view);
         QCOMPARE(a.copy(second, 0, a.width() - second, top), b.copy(second, 0, b.width() - second, top));
+    }
+
+    // Ideographs, U+FFFD of fallback fonts (wider than their column) and ASCII
+    // in one row, and a text of ASCII alone, look as each character drawn
+    // alone, squeezed into its columns.
+    void eachGlyphOfARowIsDrawnOnItsColumns() {
+        const QByteArray mixed = "\xE5\xBA\xA6\x80x\xE6\xB7\xB7\xEF\xBF\xBD \xF0\x9F\x98\x80;\xE4\xB8z\xCC\x81";
+        for (const QByteArray& row : {mixed, QByteArray("x=290;8.3942;\x01|")}) {
+            Report shown(row), blank(" ");
+            QImage expected = blank.view.viewport()->grab().toImage();
+            QPainter painter(&expected);
+            painter.setFont(shown.view.font());
+            painter.setPen(shown.view.palette().text().color());
+            const QFontMetricsF fm(shown.view.font());
+            const qreal cw = columnWidth(shown.view);
+            const qreal baseline = (lineHeight(shown.view) - fm.height()) / 2 + fm.ascent();
+            const LineIndex index = IndexLines(row);
+            LineGeometry(std::string_view(row.data(), row.size()), index).walk([&](const LaidCharacter& c) {
+                const QString text = c.code < 0x20 ? QString() : QString::fromUcs4(&c.code, 1);
+                const qreal advance = fm.horizontalAdvance(text), room = static_cast<qreal>(c.columns) * cw;
+                painter.save();
+                painter.translate(3 + static_cast<qreal>(c.column) * cw, baseline);
+                if (advance > room) painter.scale(room / advance, 1);
+                painter.drawText(QPointF(), text);
+                painter.restore();
+                return true;
+            });
+            painter.end();
+            QCOMPARE(shown.view.viewport()->grab().toImage(), expected);
+        }
     }
 
     void keysMoveAndExtendByCharactersLinesAndWholeText() {
