@@ -1,8 +1,10 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -23,7 +25,11 @@ public:
     using State = CounterState;
     explicit CounterWindow(State& s) : ToolWindow(kClassName, kCaption, 3000, 1500) {
         ++s.loads;
-        form().textBox("Text1", 100, 100, 1200, 300, "默认");
+        QLineEdit* box = form().textBox("Text1", 100, 100, 1200, 300, "默认");
+        connect(form().button("Command1", "提示", 100, 600, 1200, 400), &QPushButton::clicked, this, [box] {
+            ShowMessage("提示");
+            box->setText("读完");
+        });
     }
 };
 
@@ -118,6 +124,27 @@ private slots:
         QVERIFY(w->close());
         QVERIFY(ToolRegistry::instance().window(StubbornWindow::kClassName) == nullptr);
         QTRY_VERIFY(closed.isNull());
+    }
+
+    // Anything may close a window while its handler's message is read.
+    void aWindowClosedWhileItsMessageIsReadGoesOnceItsHandlerHasReturned() {
+        const std::function<void(QWidget*)> closers[] = {
+            [](QWidget* w) { w->close(); }, [](QWidget*) { qApp->closeAllWindows(); },
+            [](QWidget* w) {  // from a loop deeper still
+                QTimer::singleShot(0, w, &QWidget::close);
+                test::ReadingRecorder(50).show({}, w);
+            },
+        };
+        for (const auto& close : closers) {
+            QPointer<QWidget> w = test::openTool("测试窗口");
+            test::ReadingRecorder messages(100);
+            QTimer::singleShot(0, w, [&] { close(w); });  // fires inside the message's loop
+            const QPoint button = test::child<QWidget>(w, "Command1")->geometry().center();
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, button);
+            QCOMPARE(test::text(w, "Text1"), "读完");
+            QVERIFY(!w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
+            QTRY_VERIFY(w.isNull());
+        }
     }
 
     void placeholdersGiveWayToRealWindows() {

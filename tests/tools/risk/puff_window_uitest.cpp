@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QPushButton>
 #include <QTest>
@@ -233,6 +234,16 @@ private slots:
         QCOMPARE(messages.messages()[2], "无法计算，请检查：\n" + named("σx(x方向扩散系数)", "须大于0") + "\n" +
                                              named("σy(Y方向扩散系数)", "须大于0"));
         QVERIFY(!window(kPoints));
+    }
+
+    void aWindowClosedWhileItsRefusalIsReadGoesOnceThePressHasEnded() {
+        QPointer<QWidget> w = w_;
+        test::setText(w_, "Text2", "12.5\n34\n5\t6");
+        test::ReadingRecorder messages(100);
+        QTimer::singleShot(0, [] { qApp->closeAllWindows(); });  // the session ends meanwhile
+        test::click(w_, "Command4");
+        QCOMPARE(messages.messages().size(), 1);
+        QTRY_VERIFY(w.isNull());
     }
 
     void contourPointsAreWrittenShownAndKept() {
