@@ -1,7 +1,6 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -25,11 +24,7 @@ public:
     using State = CounterState;
     explicit CounterWindow(State& s) : ToolWindow(kClassName, kCaption, 3000, 1500) {
         ++s.loads;
-        QLineEdit* box = form().textBox("Text1", 100, 100, 1200, 300, "默认");
-        connect(form().button("Command1", "提示", 100, 600, 1200, 400), &QPushButton::clicked, this, [box] {
-            ShowMessage("提示");
-            box->setText("读完");
-        });
+        form().textBox("Text1", 100, 100, 1200, 300, "默认");
     }
 };
 
@@ -126,23 +121,16 @@ private slots:
         QTRY_VERIFY(closed.isNull());
     }
 
-    // Anything may close a window while its handler's message is read.
-    void aWindowClosedWhileItsMessageIsReadGoesOnceItsHandlerHasReturned() {
-        const std::function<void(QWidget*)> closers[] = {
-            [](QWidget* w) { w->close(); }, [](QWidget*) { qApp->closeAllWindows(); },
-            [](QWidget* w) {  // from a loop deeper still
-                QTimer::singleShot(0, w, &QWidget::close);
-                test::ReadingRecorder(50).show({}, w);
-            },
-        };
-        for (const auto& close : closers) {
+    // Anything may close a window while a message is read, from the message's loop or one nested in it:
+    // the code that showed the message goes on with the window, which goes once that code has returned.
+    void aWindowClosedWhileAMessageIsReadGoesOnceTheCodeThatShowedItHasReturned() {
+        for (const bool deeper : {false, true}) {
             QPointer<QWidget> w = test::openTool("测试窗口");
             test::ReadingRecorder messages(100);
-            QTimer::singleShot(0, w, [&] { close(w); });  // fires inside the message's loop
-            const QPoint button = test::child<QWidget>(w, "Command1")->geometry().center();
-            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, button);
-            QCOMPARE(test::text(w, "Text1"), "读完");
-            QVERIFY(!w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
+            if (deeper) QTimer::singleShot(0, [] { test::ReadingRecorder(50).show({}, nullptr); });
+            QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);
+            ShowMessage("提示", w);
+            QVERIFY(w && !w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
             QTRY_VERIFY(w.isNull());
         }
     }
