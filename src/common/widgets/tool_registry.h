@@ -15,8 +15,8 @@ class ToolWindow;
 // Opens tool windows by class name: one instance per class, created on first
 // use and shown modeless; an open window is raised, a closed one loaded anew,
 // also while its deletion is still pending. The windows are ToolWindows:
-// deleted on close, they say by a signal when their close has been accepted. Window-level
-// variables live here, so they outlive the window's widgets.
+// deleted on close, they say by a signal when their close has been accepted.
+// Window-level variables live here, so they outlive the window's widgets.
 class ToolRegistry {
 public:
     using Factory = std::function<ToolWindow*(ToolRegistry&)>;
