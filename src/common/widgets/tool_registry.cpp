@@ -35,7 +35,9 @@ QWidget* ToolRegistry::open(const QString& className) {
     // fresh one takes its place at once, as after that.
     QWidget* w = it->window;
     if (!w) {
-        w = it->factory(*this);
+        ToolWindow* made = it->factory(*this);
+        QObject::connect(made, &ToolWindow::closeAccepted, [this, made] { closing(made); });
+        w = made;
         it = entries_.find(className);  // the factory may have opened other windows
         it->window = w;
         w->show();

@@ -15,8 +15,8 @@ class ToolWindow;
 // Opens tool windows by class name: one instance per class, created on first
 // use and shown modeless; an open window is raised, a closed one loaded anew,
 // also while its deletion is still pending. The windows are ToolWindows:
-// deleted on close, they say when their close has been accepted. Window-level
-// variables live here, so they outlive the window's widgets.
+// deleted on close, they say by a signal when their close has been accepted.
+// Window-level variables live here, so they outlive the window's widgets.
 class ToolRegistry {
 public:
     using Factory = std::function<ToolWindow*(ToolRegistry&)>;
@@ -37,10 +37,6 @@ public:
     QWidget* window(const QString& className) const;
     QList<QWidget*> openWindows() const;
 
-    // A window's close has been accepted: it is no longer the open window
-    // of its class, though it is deleted only when the event loop turns.
-    void closing(const QWidget* window);
-
     template <class State>
     State& state(const QString& className) {
         auto& slot = states_[className];
@@ -49,6 +45,10 @@ public:
     }
 
 private:
+    // A window's close has been accepted: it is no longer the open window
+    // of its class, though it is deleted only later.
+    void closing(const QWidget* window);
+
     struct Entry {
         QString caption;
         Factory factory;

@@ -82,8 +82,13 @@ void fitRowsBelowFrameTitles(QWidget* window);
 
 // A tool window: objectName is its class name, fixed client size in twips,
 // modeless and without owner, deleted when closed (its state lives on in
-// the registry, which it tells once its close is accepted). Ctrl+Tab and
-// Ctrl+Shift+Tab move the focus on from any of its controls.
+// the registry). Ctrl+Tab and Ctrl+Shift+Tab move the focus on from any of
+// its controls.
+//
+// A handler that shows a message runs on under the message's own event
+// loop, where anything may close the window. Closed there, the window hides
+// at once but is deleted only once every loop above the program's outermost
+// one has returned, so the handler goes on with a live window.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -96,12 +101,20 @@ public:
         return findChild<W*>(name);
     }
 
+signals:
+    // Every closeEvent override has accepted the close: the window is no
+    // longer open, though it is deleted only later.
+    void closeAccepted();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void deleteOnceNoLoopIsNested();
+
     bool framesFitted_ = false;
+    QMetaObject::Connection loopWatch_[2];
 };
 
 }  // namespace korrimet

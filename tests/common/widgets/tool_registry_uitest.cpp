@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "common/widgets/tool_registry.h"
 #include "common/widgets/tool_window.h"
@@ -118,6 +119,20 @@ private slots:
         QVERIFY(w->close());
         QVERIFY(ToolRegistry::instance().window(StubbornWindow::kClassName) == nullptr);
         QTRY_VERIFY(closed.isNull());
+    }
+
+    // Anything may close a window while a message is read, from the message's loop or one nested in it:
+    // the code that showed the message goes on with the window, which goes once that code has returned.
+    void aWindowClosedWhileAMessageIsReadGoesOnceTheCodeThatShowedItHasReturned() {
+        for (const bool deeper : {false, true}) {
+            QPointer<QWidget> w = test::openTool("测试窗口");
+            test::ReadingRecorder messages(100);
+            if (deeper) QTimer::singleShot(0, [] { test::ReadingRecorder(50).show({}, nullptr); });
+            QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);
+            ShowMessage("提示", w);
+            QVERIFY(w && !w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
+            QTRY_VERIFY(w.isNull());
+        }
     }
 
     void placeholdersGiveWayToRealWindows() {

@@ -235,6 +235,16 @@ private slots:
         QVERIFY(!window(kPoints));
     }
 
+    void aWindowClosedWhileItsRefusalIsReadGoesOnceThePressHasEnded() {
+        QSignalSpy gone(w_, &QObject::destroyed);
+        test::setText(w_, "Text2", "12.5\n34\n5\t6");
+        test::ReadingRecorder messages(100);
+        QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);  // the session ends meanwhile
+        test::click(w_, "Command4");
+        QCOMPARE(messages.messages().size(), 1);
+        QTRY_COMPARE(gone.size(), 1);
+    }
+
     void contourPointsAreWrittenShownAndKept() {
         test::click(w_, "Command5");
         const QByteArray bytes = test::fileBytes(pointsPath());
