@@ -13,6 +13,8 @@ class QFutureWatcher;
 
 namespace korrimet {
 
+inline const QString kCopyOutOfMemoryMessage = QStringLiteral("内存不足，所选内容没有复制。请少选一些再复制。");
+
 // A read-only view of many lines, held once as their bytes: only the lines
 // in sight are laid out, and scrolling, keys and selection cost the same for
 // ten lines or ten million. Text is selected from character to character with
@@ -131,7 +133,7 @@ private:
     void endClick();
     ClickGesture gesture_;
     std::optional<Click> click_;
-    QFutureWatcher<QString>* copy_ = nullptr;
+    QFutureWatcher<std::optional<QString>>* copy_ = nullptr;
 };
 
 }  // namespace korrimet

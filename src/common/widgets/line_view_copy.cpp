@@ -6,8 +6,11 @@
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <new>
+#include <optional>
 
 #include "common/widgets/run_pool.h"
+#include "platform/message_service.h"
 
 // The text of a LineView's lines as it is read and copied, a large selection's on a worker.
 
@@ -66,18 +69,27 @@ void LineView::copySelection() {
         QGuiApplication::clipboard()->setText(selectedText());
         return;
     }
-    copy_ = new QFutureWatcher<QString>(this);
+    copy_ = new QFutureWatcher<std::optional<QString>>(this);
     connect(copy_, &QFutureWatcherBase::finished, this, [this] {
-        const QFuture<QString> done = copy_->future();
+        const QFuture<std::optional<QString>> done = copy_->future();
         copy_->deleteLater();
         copy_ = nullptr;
-        if (done.resultCount() > 0) QGuiApplication::clipboard()->setText(done.result());
+        if (done.resultCount() == 0) return;
+        if (const std::optional<QString>& text = done.result())
+            QGuiApplication::clipboard()->setText(*text);
+        else
+            ShowMessage(kCopyOutOfMemoryMessage, window());
     });
-    // The worker holds its own share of the bytes: other lines may be shown meanwhile.
+    // The worker holds its own share of the bytes: other lines may be shown
+    // meanwhile. Out of memory it says so, and nothing of it leaves the worker.
     copy_->setFuture(QtConcurrent::run(
         &RunPool(),
-        [](QPromise<QString>& promise, const QByteArray& bytes, qsizetype from, qsizetype to) {
-            QString text = copiedText(bytes, from, to, [&] { return promise.isCanceled(); });
+        [](QPromise<std::optional<QString>>& promise, const QByteArray& bytes, qsizetype from, qsizetype to) {
+            std::optional<QString> text;
+            try {
+                text = copiedText(bytes, from, to, [&] { return promise.isCanceled(); });
+            } catch (const std::bad_alloc&) {
+            }
             if (!promise.isCanceled()) promise.addResult(std::move(text));
         },
         lines_.bytes, from, to));
