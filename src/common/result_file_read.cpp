@@ -16,19 +16,19 @@ namespace {
 // A closed window stops its read within a megabyte.
 constexpr std::size_t kReadChunk = 1 << 20;
 
-std::string cannotRead(const std::string& reason) { return "无法读取计算结果文件（" + reason + "）"; }
-
 std::string sizeText(std::uint64_t bytes) {
     return bytes >= (std::uint64_t{1} << 30) ? std::to_string(bytes >> 30) + "GB" : std::to_string(bytes >> 20) + "MB";
 }
 
 }  // namespace
 
+std::string CannotReadResultFile(const std::string& reason) { return "无法读取计算结果文件（" + reason + "）"; }
+
 ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largest) {
     ResultFileOpen out;
     auto refuse = [&](const std::string& reason) {
         out.status = ResultFileOpen::Status::Unreadable;
-        out.problem = cannotRead(reason);
+        out.problem = CannotReadResultFile(reason);
         return out;
     };
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -63,7 +63,7 @@ std::string ReadResultBytes(int fd, char* into, std::size_t size, const RunContr
         if (control) control->check();
         const ssize_t n = ::read(fd, into + done, std::min(kReadChunk, size - done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return cannotRead("读取出错：" + SystemReason(errno));
+        if (n < 0) return CannotReadResultFile("读取出错：" + SystemReason(errno));
         if (n == 0) return "计算结果文件在读取时被截短（不完整的结果不予显示，请重新计算）";
         done += static_cast<std::size_t>(n);
     }

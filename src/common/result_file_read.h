@@ -22,6 +22,9 @@ struct ResultFileOpen {
     std::string problem;     // Unreadable: what the user is told
 };
 
+// What the user is told of a result file that cannot be read, and why.
+std::string CannotReadResultFile(const std::string& reason);
+
 // Opens the file at `path` to read, following links. No file and no link
 // there: Missing. A folder, a pipe or a device (never waited on), a link
 // that leads nowhere or round in a loop, a file the user may not read, or

@@ -21,6 +21,8 @@ public:
     bool press(const QSinglePointEvent& event);
     // The next press starts a gesture, whatever it follows.
     void end() { started_ = false; }
+    // When the last press came, on the events' clock.
+    quint64 lastPress() const { return time_; }
 
 private:
     bool started_ = false;

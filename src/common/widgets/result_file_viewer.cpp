@@ -77,8 +77,6 @@ std::map<QString, std::shared_ptr<LineIndex>>& handedOver() {
 // Up to this size a file is read at once; a larger one on a worker.
 constexpr qint64 kReadAtOnce = 1 << 20;
 
-QString cannotRead(const QString& reason) { return QStringLiteral("无法读取计算结果文件（%1）").arg(reason); }
-
 // Opens `path` to read; a pipe or a device is refused, never waited on, and
 // so is a file far larger than any run writes. When there is a file that
 // cannot be read, nullptr and what went wrong in `problem`; when there is
@@ -94,7 +92,7 @@ std::unique_ptr<QFile> openToRead(const QString& path, QString& problem, qint64&
         size = static_cast<qint64>(open.size);
         return file;
     }
-    problem = cannotRead(QStringLiteral("无法打开文件"));
+    problem = qtext(CannotReadResultFile("无法打开文件"));
     ::close(open.fd);
     return nullptr;
 }
@@ -120,9 +118,9 @@ ResultFileViewer::Read ResultFileViewer::readFile(QFile& file, qint64 size, cons
     } catch (const RunCancelled&) {
         throw;
     } catch (const std::bad_alloc&) {
-        return {{}, cannotRead(QStringLiteral("内存不足，容纳不下整个文件"))};
+        return {{}, qtext(CannotReadResultFile("内存不足，容纳不下整个文件"))};
     } catch (...) {
-        return {{}, cannotRead(QStringLiteral("读取时出现意外错误"))};
+        return {{}, qtext(CannotReadResultFile("读取时出现意外错误"))};
     }
 }
 

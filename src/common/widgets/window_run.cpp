@@ -119,7 +119,7 @@ public:
 
     // Whether `event`, a press or a double-click event, continues a gesture.
     bool follows(const QEvent* event) const {
-        return follows_ && isPress(event) && static_cast<const QInputEvent*>(event)->timestamp() == lastAt_;
+        return follows_ && isPress(event) && static_cast<const QInputEvent*>(event)->timestamp() == gesture_.lastPress();
     }
     // From now on `button` takes no press that continues a gesture.
     void guard(QAbstractButton* button) { button->installEventFilter(this); }
@@ -138,7 +138,6 @@ protected:
         if (target != last_) gesture_.end();
         follows_ = gesture_.press(*press) && target;
         last_ = target;
-        lastAt_ = press->timestamp();
         return false;
     }
 
@@ -154,7 +153,6 @@ private:
     QPointer<QWindow> windowHandle_;
     ClickGesture gesture_;
     QPointer<QWidget> last_;  // where the last press was
-    quint64 lastAt_ = 0;
     bool follows_ = false;  // whether that press continued a gesture
 };
 
