@@ -246,8 +246,8 @@ private slots:
         QCOMPARE(clipboard(), "最大落地浓度\t9.168；\n");
     }
 
-    // Was: the first click scrolled and the others acted on what then lay under
-    // the pointer; a click or key between a double-click and a third click did not end the gesture.
+    // Every click of a gesture acts on what lay under its first press; a click
+    // or key between a double-click and a third click ends the gesture.
     void theClicksOfAGestureActOnItsFirstPressAndOnlyAThirdRightAfterADoubleClickTakesTheLine() {
         SlowDoubleClicks slow;
         // The row the bottom edge cuts: the first press scrolls it into sight, the triple-click takes it.
@@ -309,7 +309,7 @@ private slots:
         }
     }
 
-    // Was: a form feed was painted 0 pixels wide, a tab with no stops to an 80-pixel stop.
+    // A form feed takes its one column, a tab with no stops its one column too.
     void controlCharactersAndTabsArePaintedAsTheColumnsTheyTake() {
         const std::pair<QByteArray, QByteArray> cases[] = {{"a\fb\tc;\x01;", "a b c; ;"},
                                                            {"度\fb\tc;\x7F;", "度 b c; ;"}};
@@ -319,7 +319,7 @@ private slots:
         }
     }
 
-    // Was: U+FFFD of a broken byte, a glyph of a fallback font, covered the character after it.
+    // U+FFFD of a broken byte, a glyph of a fallback font, stays out of the next column.
     void aBrokenByteIsPaintedWithinItsOneColumn() {
         Report broken("\x80\n\xE4\xB8\n"), blank(" \n  \n");
         const QImage a = broken.view.viewport()->grab().toImage(), b = blank.view.viewport()->grab().toImage();
