@@ -8,9 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <exception>
-#include <filesystem>
 #include <mutex>
-#include <system_error>
 #include <thread>
 
 #include "common/number_text.h"
@@ -275,57 +273,75 @@ constexpr std::size_t kWriteChunk = 1 << 20;
 
 }  // namespace
 
-bool WriteAllBytes(int fd, std::string_view bytes, const RunControl* control) {
+std::string WriteAllBytes(const ByteWriter& write, std::string_view bytes, const RunControl* control) {
     for (std::size_t at = 0; at < bytes.size();) {
         if (control) control->check();
         const std::size_t end = std::min(at + kWriteChunk, bytes.size());
         while (at < end) {
-            const ssize_t n = ::write(fd, bytes.data() + at, end - at);
+            const ssize_t n = write(bytes.data() + at, end - at);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
+            if (n < 0) return SystemReason(errno);
+            // errno is then whatever an earlier call left.
+            if (n == 0) return "系统没有写入任何字节，也没有给出原因";
             at += static_cast<std::size_t>(n);
         }
     }
     if (control) control->check();
-    return true;
+    return {};
 }
+
+std::string WriteAllBytes(int fd, std::string_view bytes, const RunControl* control) {
+    return WriteAllBytes([fd](const char* data, std::size_t size) { return ::write(fd, data, size); }, bytes,
+                         control);
+}
+
+namespace {
+
+// Clears what an earlier run left at the temporary name: a file, a link, a
+// pipe, or a folder left empty. A folder holding anything is the user's and
+// stays. Returns 0 when the name is free, else why it is not.
+int clearTemporaryName(const std::string& part) {
+    if (::unlink(part.c_str()) == 0 || errno == ENOENT) return 0;
+    const int unlinkError = errno;
+    struct stat info {};
+    if (::lstat(part.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return unlinkError;
+    if (::rmdir(part.c_str()) == 0) return 0;
+    return errno == ENOTEMPTY || errno == EEXIST ? EISDIR : errno;
+}
+
+}  // namespace
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error, const RunControl* control) {
     const std::string part = path + ".part";
+    // Files and links only: a folder at either name stays where the message says it is.
     auto removeBoth = [&] {
-        std::error_code ec;
-        std::filesystem::remove(part, ec);
-        std::filesystem::remove(path, ec);
+        ::unlink(part.c_str());
+        ::unlink(path.c_str());
     };
-    auto fail = [&](const char* what, int reason) {
+    auto fail = [&](const char* what, const std::string& at, const std::string& reason) {
         removeBoth();
-        if (error) *error = what + SystemReason(reason);
+        if (error) *error = what + at + "：" + reason;
         return false;
     };
 
     // Created afresh, never opened through a link or a pipe someone left at
     // that name: what is written stays in the folder.
-    if (::unlink(part.c_str()) != 0 && errno != ENOENT) return fail("无法删除旧的临时文件：", errno);
+    if (const int kept = clearTemporaryName(part)) return fail("无法删除旧的临时文件 ", part, SystemReason(kept));
     const int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) return fail("无法创建临时文件：", errno);
-    bool written = false;
-    int reason = 0;
+    if (fd < 0) return fail("无法创建临时文件 ", part, SystemReason(errno));
+    std::string reason;
     try {
         // The mode given to open is narrowed by the umask.
-        written = ::fchmod(fd, 0600) == 0 && WriteAllBytes(fd, bytes, control);
-        reason = errno;
+        reason = ::fchmod(fd, 0600) == 0 ? WriteAllBytes(fd, bytes, control) : SystemReason(errno);
     } catch (const RunCancelled&) {
         ::close(fd);
         removeBoth();
         throw;
     }
-    if (::close(fd) != 0 && written) {
-        written = false;
-        reason = errno;
-    }
-    if (!written) return fail("写入出错：", reason);
+    if (::close(fd) != 0 && reason.empty()) reason = SystemReason(errno);
+    if (!reason.empty()) return fail("无法写入临时文件 ", part, reason);
     // A link at the result's path is replaced, not followed.
-    if (::rename(part.c_str(), path.c_str()) != 0) return fail("无法替换计算结果文件：", errno);
+    if (::rename(part.c_str(), path.c_str()) != 0) return fail("无法替换计算结果文件 ", path, SystemReason(errno));
     // A cancel that came during the rename: the run's file must not outlive it.
     if (control && control->cancelled()) {
         removeBoth();

@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -97,18 +99,25 @@ GridText BuildGridText(const GridPlan& plan, const GridCell& cell, TextSink& sin
 // Writes the bytes to a file beside `path` and renames it over `path`, so the
 // file is whole or absent: when the write fails, an older file at `path` is
 // removed too, so it cannot be taken for the new result. The file beside is
-// made afresh, whatever stood at its name (a link, a pipe), and a link at
-// `path` is replaced, not followed: nothing outside the folder is written or
-// removed. The file is readable by its owner only. Returns false with a
-// reason in `error` (in the user's words). `control`, when given, is checked
-// as each megabyte is written and once the file is in place: a cancel
-// leaves no file at `path` nor beside it and throws RunCancelled.
+// made afresh, whatever stood at its name (a link, a pipe, an empty folder),
+// and a link at `path` is replaced, not followed: nothing outside the folder
+// is written or removed, and no folder holding anything. The file is
+// readable by its owner only. Returns false with a reason in `error` (in the
+// user's words, naming the path of what was in the way). `control`, when
+// given, is checked as each megabyte is written and once the file is in
+// place: a cancel leaves no file at `path` nor beside it and throws
+// RunCancelled.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error = nullptr,
                     const RunControl* control = nullptr);
 
-// Writes all the bytes to `fd` a megabyte at a time, checking `control`
-// before each and after the last: a cancel throws RunCancelled. False, with
-// errno set, when the system refuses them.
-bool WriteAllBytes(int fd, std::string_view bytes, const RunControl* control = nullptr);
+// Writes up to `size` bytes as ::write does: how many it wrote, or -1 with errno set.
+using ByteWriter = std::function<ssize_t(const char* data, std::size_t size)>;
+
+// Writes all the bytes a megabyte at a time, checking `control` before each
+// and after the last: a cancel throws RunCancelled. Empty when every byte
+// went; otherwise why not, in the user's words.
+std::string WriteAllBytes(const ByteWriter& write, std::string_view bytes, const RunControl* control = nullptr);
+// The same to `fd`.
+std::string WriteAllBytes(int fd, std::string_view bytes, const RunControl* control = nullptr);
 
 }  // namespace korrimet

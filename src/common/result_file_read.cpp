@@ -17,14 +17,16 @@ namespace {
 constexpr std::size_t kReadChunk = 1 << 20;
 
 std::string sizeText(std::uint64_t bytes) {
-    return bytes >= (std::uint64_t{1} << 30) ? std::to_string(bytes >> 30) + "GB" : std::to_string(bytes >> 20) + "MB";
+    if (bytes >= (std::uint64_t{1} << 30)) return std::to_string(bytes >> 30) + "GB";
+    if (bytes >= (std::uint64_t{1} << 20)) return std::to_string(bytes >> 20) + "MB";
+    return std::to_string(bytes) + "字节";
 }
 
 }  // namespace
 
 std::string CannotReadResultFile(const std::string& reason) { return "无法读取计算结果文件（" + reason + "）"; }
 
-ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largest) {
+ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largestWritten) {
     ResultFileOpen out;
     auto refuse = [&](const std::string& reason) {
         out.status = ResultFileOpen::Status::Unreadable;
@@ -34,7 +36,6 @@ ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largest) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (error == EACCES || error == EPERM) return refuse("没有读取权限");
         if (error != ENOENT) return refuse(SystemReason(error));
         struct stat link {};
         if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return refuse("链接指向的文件不存在");
@@ -43,11 +44,11 @@ ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largest) {
     struct stat info {};
     std::string reason;
     if (::fstat(fd, &info) != 0) reason = SystemReason(errno);
-    else if (S_ISDIR(info.st_mode)) reason = "这是一个文件夹，不是文件";
+    else if (S_ISDIR(info.st_mode)) reason = SystemReason(EISDIR);
     else if (!S_ISREG(info.st_mode)) reason = "这不是普通文件";
-    else if (static_cast<std::uint64_t>(info.st_size) > largest)
+    else if (static_cast<std::uint64_t>(info.st_size) > 4 * largestWritten)
         reason = "文件有" + sizeText(static_cast<std::uint64_t>(info.st_size)) +
-                 "，远大于本程序写出的任何计算结果文件（至多" + sizeText(GridLimits{}.fileBytes) + "），不予读取";
+                 "，远大于本程序写出的任何计算结果文件（至多" + sizeText(largestWritten) + "），不予读取";
     if (!reason.empty()) {
         ::close(fd);
         return refuse(reason);

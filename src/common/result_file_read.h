@@ -9,10 +9,6 @@ namespace korrimet {
 
 class RunControl;
 
-// Four times the largest file a grid run may write: a larger file at a
-// result's path is none of ours, and reading it whole could take all memory.
-inline constexpr std::uint64_t kLargestReadableResult = 4 * std::uint64_t{GridLimits{}.fileBytes};
-
 // A result file opened to read, or why it cannot be.
 struct ResultFileOpen {
     enum class Status { Open, Missing, Unreadable };
@@ -28,9 +24,11 @@ std::string CannotReadResultFile(const std::string& reason);
 // Opens the file at `path` to read, following links. No file and no link
 // there: Missing. A folder, a pipe or a device (never waited on), a link
 // that leads nowhere or round in a loop, a file the user may not read, or
-// one larger than `largest` (refused from its size alone): Unreadable, with
-// "无法读取计算结果文件（…）" naming the reason.
-ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largest = kLargestReadableResult);
+// one more than four times `largestWritten`, the largest file a run may
+// write (refused from its size alone: it is none of ours, and reading it
+// whole could take all memory): Unreadable, with "无法读取计算结果文件（…）"
+// naming the reason.
+ResultFileOpen OpenResultFile(const std::string& path, std::uint64_t largestWritten = GridLimits{}.fileBytes);
 
 // Reads `size` bytes of `fd` into `into`, a megabyte at a time, checking
 // `control` (when given) before each: a cancel throws RunCancelled. Empty

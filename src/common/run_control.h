@@ -11,8 +11,10 @@ struct RunCancelled {};
 // threads: the window asks it to stop, the run says how far it has come.
 class RunControl {
 public:
+    virtual ~RunControl() = default;
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
-    bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+    // Virtual so that a test can cancel a run at a chosen point of its work.
+    virtual bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
     // Throws RunCancelled once the run has been cancelled.
     void check() const {
         if (cancelled()) throw RunCancelled{};

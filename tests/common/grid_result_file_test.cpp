@@ -272,14 +272,35 @@ TEST_F(WholeFile, ReplacesTheFileWithExactlyTheBytesForItsOwnerOnly) {
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
 }
 
-TEST_F(WholeFile, AFailedWriteLeavesNoOlderFileBehind) {
-    const auto path = dir_ / "result.txt";
-    ASSERT_TRUE(WriteWholeFile(path.string(), "earlier run"));
-    std::filesystem::create_directory(path.string() + ".part");  // the write cannot go there
-    std::string error;
-    EXPECT_FALSE(WriteWholeFile(path.string(), "new run", &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(std::filesystem::exists(path));
+// A folder in the way is named by its path and left as it is, and no older
+// file is left; an empty folder at the temporary name goes without a word.
+TEST_F(WholeFile, AFolderInTheWayIsNamedAndNoOlderFileIsLeft) {
+    const auto path = dir_ / "河二模式计算结果.txt";
+    const std::filesystem::path part = path.string() + ".part";
+    const std::pair<std::filesystem::path, std::string> cases[] = {
+        {part / "inside", "无法删除旧的临时文件 " + part.string() + "：这是一个文件夹，不是文件"},
+        {path / "inside", "无法替换计算结果文件 " + path.string() + "：这是一个文件夹，不是文件"},
+        {part, ""},
+    };
+    for (const auto& [folder, says] : cases) {
+        std::filesystem::create_directories(folder);
+        if (!std::filesystem::exists(path)) std::ofstream(path) << "earlier run";
+        std::string error;
+        EXPECT_EQ(WriteWholeFile(path.string(), "grid", &error), says.empty());
+        EXPECT_EQ(error, says);
+        EXPECT_EQ(std::filesystem::is_regular_file(path) ? read(path) : "", says.empty() ? "grid" : "");
+        EXPECT_EQ(std::filesystem::exists(folder), !says.empty());
+        EXPECT_FALSE(std::filesystem::is_regular_file(part));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directory(dir_);
+    }
+}
+
+TEST(GridResultFile, AWriteThatFailsGivesItsOwnReasonNotAnEarlierOne) {
+    errno = EACCES;  // left by an earlier call
+    EXPECT_EQ(WriteAllBytes([](const char*, std::size_t) { return ssize_t{0}; }, "grid"),
+              "系统没有写入任何字节，也没有给出原因");
+    EXPECT_EQ(WriteAllBytes([](const char*, std::size_t) { return errno = ENOSPC, ssize_t{-1}; }, "grid"), "磁盘空间不足");
 }
 
 // A link at the file beside the result, then at the result: each is
@@ -293,7 +314,7 @@ TEST_F(WholeFile, ALinkAtEitherNameIsReplacedNeverFollowed) {
     const std::pair<std::filesystem::path, bool> cases[] = {{part, false}, {path, false}, {path, true}};
     for (const auto& [link, fails] : cases) {
         std::filesystem::create_symlink(kept, link);
-        if (fails) std::filesystem::create_directory(part);  // the write cannot go there
+        if (fails) std::filesystem::create_directories(part / "inside");  // the write cannot go there
         EXPECT_EQ(WriteWholeFile(path.string(), "grid"), !fails);
         EXPECT_FALSE(std::filesystem::is_symlink(path));
         EXPECT_EQ(read(path), fails ? "" : "grid");
@@ -324,7 +345,18 @@ TEST_F(WholeFile, AResultFileThatCannotBeReadIsNamedBeforeAByteIsRead) {
         EXPECT_EQ(open.status, reason.empty() ? ResultFileOpen::Status::Missing : ResultFileOpen::Status::Unreadable);
         for (const auto& entry : std::filesystem::directory_iterator(dir_)) std::filesystem::remove(entry.path());
     }
+    // The limit quoted is the one given.
+    ASSERT_TRUE(std::ofstream(at) && ::truncate(at.c_str(), (4 << 20) + 1) == 0);
+    EXPECT_EQ(OpenResultFile(at.string(), 1 << 20).problem,
+              "无法读取计算结果文件（文件有4MB，远大于本程序写出的任何计算结果文件（至多1MB），不予读取）");
 }
+
+// Cancelled from its n-th look on.
+struct CancelAtLook : RunControl {
+    explicit CancelAtLook(int look) : left(look) {}
+    bool cancelled() const override { return --left <= 0; }
+    mutable std::atomic<int> left;
+};
 
 // Reads `fd` to its end, cancelling the write once `cancelAfter` bytes have
 // come through; returns how many came.
@@ -342,12 +374,15 @@ TEST_F(WholeFile, ACancelBeforeOrDuringTheWriteLeavesNoFileAndNoOlderOne) {
     while (bytes.size() < (7u << 19)) bytes += "x=" + std::to_string(bytes.size()) + ";\r";
     bytes.resize(7u << 19);
 
-    ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
-    std::ofstream(path.string() + ".part") << "a stale one";
-    RunControl before;
-    before.cancel();
-    EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &before), RunCancelled);
-    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+    // Before the write, before the second of its four megabytes, and once
+    // the file is in place.
+    for (int look : {1, 2, 6}) {
+        ASSERT_TRUE(WriteWholeFile(path.string(), "an earlier run's file"));
+        std::ofstream(path.string() + ".part") << "a stale one";
+        CancelAtLook control(look);
+        EXPECT_THROW(WriteWholeFile(path.string(), bytes, nullptr, &control), RunCancelled);
+        EXPECT_TRUE(std::filesystem::is_empty(dir_)) << "cancel at look " << look;
+    }
 
     // Amid the second megabyte: the write stops before its third. With all
     // but the last 200 kB through (a pipe holds 64 kB), the write is in its

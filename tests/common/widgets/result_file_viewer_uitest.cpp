@@ -149,7 +149,7 @@ private slots:
                  writeFile("x=10;1;\r");
                  return QFile::setPermissions(path, QFile::WriteOwner);
              },
-             "无法读取计算结果文件（没有读取权限）"},
+             "无法读取计算结果文件（没有访问权限）"},
         };
         for (const auto& c : cases) {
             QVERIFY2(c.make(), c.what);
@@ -308,7 +308,7 @@ private slots:
 
     void aFileThatCannotBeWrittenIsReportedAndNoViewerOpens() {
         // A directory in the way of the file: the write fails.
-        QVERIFY(QDir().mkpath(resultFilePath(kFile) + ".part"));
+        QVERIFY(QDir().mkpath(resultFilePath(kFile) + ".part/inside"));
         writeFile("an earlier run");
         QWidget owner;
         MessageRecorder messages;

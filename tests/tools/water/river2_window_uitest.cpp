@@ -423,6 +423,18 @@ private slots:
         QVERIFY(!test::viewerText(results()).contains("x=10;"));
     }
 
+    // The results folder is out of sight: the message says where.
+    void aFolderInTheWayOfTheRunsFileIsNamedByItsPath() {
+        const QString part = path() + ".part";
+        QVERIFY(QDir().mkpath(part + "/inside"));
+        setGrid("10", "0", "100", "10");
+        MessageRecorder messages;
+        test::click(w_, "Command2");
+        QCOMPARE(messages.messages(), QStringList{"计算结果文件无法写入，本次计算没有结果：无法删除旧的临时文件 " + part +
+                                                  "：这是一个文件夹，不是文件"});
+        QVERIFY(QDir(part).removeRecursively());
+    }
+
     void cellsAtOrAboveTheOutletAreNamedNotCopied() {
         // x runs 10, 0, -10: at 0 and below the outlet term cannot be computed.
         setGrid("-10", "0", "-10", "10");
