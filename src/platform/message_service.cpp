@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "common/widgets/tool_window.h"
+
 namespace korrimet {
 namespace {
 
@@ -26,7 +28,12 @@ MessageService* MessageService::install(MessageService* service) {
     return previous;
 }
 
-void ShowMessage(const QString& text, QWidget* parent) { MessageService::current().show(text, parent); }
+// The box's loop lets a close of the parent's window in: the window stays
+// until the code that showed the message has returned.
+void ShowMessage(const QString& text, QWidget* parent) {
+    ToolWindow::Busy busy(parent);
+    MessageService::current().show(text, parent);
+}
 
 MessageRecorder::MessageRecorder() : previous_(MessageService::install(this)) {}
 MessageRecorder::~MessageRecorder() { MessageService::install(previous_); }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -245,6 +246,7 @@ void LineBox::contextMenuEvent(QContextMenuEvent* e) {
     QPointer<QMenu> menu = createStandardContextMenu();
     for (QAction* action : menu->actions())
         if (unwiredPaste(action)) connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
+    ToolWindow::Busy busy(this);
     menu->exec(e->globalPos());
     delete menu;
 }

@@ -1,9 +1,7 @@
 #include "common/widgets/tool_window.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -16,11 +14,7 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QThread>
-#include <QTimer>
-#include <algorithm>
 #include <climits>
-#include <utility>
 
 #include "common/widgets/line_box.h"
 
@@ -195,53 +189,30 @@ ToolWindow::ToolWindow(const QString& className, const QString& caption, int cli
     connect(back, &QShortcut::activated, this, [this] { focusNextPrevChild(false); });
 }
 
-namespace {
-
-int loopLevel() { return QThread::currentThread()->loopLevel(); }
-
-// The level of the program's outermost event loop: 1 under the
-// application's exec(), 0 where no loop runs and events are driven by hand.
-// Every window has events as it is made, so the lowest level seen is it.
-int outermostLoopLevel = INT_MAX;
-
-}  // namespace
-
 bool ToolWindow::event(QEvent* event) {
-    outermostLoopLevel = std::min(outermostLoopLevel, loopLevel());
     const bool handled = QWidget::event(event);
     // Every closeEvent override has had its say.
     if (event->type() == QEvent::Close && event->isAccepted()) {
         emit closeAccepted();
-        deleteOnceNoLoopIsNested();
+        // Posted from inside an event, as Qt's own deletion on close is, the
+        // deletion waits for the code that event runs into to return.
+        if (busy_ == 0)
+            deleteLater();
+        else
+            closedWhileBusy_ = true;
     }
     return handled;
 }
 
-// Runs inside an event, so that a deletion posted here waits, as Qt's own
-// on close does, for the code that event runs into to return. Qt would post
-// it to the innermost loop, though, and a close inside a nested loop (a
-// message box's, while the user reads it) would delete the window under the
-// handler that opened the message.
-void ToolWindow::deleteOnceNoLoopIsNested() {
-    if (loopLevel() <= outermostLoopLevel) {
-        deleteLater();
-        return;
-    }
-    if (loopWatch_[0]) return;
-    // The loop wakes and waits at every level; once it does so at the
-    // outermost one, the handlers that ran under the nested loops have
-    // returned.
-    auto retry = [this] {
-        if (loopLevel() > outermostLoopLevel) return;
-        for (QMetaObject::Connection& c : loopWatch_) disconnect(std::exchange(c, {}));
-        QTimer::singleShot(0, this, &ToolWindow::deleteOnceNoLoopIsNested);
-    };
-    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
-    loopWatch_[0] = connect(loop, &QAbstractEventDispatcher::awake, this, retry);
-    loopWatch_[1] = connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, retry);
-    // Told to quit meanwhile, the program leaves all its loops at once and
-    // says so after the last, where nothing runs on.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater, Qt::UniqueConnection);
+ToolWindow::Busy::Busy(QWidget* widget) : window_(qobject_cast<ToolWindow*>(widget ? widget->window() : nullptr)) {
+    if (window_) ++window_->busy_;
+}
+
+// Posted from the handler, below the nested loop that has just returned, the
+// deletion waits for the handler to return too; a program told to quit
+// meanwhile runs it once its last loop has ended.
+ToolWindow::Busy::~Busy() {
+    if (window_ && --window_->busy_ == 0 && window_->closedWhileBusy_) window_->deleteLater();
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
@@ -85,10 +86,10 @@ void fitRowsBelowFrameTitles(QWidget* window);
 // the registry). Ctrl+Tab and Ctrl+Shift+Tab move the focus on from any of
 // its controls.
 //
-// A handler that shows a message runs on under the message's own event
+// A handler that shows a message or a menu runs on under that one's event
 // loop, where anything may close the window. Closed there, the window hides
-// at once but is deleted only once every loop above the program's outermost
-// one has returned, so the handler goes on with a live window.
+// at once but is deleted only once that handler has returned, so the handler
+// goes on with a live window.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -101,6 +102,20 @@ public:
         return findChild<W*>(name);
     }
 
+    // Held while a handler of the tool window of `widget` runs a nested loop
+    // (a message box's, a menu's); a widget outside a tool window holds none.
+    // Closed meanwhile, the window goes once its last hold has ended.
+    class Busy {
+    public:
+        explicit Busy(QWidget* widget);
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        QPointer<ToolWindow> window_;
+    };
+
 signals:
     // Every closeEvent override has accepted the close: the window is no
     // longer open, though it is deleted only later.
@@ -111,10 +126,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void deleteOnceNoLoopIsNested();
-
     bool framesFitted_ = false;
-    QMetaObject::Connection loopWatch_[2];
+    int busy_ = 0;
+    bool closedWhileBusy_ = false;
 };
 
 }  // namespace korrimet

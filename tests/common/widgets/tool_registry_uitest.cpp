@@ -1,4 +1,5 @@
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
@@ -122,17 +123,33 @@ private slots:
     }
 
     // Anything may close a window while a message is read, from the message's loop or one nested in it:
-    // the code that showed the message goes on with the window, which goes once that code has returned.
+    // the code that showed the message on the window or one of its boxes goes on with the window, which
+    // goes once that code has returned, also when a second message on the window was read meanwhile.
     void aWindowClosedWhileAMessageIsReadGoesOnceTheCodeThatShowedItHasReturned() {
         for (const bool deeper : {false, true}) {
             QPointer<QWidget> w = test::openTool("测试窗口");
             test::ReadingRecorder messages(100);
-            if (deeper) QTimer::singleShot(0, [] { test::ReadingRecorder(50).show({}, nullptr); });
+            if (deeper) QTimer::singleShot(0, [w] { test::ReadingRecorder shorter(50); ShowMessage("提示", w); });
             QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);
-            ShowMessage("提示", w);
+            ShowMessage("提示", deeper ? w->findChild<QWidget*>("Text1") : w.data());
             QVERIFY(w && !w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
             QTRY_VERIFY(w.isNull());
         }
+    }
+
+    // Inside the program's loop a closed window goes at once, also after a window had events before it ran.
+    void aWindowClosedInsideTheProgramsLoopGoesAtOnce() {
+        test::openTool("测试窗口");
+        QEventLoop program;  // the application's exec()
+        QTimer::singleShot(0, [] {
+            for (int round = 0; round < 3; ++round) {
+                QPointer<QWidget> w = test::openTool("锅炉氮氧化物及其它污染物产排量");
+                w->close();
+                QTRY_VERIFY(w.isNull());
+            }
+        });
+        QTimer::singleShot(0, &program, &QEventLoop::quit);  // left once the rounds have returned
+        program.exec();
     }
 
     void placeholdersGiveWayToRealWindows() {
