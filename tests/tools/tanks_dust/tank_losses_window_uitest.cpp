@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -215,6 +216,15 @@ private slots:
         test::click(w_, "Command3");
         QCOMPARE(text(25), "3.706");
         MessageRecorder messages;
+        auto* diameter = test::child<QLineEdit>(w_, box(22));
+        diameter->selectAll();
+        QGuiApplication::clipboard()->setText("6\tm\r\n");  // two cells of a row, once read as 6
+        QTest::keyClick(diameter, Qt::Key_V, Qt::ControlModifier);
+        test::click(w_, "Command3");
+        QCOMPARE(messages.messages(), QStringList{refused.arg("油罐直径 D[m]", "m")});
+        QCOMPARE(text(25), "");
+        set(22, "6");
+        messages.clear();
         set(4, "101325Pa");
         test::click(w_, "Command3");
         QCOMPARE(messages.messages(), QStringList{refused.arg("当地大气压 Pa[Kpa]", "Kpa")});
