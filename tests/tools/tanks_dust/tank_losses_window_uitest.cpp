@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -216,10 +215,7 @@ private slots:
         test::click(w_, "Command3");
         QCOMPARE(text(25), "3.706");
         MessageRecorder messages;
-        auto* diameter = test::child<QLineEdit>(w_, box(22));
-        diameter->selectAll();
-        QGuiApplication::clipboard()->setText("6\tm\r\n");  // two cells of a row, once read as 6
-        QTest::keyClick(diameter, Qt::Key_V, Qt::ControlModifier);
+        set(22, "6\tm");  // two cells of a row, once read as 6
         test::click(w_, "Command3");
         QCOMPARE(messages.messages(), QStringList{refused.arg("油罐直径 D[m]", "m")});
         QCOMPARE(text(25), "");
