@@ -215,7 +215,7 @@ private slots:
         test::click(w_, "Command3");
         QCOMPARE(text(25), "3.706");
         MessageRecorder messages;
-        set(22, "6\tm");  // two cells of a row, once read as 6
+        set(22, "6\tm");  // two cells of a row are no one value
         test::click(w_, "Command3");
         QCOMPARE(messages.messages(), QStringList{refused.arg("油罐直径 D[m]", "m")});
         QCOMPARE(text(25), "");
