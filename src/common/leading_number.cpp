@@ -11,15 +11,22 @@
 namespace korrimet {
 namespace {
 
-// The blanks a paste is trimmed of (QString::trimmed): ASCII white space, the
-// no-break and the ideographic space among the others of Unicode.
-bool isBlank(char32_t c) {
-    return (c >= '\t' && c <= '\r') || c == ' ' || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+// The spaces of Unicode, the no-break and the ideographic one among them:
+// all that may stand between a number and its unit. A tab or a line end
+// there would join two cells or two lines into one value.
+bool isSpace(char32_t c) {
+    return c == ' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
+           c == 0x3000;
 }
 
-std::size_t blanksFrom(std::string_view text, std::size_t at) {
-    for (std::size_t size = 0; at < text.size() && isBlank(CodePointAt(text, at, size)); at += size) {}
+// The blanks a paste is trimmed of (QString::trimmed): the spaces, tabs and
+// line ends.
+bool isBlank(char32_t c) {
+    return isSpace(c) || (c >= '\t' && c <= '\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+std::size_t blanksFrom(std::string_view text, std::size_t at, bool (*blank)(char32_t) = isBlank) {
+    for (std::size_t size = 0; at < text.size() && blank(CodePointAt(text, at, size)); at += size) {}
     return at;
 }
 
@@ -78,9 +85,13 @@ std::string unitKey(std::string_view unit) {
     throw StatementFailure(FailureKind::Domain, "请只输入数值（单位 " + std::string(unit) + "）");
 }
 
-}  // namespace
+// The value read, with its number as typed, without the blanks around it or its unit.
+struct LeadingNumber {
+    double value;
+    std::string_view number;
+};
 
-LeadingNumber ReadLeadingNumber(std::string_view text, std::string_view unit) {
+LeadingNumber readLeadingNumber(std::string_view text, std::string_view unit) {
     const std::size_t begin = blanksFrom(text, 0), last = blanksBefore(text, text.size());
     if (begin >= last) throw StatementFailure("type mismatch", FailureKind::Empty);
     std::size_t end = begin;
@@ -94,16 +105,38 @@ LeadingNumber ReadLeadingNumber(std::string_view text, std::string_view unit) {
         } catch (const StatementFailure& f) {
             if (f.kind() != FailureKind::Overflow) continue;
         }
-        const std::size_t unitAt = blanksFrom(text, end);
-        const bool typed = unitAt < last;
-        if (typed && unitKey(text.substr(unitAt, last - unitAt)) != unitKey(unit)) break;
+        const std::size_t unitAt = blanksFrom(text, end, isSpace);
+        if (unitAt < last && unitKey(text.substr(unitAt, last - unitAt)) != unitKey(unit)) break;
         if (!v) throw StatementFailure("overflow", FailureKind::Overflow);
-        return {*v, typed ? text.substr(0, end) : text};
+        return {*v, text.substr(begin, end - begin)};
     }
     refuse(unit);
 }
 
-double ParseLeadingNumber(std::string_view text, std::string_view unit) { return ReadLeadingNumber(text, unit).value; }
+// Whether the text, blanks aside, ends with the unit in one of its forms. A
+// unit's form has at most twice as many characters as its key has bytes.
+bool endsWithUnit(std::string_view text, std::string_view unit) {
+    const std::string key = unitKey(unit);
+    const std::size_t end = blanksBefore(text, text.size());
+    std::size_t at = end;
+    for (std::size_t n = 0; n < 2 * key.size() && at > 0; ++n) {
+        at = CharacterStart(text, at - 1);
+        if (unitKey(text.substr(at, end - at)) == key) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text, std::string_view unit) { return readLeadingNumber(text, unit).value; }
+
+std::string EntryWithUnit(std::string_view text, std::string_view unit) {
+    try {
+        return std::string(readLeadingNumber(text, unit).number) + std::string(unit);
+    } catch (const StatementFailure&) {
+        return std::string(text) + std::string(endsWithUnit(text, unit) ? std::string_view() : unit);
+    }
+}
 
 std::string_view CaptionUnit(std::string_view caption) {
     caption = caption.substr(0, blanksBefore(caption, caption.size()));

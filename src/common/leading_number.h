@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 namespace korrimet {
@@ -11,22 +12,21 @@ namespace korrimet {
 // degree as "°" and a minute as "′" or "'". Anything else after the number
 // (another unit, a magnitude word, a second number) would make the number
 // mean what was not typed, so the entry is refused; so is a unit with a
-// blank or a stray "^" inside ("k Pa", "^m"). Blanks are those a paste is
-// trimmed of, the no-break and ideographic space among them, and may stand
-// before the number, between it and the unit, and after.
+// blank or a stray "^" inside ("k Pa", "^m"). Blanks a paste is trimmed of
+// (tabs and line ends too) may stand before the number and after the entry;
+// between the number and the unit only spaces (the no-break and the
+// ideographic space among them) may: a tab or a line end there ("6⇥m")
+// joins two cells or two lines, and the entry is refused.
 // Throws StatementFailure: Empty on nothing but blanks, Overflow on a number
 // beyond a Double, NotNumber on any other refusal without a unit, and with a
 // unit the condition that names it ("请只输入数值（单位 m）").
 double ParseLeadingNumber(std::string_view text, std::string_view unit);
 
-// The value read as above, with the text that says it without its unit: the
-// typed text up to the end of its number when a unit was typed ("27°" gives
-// "27"), else the whole text, as a report that writes the unit itself shows it.
-struct LeadingNumber {
-    double value;
-    std::string_view number;
-};
-LeadingNumber ReadLeadingNumber(std::string_view text, std::string_view unit);
+// An entry as a report that writes the unit after it shows it: one read as
+// above, as its number typed and the unit, without the blanks typed around
+// ("　5　" gives "5度", "27°" "27度"); any other as typed, the unit added
+// only where the text does not already end with it ("27度度" stays so).
+std::string EntryWithUnit(std::string_view text, std::string_view unit);
 
 // The unit a caption gives its box: what its closing brackets hold
 // ("油罐直径 D[m]" gives "m", "地理纬度（度）" "度"); empty when none.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/leading_number.h"
 #include "common/number_text.h"
 #include "common/table_text.h"
 #include "tools/air_guideline/guideline_report.h"
@@ -94,7 +95,7 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
         "参数:",
         "    地面10m处平均风速 U10 = " + in.u10 + "(m/s)" + (capped ? "（大于6m/s，按6m/s计）" : ""),
         "    地区类别:" + in.region,
-        "    地区纬度：" + in.degrees + "度" + in.minutes + "分",
+        "    地区纬度：" + EntryWithUnit(in.degrees, "度") + EntryWithUnit(in.minutes, "分"),
         "结果:",
         "    混合层系数 =" + (coefficient ? NumberText(*coefficient) : std::string()),
         "    混合层高度 hf = " + (hf ? ResultMaskText(*hf, "#####.###") + "(m)" : "无法计算（" + out.failure + "）"),

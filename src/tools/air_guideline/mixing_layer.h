@@ -51,6 +51,7 @@ struct MixingLayerOutcome {
 
 // The report from the wind speed and the latitude (none when not a sound
 // entry). hf needs both and a coefficient; without one its line says why.
+// The latitude's texts are written with their units once (EntryWithUnit).
 MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<double> u10,
                                      std::optional<double> latitude, const MixingTables& tables);
 

@@ -4,9 +4,6 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "common/leading_number.h"
-#include "common/statement_failure.h"
-#include "common/widgets/model_input.h"
 #include "common/widgets/press.h"
 #include "common/widgets/qt_text.h"
 #include "common/widgets/report_box.h"
@@ -87,22 +84,9 @@ private:
                 press.check(phi != 0, QStringLiteral("纬度为0时地转参数f为0，无法计算混合层高度")))
                 latitude = phi;
         }
-        // The report writes the units itself: "27°" is written as 27度, once.
-        in.degrees = withoutUnit(in.degrees, degrees_);
-        in.minutes = withoutUnit(in.minutes, minutes_);
         const MixingLayerOutcome out = MixingLayerReport(in, u10, latitude, mixingTables());
         if (press.ok() && !out.failure.empty()) press.fail(QStringLiteral("混合层高度无法计算：") + qtext(out.failure));
         setReport(report_, joinReportLines(out.lines));
-    }
-
-    // A text that reads with its box's unit, without that unit; any other as typed.
-    static std::string withoutUnit(const std::string& text, const QLineEdit* box) {
-        const std::string name = inputName(box).toStdString();
-        try {
-            return std::string(ReadLeadingNumber(text, CaptionUnit(name)).number);
-        } catch (const StatementFailure&) {
-            return text;
-        }
     }
 
     QLineEdit *u10_, *degrees_, *minutes_;
