@@ -76,7 +76,8 @@ int LineView::firstVisibleLine() const { return verticalScrollBar()->value(); }
 
 QPoint LineView::scrolled() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
 
-LineView::Position LineView::positionAt(QPointF point, Pick pick, QPoint scroll) const {
+LineView::Position LineView::positionAt(QPointF point, Pick pick) const {
+    const QPoint scroll = scrolled();
     const int row = scroll.y() + static_cast<int>(std::floor(point.y() / lineHeight()));
     if (row < 0) return {0, 0};
     if (row >= lineCount()) return {lineCount(), 0};
@@ -208,8 +209,8 @@ void LineView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     click_ = pressAt(event->position());
-    // The cursor comes into sight at the release: a drag from this press
-    // starts on the text as the press found it.
+    // The cursor comes into sight at the release, not here: a press moves no
+    // text from under the pointer.
     placeCursor(click_->gap, (event->modifiers() & Qt::ShiftModifier) && placed_);
     startDrag(event->position(), false);
 }
@@ -232,13 +233,12 @@ void LineView::startDrag(QPointF point, bool byWords) {
     dragged_ = false;
     byWords_ = byWords;
     pressPoint_ = dragPoint_ = point;
-    dragScroll_ = click_->scroll;
 }
 
 void LineView::dragTo(QPointF point) {
-    if (!byWords_) return placeCursor(positionAt(point, Pick::Gap, dragScroll_), true);
+    if (!byWords_) return placeCursor(positionAt(point), true);
     // By words: the double-clicked word stays selected, the word under the pointer is added whole.
-    const Position at = positionAt(point, Pick::Character, dragScroll_);
+    const Position at = positionAt(point, Pick::Character);
     const LineSpan word = at.line < lineCount() ? geometry(at.line).wordAt(at.offset) : LineSpan{};
     if (at < dragWord_.first) {
         anchor_ = dragWord_.second;
@@ -284,7 +284,6 @@ void LineView::scrollTowardsDrag() {
     else if (x >= width) pixels = x - width + columnWidth();
     verticalScrollBar()->setValue(before.y() + rows);
     horizontalScrollBar()->setValue(before.x() + static_cast<int>(std::lround(pixels)));
-    dragScroll_ += scrolled() - before;
     dragTo(dragPoint_);
 }
 

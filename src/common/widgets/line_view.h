@@ -83,9 +83,7 @@ private:
     // Under the pointer: the gap nearest to it, where a click puts the
     // cursor, or the character it is on, whose word a double-click takes.
     enum class Pick { Gap, Character };
-    Position positionAt(QPointF point, Pick pick = Pick::Gap) const { return positionAt(point, pick, scrolled()); }
-    // As it was when the view was scrolled to `scroll`.
-    Position positionAt(QPointF point, Pick pick, QPoint scroll) const;
+    Position positionAt(QPointF point, Pick pick = Pick::Gap) const;
     // The scroll bars' values: pixels across, rows down.
     QPoint scrolled() const;
 
@@ -109,14 +107,14 @@ private:
     bool placed_ = false;     // the user has placed the cursor
     qsizetype goalColumn_ = -1;  // the column ↑/↓ keep; -1: the cursor's own
     // A drag: by characters, or by words from the double-clicked word. It
-    // starts once the pointer has gone the start-drag distance from the press,
-    // and is measured on the text as the gesture's first press found it.
+    // starts once the pointer has gone the start-drag distance from the press.
+    // Its anchor is where the gesture's first press was; its moving end is
+    // under the pointer on the text as scrolled now, whatever scrolled it.
     bool dragging_ = false;  // the button is held since a press here
     bool dragged_ = false;   // and the pointer went far enough
     std::pair<Position, Position> dragWord_;
     bool byWords_ = false;
     QPointF pressPoint_, dragPoint_;
-    QPoint dragScroll_;  // the scroll the drag is measured on
 
     QBasicTimer autoScroll_;
     // The presses of a click, double-click or triple-click: each acts on what
@@ -124,12 +122,9 @@ private:
     // key in between ends it.
     struct Click {
         Position gap, character;  // under the first press
-        QPoint scroll;            // the view's scroll then
         int count = 1;            // 2 once a double-click, 3 a triple-click
     };
-    Click pressAt(QPointF point) const {
-        return {positionAt(point), positionAt(point, Pick::Character), scrolled()};
-    }
+    Click pressAt(QPointF point) const { return {positionAt(point), positionAt(point, Pick::Character)}; }
     void endClick();
     ClickGesture gesture_;
     std::optional<Click> click_;

@@ -66,6 +66,12 @@ void drag(LineView& view, QPoint from, QPoint to) {
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
 }
 
+// A wheel turn over `point` of the window, the left button held.
+void wheel(LineView& view, QPoint point, int delta) {
+    QWheelEvent event(point, view.mapToGlobal(point), {}, {0, delta}, Qt::LeftButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(windowOf(view), &event);
+}
+
 void copy(LineView& view) { QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier); }
 
 // A report view as the windows make it, shown.
@@ -282,6 +288,7 @@ private slots:
 
     // On the row the bottom edge cuts, which a click brings into sight: after
     // `clicks`, a press `at` from there, `delay` after QTest's 500 ms, moved `by`.
+    // The drag's moving end is under the pointer on the text as scrolled then.
     void aPressPairsAsQtsDoubleClickAndAMoveShorterThanTheStartDragDistanceSelectsNothing() {
         SlowDoubleClicks slow;
         Report report(gridLines(100));
@@ -293,18 +300,33 @@ private slots:
         const QPoint press = inWindow(view, QPoint(on(view, cut, 6).x(), cut * line + 2));  // at ".2345;"
         const int right = on(view, cut, 9).x() - on(view, cut, 6).x();
         const QString row = QStringLiteral("x=%1;1.2345;\n").arg(cut), up = QStringLiteral(".2345;\nx=%1;1").arg(cut);
-        const struct { int clicks; QPoint at; int delay; QPoint by; QString selected; } cases[] = {
+        auto down = [&](int rows) {  // to column 9, `rows` below
+            QString text = ".2345;\n";
+            for (int r = cut + 1; r < cut + rows; ++r) text += QStringLiteral("x=%1;1.2345;\n").arg(r);
+            return text + QStringLiteral("x=%1;1.23").arg(cut + rows);
+        };
+        // Then, the button held: a wheel notch down (3 rows) or Shift+PageDown (a page
+        // and a row: the cursor lands on the cut row and comes into sight), and a 1 px move.
+        enum Then { Release, Wheel, PageDown };
+        const struct { int clicks; QPoint at; int delay; QPoint by; QString selected; Then then = Release; } cases[] = {
             {0, {}, 0, {1, 0}, ""}, {0, {}, 0, {0, 1}, ""}, {0, {}, 0, {near, 0}, ""}, {0, {}, 0, {0, -near}, ""},
             {0, {}, 0, {right, 0}, ".23"}, {0, {}, 0, {0, -line}, up}, {1, {}, 0, {1, 1}, "1.2345"},
-            {1, {}, 0, {0, near}, "1.2345"}, {1, {}, 0, {right + 2 * line, 0}, "1.2345;"}, {2, {d, -d}, 0, {}, row},
-            {2, {-d, -d}, 900, {}, row}, {2, {d + 1, 0}, 0, {}, ""}, {2, {0, -d - 1}, 0, {}, ""}, {2, {}, 1100, {}, ""}};
+            {1, {}, 0, {0, near}, "1.2345"}, {2, {d, -d}, 0, {}, row},
+            {2, {-d, -d}, 900, {}, row}, {2, {d + 1, 0}, 0, {}, ""}, {2, {0, -d - 1}, 0, {}, ""}, {2, {}, 1100, {}, ""},
+            {1, {}, 0, {right + 2 * line, 0}, QStringLiteral("1.2345;\nx=%1;1.2345;").arg(cut + 1)},
+            {0, {}, 0, {right, 0}, down(3), Wheel}, {0, {}, 0, {right, 0}, down(cut + 1), PageDown},
+            {1, {}, 0, {0, -3 * line}, QStringLiteral("1.2345;\nx=%1;1.2345;\nx=%2;1.2345").arg(cut - 1).arg(cut)}};
         for (const auto& c : cases) {
             view.verticalScrollBar()->setValue(0);
             if (c.clicks == 1) QTest::mouseClick(windowOf(view), Qt::LeftButton, {}, press, 2000);
             if (c.clicks == 2) QTest::mouseDClick(windowOf(view), Qt::LeftButton, {}, press, 2000);
             QTest::mousePress(windowOf(view), Qt::LeftButton, {}, press + c.at, c.clicks ? c.delay : 2000);
-            QTest::mouseMove(windowOf(view), press + c.at + c.by);
-            QTest::mouseRelease(windowOf(view), Qt::LeftButton, {}, press + c.at + c.by);
+            QPoint to = press + c.at + c.by;
+            QTest::mouseMove(windowOf(view), to);
+            if (c.then == Wheel) wheel(view, to, -120);
+            if (c.then == PageDown) QTest::keyClick(&view, Qt::Key_PageDown, Qt::ShiftModifier);
+            if (c.then != Release) QTest::mouseMove(windowOf(view), to += QPoint(1, 0));
+            QTest::mouseRelease(windowOf(view), Qt::LeftButton, {}, to);
             QCOMPARE(view.selectedText(), c.selected);
         }
     }

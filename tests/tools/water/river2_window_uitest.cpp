@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
@@ -478,7 +479,8 @@ private slots:
     }
 
     // On the row the view's edge cuts: a 1 px jitter is no drag, and a double-click takes the word under its first press.
-    void aClickOnTheRowCutByTheViewsEdgeThatMovesAPixelSelectsNothingAndADoubleClickItsWord() {
+    // A drag scrolled by the wheel ends under the pointer.
+    void aClickOnTheRowCutByTheViewsEdgeThatMovesAPixelSelectsNothingAndADoubleClickItsWordAndADragFollowsTheWheel() {
         setGrid("5000", "20", "10", "10");
         test::click(w_, "Command2");
         auto* viewer = qobject_cast<ResultFileViewer*>(results());
@@ -501,6 +503,18 @@ private slots:
             QCOMPARE(view->selectedText(), second ? "8.4594" : "");
         }
         QVERIFY(view->firstVisibleLine() > 0);
+
+        // From line 2 to 5, a wheel notch down, a pixel on: lines 2 to 7 are copied.
+        view->verticalScrollBar()->setValue(0);
+        const QPoint two = view->viewport()->mapTo(viewer, QPoint(4, 2 * line + 2)), five = two + QPoint(0, 3 * line);
+        QTest::mousePress(viewer->windowHandle(), Qt::LeftButton, {}, two, 2000);
+        QTest::mouseMove(viewer->windowHandle(), five);
+        QWheelEvent wheel(five, viewer->mapToGlobal(five), {}, {0, -120}, Qt::LeftButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewer->windowHandle(), &wheel);
+        QTest::mouseMove(viewer->windowHandle(), five + QPoint(1, 0));
+        QTest::mouseRelease(viewer->windowHandle(), Qt::LeftButton, {}, five + QPoint(1, 0));
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), test::viewerText(viewer).section('\n', 2, 7) + '\n');
     }
 
     void helpShowsTheFormulasAsRichText() {
