@@ -64,8 +64,9 @@ void CellTable::leaveHiddenCurrentCell() {
     clearSelection();
 }
 
-// Every way an editor's text reaches its cell: Enter, the focus leaving, the
-// current cell moving (a sheet switch, code).
+// Every way an editor's text reaches its cell passes here (Enter, the focus
+// leaving, the current cell moving on a sheet switch or in code): a
+// composition still open gives back what it took first.
 void CellTable::commitData(QWidget* editor) {
     if (auto* box = qobject_cast<LineBox*>(editor)) box->abandonComposition();
     QTableWidget::commitData(editor);
