@@ -1,7 +1,8 @@
 #include "common/widgets/cell_table.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
@@ -24,10 +25,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // The cell takes the editor's text as the focus leaves, before the
-        // editor itself sees it go: a composition ends first.
-        if (event->type() == QEvent::FocusOut)
-            if (auto* box = qobject_cast<LineBox*>(watched)) box->abandonComposition();
+        // A box up over the editor's window while the editor held the focus is
+        // the editor's own refusal: the focus comes back to it once the box is
+        // closed, and the editor stays as it was.
+        if (event->type() == QEvent::FocusOut) {
+            const QWidget* box = QApplication::activeModalWidget();
+            if (box && box->parentWidget() == static_cast<QWidget*>(watched)->window()) return false;
+        }
         return QStyledItemDelegate::eventFilter(watched, event);
     }
 };
@@ -44,13 +48,28 @@ QString cellBlockRefusal(const QString&, int, int, const QString& inserted) {
 
 CellTable::CellTable(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {
     setItemDelegate(new CellEditors(this));
+    // Hiding a row or a column sizes it to nothing before it counts as hidden.
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()})
+        connect(header, &QHeaderView::sectionResized, this, &CellTable::leaveHiddenCurrentCell);
 }
 
-void CellTable::keepCurrentCellShown() {
-    if (!currentIndex().isValid() || !isIndexHidden(currentIndex())) return;
+bool CellTable::shown(const QModelIndex& index) const {
+    return !isIndexHidden(index) && rowHeight(index.row()) > 0 && columnWidth(index.column()) > 0;
+}
+
+void CellTable::leaveHiddenCurrentCell() {
+    if (!currentIndex().isValid() || shown(currentIndex())) return;
     // Leaving the cell hands an open editor's text over and closes it.
     setCurrentIndex(QModelIndex());
     clearSelection();
+}
+
+// Every way an editor's text reaches its cell passes here (Enter, the focus
+// leaving, the current cell moving on a sheet switch or in code): a
+// composition still open gives back what it took first.
+void CellTable::commitData(QWidget* editor) {
+    if (auto* box = qobject_cast<LineBox*>(editor)) box->abandonComposition();
+    QTableWidget::commitData(editor);
 }
 
 void CellTable::keyPressEvent(QKeyEvent* event) {
@@ -59,15 +78,14 @@ void CellTable::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CellTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (index.isValid() && isIndexHidden(index)) return false;
+    if (index.isValid() && !shown(index)) return false;
     return QTableWidget::edit(index, trigger, event);
 }
 
 // A cell takes a paste as it takes typing: only a shown input cell, only while the table is edited.
 bool CellTable::pasteIntoCurrentCell() {
     const QModelIndex at = currentIndex();
-    if (editTriggers() == NoEditTriggers || !at.isValid() || !(at.flags() & Qt::ItemIsEditable) ||
-        isIndexHidden(at))
+    if (editTriggers() == NoEditTriggers || !at.isValid() || !(at.flags() & Qt::ItemIsEditable) || !shown(at))
         return false;
     const QString raw = QGuiApplication::clipboard()->text();
     if (raw.isEmpty()) return true;

@@ -53,7 +53,6 @@ public:
         table_->addScrollBarWidget(sheets_, Qt::AlignLeft);
         QObject::connect(sheets_, &QTabBar::currentChanged, table_, [this](int index) {
             for (int r = 0; r < table_->rowCount(); ++r) table_->setRowHidden(r, index != 0);
-            table_->keepCurrentCellShown();
         });
         QObject::connect(table_, &QTableWidget::itemChanged, table_, [this] { recalculate(); });
         return table_;
