@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "common/widgets/tool_window.h"
 #include "support/ui_support.h"
@@ -327,6 +328,29 @@ private slots:
         compose("gong");
         QTest::keyClick(combo, Qt::Key_Tab);
         QCOMPARE(combo->currentText(), kFloating);
+    }
+
+    // A commit completes the type as typing does; the wheel ends a composition that took the type.
+    void theTankTypeListCompletesACommitAndTheWheelEndsAComposition() {
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        combo->setFocus();
+        combo->clearEditText();
+        QInputMethodEvent fu("fu", {}), commit;
+        commit.setCommitString("浮");
+        QApplication::sendEvent(combo, &commit);
+        QCOMPARE(combo->currentText() + "|" + combo->lineEdit()->selectedText(), kFloating + "|顶油罐");
+        pick(kDome);
+        combo->lineEdit()->selectAll();
+        QApplication::sendEvent(combo, &fu);
+        QWheelEvent down({4, 4}, combo->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &down);
+        const QVariant caret = combo->inputMethodQuery(Qt::ImCursorRectangle);  // after the pinyin, were it drawn
+        QInputMethodEvent givenUp;
+        QApplication::sendEvent(combo, &givenUp);
+        QCOMPARE(combo->currentText(), kFloating);
+        QCOMPARE(combo->inputMethodQuery(Qt::ImCursorRectangle), caret);
     }
 
     // --- the switch -----------------------------------------------------
