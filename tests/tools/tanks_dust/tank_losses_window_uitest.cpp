@@ -1,11 +1,14 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QWheelEvent>
+#include <QTimer>
 
 #include "common/widgets/tool_window.h"
 #include "support/ui_support.h"
@@ -330,27 +333,32 @@ private slots:
         QCOMPARE(combo->currentText(), kFloating);
     }
 
-    // A commit completes the type as typing does; the wheel ends a composition that took the type.
-    void theTankTypeListCompletesACommitAndTheWheelEndsAComposition() {
+    // A commit completes the type as typing does; a pasted block is refused
+    // in the program's own message box, which names the list.
+    void theTankTypeListCompletesACommitAndRefusesABlock() {
         auto* combo = test::child<QComboBox>(w_, "Combo1");
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_));
         combo->setFocus();
         combo->clearEditText();
-        QInputMethodEvent fu("fu", {}), commit;
+        QInputMethodEvent commit;
         commit.setCommitString("浮");
         QApplication::sendEvent(combo, &commit);
         QCOMPARE(combo->currentText() + "|" + combo->lineEdit()->selectedText(), kFloating + "|顶油罐");
-        pick(kDome);
-        combo->lineEdit()->selectAll();
-        QApplication::sendEvent(combo, &fu);
-        QWheelEvent down({4, 4}, combo->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &down);
-        const QVariant caret = combo->inputMethodQuery(Qt::ImCursorRectangle);  // after the pinyin, were it drawn
-        QInputMethodEvent givenUp;
-        QApplication::sendEvent(combo, &givenUp);
+        MessageService* trap = MessageService::install(nullptr);
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown = box->text(), box->close();
+        });
+        closer.start(20);
+        QGuiApplication::clipboard()->setText(kDome + "\r\n" + kInternal);
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] { QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier), loop.quit(); });
+        loop.exec();
+        MessageService::install(trap);
+        QCOMPARE(shown, "“请选择贮罐类型”：粘贴的内容不止一项，请只复制一项！");
         QCOMPARE(combo->currentText(), kFloating);
-        QCOMPARE(combo->inputMethodQuery(Qt::ImCursorRectangle), caret);
     }
 
     // --- the switch -----------------------------------------------------
