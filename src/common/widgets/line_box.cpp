@@ -65,9 +65,10 @@ LineBox::LineBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 bool LineBox::event(QEvent* e) {
+    const QPointer<LineBox> alive(this);  // an event may delete the box
     ++handling_;
     const bool handled = QLineEdit::event(e);
-    --handling_;
+    if (alive) --handling_;
     return handled;
 }
 
