@@ -39,11 +39,7 @@ protected:
 }  // namespace
 
 QString cellBlockRefusal(const QString&, int, int, const QString& inserted) {
-    // A lone line end is the Enter key, the blanks around a cell its copy's.
-    const QString cell = inserted.trimmed();
-    const bool block = cell.contains(QLatin1Char('\t')) || cell.contains(QLatin1Char('\n')) ||
-                       cell.contains(QLatin1Char('\r'));
-    return block ? kCellBlockMessage : QString();
+    return holdsSeveralCells(inserted) ? kCellBlockMessage : QString();
 }
 
 CellTable::CellTable(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {

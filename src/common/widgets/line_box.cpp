@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -50,17 +51,36 @@ bool arrivesByTheUser(Qt::FocusReason reason) {
 
 }  // namespace
 
+bool holdsSeveralCells(const QString& inserted) {
+    const QString cell = inserted.trimmed();
+    return cell.contains(QLatin1Char('\t')) || cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
+}
+
 LineBox::LineBox(QWidget* parent) : QLineEdit(parent) {
     // Counted, not compared: an edit that returns to the same text is an edit.
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!delivering_) ++edits_;
+        if (delivering_) return;
+        ++edits_;
+        if (handling_ == 0) textChangedOutside();
     });
 }
 
-LineBox* lineBox(QLineEdit* box) {
-    auto* own = qobject_cast<LineBox*>(box);
-    Q_ASSERT_X(own, "lineBox", "every single-line box is a LineBox");
-    return own;
+bool LineBox::event(QEvent* e) {
+    const QPointer<LineBox> alive(this);  // an event may delete the box
+    ++handling_;
+    const bool handled = QLineEdit::event(e);
+    if (alive) --handling_;
+    return handled;
+}
+
+// Code, or a list picking an item by the wheel, its popup or its keys, has
+// put a text in: the pinyin goes, and the input method is told, as the
+// focus leaving tells it.
+void LineBox::textChangedOutside() {
+    if (!composition_ && !preeditShown_) return;
+    composition_.reset();
+    endPreedit();
+    if (hasFocus()) QGuiApplication::inputMethod()->reset();
 }
 
 void LineBox::keyPressEvent(QKeyEvent* e) {
@@ -119,8 +139,7 @@ void LineBox::inputMethodEvent(QInputMethodEvent* im) {
     // Taking the selection began the step the commit ends.
     const bool tookSelection = composition_ && composition_->selectionLength > 0;
     composition_.reset();
-    endPreedit();
-    insertAsOneStep(commit, !tookSelection);
+    commitAsOneStep(commit, !tookSelection);
     if (!im->preeditString().isEmpty()) {  // the next composition begins at once
         QInputMethodEvent next(im->preeditString(), im->attributes());
         inputMethodEvent(&next);
@@ -196,6 +215,17 @@ void LineBox::startUndoStep() {
 void LineBox::insertAsOneStep(const QString& inserted, bool ownStep) {
     if (ownStep) startUndoStep();
     insert(inserted);
+    startUndoStep();
+}
+
+// Through QLineEdit's own handling: a list completes the commit as it
+// completes typed keys.
+void LineBox::commitAsOneStep(const QString& commit, bool ownStep) {
+    endPreedit();
+    if (ownStep) startUndoStep();
+    QInputMethodEvent committed;
+    committed.setCommitString(commit);
+    deliver(&committed);
     startUndoStep();
 }
 

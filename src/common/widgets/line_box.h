@@ -16,6 +16,9 @@ using InsertionRule =
 // inside stay, for the reading to refuse: a row or a column of cells is no
 // single value.
 inline QString pastedCell(const QString& text) { return text.trimmed(); }
+// Whether `inserted` holds a line end or a tab once trimmed: a row or a
+// column of cells. A lone line end is the Enter key.
+bool holdsSeveralCells(const QString& inserted);
 
 // Every single-line box, an editable list's box and a table's cell editor:
 // a pasted or dropped text (keys, middle button, the context menu's 粘贴)
@@ -25,7 +28,23 @@ inline QString pastedCell(const QString& text) { return text.trimmed(); }
 // focus leaves, gives back what it took from the box, unless the box was
 // edited since it began. The rule lives here, in the box's own handlers,
 // because a list hands its box input-method and focus events past any
-// filter.
+// filter. A commit goes through QLineEdit's own input-method handling, so
+// that a list's inline completion completes it as it completes typed keys.
+// A change of the text from outside (code, the wheel or the popup of a
+// list) while a composition is open ends the composition: its pinyin goes,
+// and what it took is superseded by the new text.
+//
+// Qt behaviours this box relies on that Qt does not document (checked on
+// Qt 6.4; look here first after an upgrade):
+// - moving the caret starts a new undo step (startUndoStep);
+// - the first input-method event of a composition over a selection removes
+//   it as one undo step, which one undo() gives back (abandonComposition);
+// - the standard context menu's 粘贴 is connected to the slot paste(), or
+//   is named "edit-paste" (unwiredPaste);
+// - QLineEdit::inputMethodEvent completes a commit inline, as the key
+//   handling completes a typed key; insert() and setText() complete nothing;
+// - a composition's pinyin stays drawn after setText() until an
+//   input-method event ends it (endPreedit).
 class LineBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -49,6 +68,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // What a composition took from the box as it began.
@@ -65,6 +85,8 @@ private:
     void endPreedit();
     void startUndoStep();
     void insertAsOneStep(const QString& text, bool ownStep = true);
+    void commitAsOneStep(const QString& commit, bool ownStep);
+    void textChangedOutside();
     void pasteFiltered(bool selection = false);
     bool unwiredPaste(QAction* action);
     QString refusalAtCaret(const QString& text) const;
@@ -77,11 +99,8 @@ private:
     unsigned edits_ = 0;  // every change of the text but the box's own composing
     bool preeditShown_ = false;
     bool delivering_ = false;
+    int handling_ = 0;  // depth of the box's own events
     bool selectAllOnFocus_ = false;
 };
-
-// The box behind a QLineEdit pointer that FormBuilder made.
-LineBox* lineBox(QLineEdit* box);
-inline void setInsertionRule(QLineEdit* box, InsertionRule rule) { lineBox(box)->setInsertionRule(std::move(rule)); }
 
 }  // namespace korrimet

@@ -25,11 +25,11 @@ QString numericInsertRefusal(const QString& text, int selStart, int selLength, c
     return {};
 }
 
-void attachNumericKeyFilter(QLineEdit* box) {
-    lineBox(box)->setInsertionRule(numericInsertRefusal);
+void attachNumericKeyFilter(LineBox* box) {
+    box->setInsertionRule(numericInsertRefusal);
     box->setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-void attachSelectAllOnFocus(QLineEdit* box) { lineBox(box)->setSelectAllOnFocus(true); }
+void attachSelectAllOnFocus(LineBox* box) { box->setSelectAllOnFocus(true); }
 
 }  // namespace korrimet

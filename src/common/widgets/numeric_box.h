@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
 
-class QLineEdit;
-
 namespace korrimet {
+
+class LineBox;
 
 inline const QString kSecondPointMessage = QStringLiteral("数据输入错误,请检查输入");
 inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请检查是否在数值输入状态");
@@ -12,10 +12,10 @@ inline const QString kNotNumericMessage = QStringLiteral("数据输入错误,请
 // number: typed, committed by an input method, pasted and dropped text alike
 // (see line_box.h for what every single-line box does besides).
 // Editing and navigation keys pass without a word.
-void attachNumericKeyFilter(QLineEdit* box);
+void attachNumericKeyFilter(LineBox* box);
 // Selects the whole text when the user clicks or tabs into the box.
-void attachSelectAllOnFocus(QLineEdit* box);
-inline void attachNumericBox(QLineEdit* box) {
+void attachSelectAllOnFocus(LineBox* box);
+inline void attachNumericBox(LineBox* box) {
     attachNumericKeyFilter(box);
     attachSelectAllOnFocus(box);
 }

@@ -17,6 +17,7 @@
 #include <climits>
 
 #include "common/widgets/line_box.h"
+#include "common/widgets/model_input.h"
 
 namespace korrimet {
 
@@ -84,7 +85,7 @@ QLabel* FormBuilder::label(const QString& name, const QString& text, int l, int 
     return label;
 }
 
-QLineEdit* FormBuilder::textBox(const QString& name, int l, int t, int w, int h, const QString& text) {
+LineBox* FormBuilder::textBox(const QString& name, int l, int t, int w, int h, const QString& text) {
     auto* box = place(new LineBox, name, l, t, w, h);
     box->setText(text);
     box->setCursorPosition(0);
@@ -132,8 +133,13 @@ QComboBox* FormBuilder::combo(const QString& name, int l, int t, int w, int h, c
     if (editable) {
         // Its box is a single-line box like the others: the list hands it
         // keys, input-method and focus events directly.
-        c->setLineEdit(new LineBox);
+        auto* box = new LineBox;
+        c->setLineEdit(box);
         c->setInsertPolicy(QComboBox::NoInsert);
+        // One line or one cell is one item; named as the run names the list.
+        box->setInsertionRule([c](const QString&, int, int, const QString& inserted) {
+            return holdsSeveralCells(inserted) ? kListBlockMessage.arg(inputName(c)) : QString();
+        });
     }
     c->addItems(items);
     c->setCurrentIndex(-1);

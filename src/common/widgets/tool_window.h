@@ -6,11 +6,12 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "common/widgets/line_box.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -41,13 +42,15 @@ QFont fixedPitchFont(double points);
 void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
 
+inline const QString kListBlockMessage = QStringLiteral("“%1”：粘贴的内容不止一项，请只复制一项！");
+
 // Creates named controls inside a window or a frame, placed by twips.
 class FormBuilder {
 public:
     explicit FormBuilder(QWidget* parent) : parent_(parent) {}
 
     QLabel* label(const QString& name, const QString& text, int l, int t, int w, int h);
-    QLineEdit* textBox(const QString& name, int l, int t, int w, int h, const QString& text = {});
+    LineBox* textBox(const QString& name, int l, int t, int w, int h, const QString& text = {});
     // A multi-line text box, as the help and basis boxes beside the inputs.
     // Tab and Shift+Tab move on from it, from a rich-text box and from a
     // browser, as from every other control: they hold help, notes, reports
@@ -58,6 +61,7 @@ public:
     QTextBrowser* browser(const QString& name, int l, int t, int w, int h);
     QPushButton* button(const QString& name, const QString& caption, int l, int t, int w, int h);
     // An editable drop-down combo, or a drop-down list the user only picks from.
+    // An editable one refuses a paste or a drop of several cells, naming itself.
     QComboBox* combo(const QString& name, int l, int t, int w, int h, const QStringList& items = {},
                      bool editable = true);
     QGroupBox* frame(const QString& name, const QString& caption, int l, int t, int w, int h);

@@ -35,7 +35,7 @@ public:
         const Row rows[] = {{"Text1", "白云石窑年产熟白云石量(t)："}, {"Text2", "生产1吨白云石耗燃料量(kg)："},
                             {"Text3", "燃料炭含量（%）："},           {"Text4", "白云石中氧化镁含量（%）："},
                             {"Text5", "窑气中CO2所占体积百分数（%）："}, {"Text8", "白云石中氧化钙的含量（%）："}};
-        QLineEdit* boxes[6];
+        LineBox* boxes[6];
         for (int i = 0; i < 6; ++i) {
             const int top = 720 + i * 450;
             f.label(QString("Label%1").arg(5 + i), rows[i].caption, 240, top + 45, 3000, 300);

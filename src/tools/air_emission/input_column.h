@@ -25,10 +25,11 @@ inline std::array<QLineEdit*, 3> placeInputColumn(FormBuilder& f, const char* co
     for (int i = 0; i < 3; ++i) {
         const int top = c.top + i * c.step;
         f.label(QString("Label%1").arg(5 + i), captions[i], 240, top + 45, c.labelWidth, 300);
-        boxes[i] = f.textBox(QString("Text%1").arg(1 + i), c.boxLeft, top, c.boxWidth, 375);
-        boxes[i]->setFont(songti(10.5, true));
-        setTextColor(boxes[i], c.color);
-        attachNumericBox(boxes[i]);
+        LineBox* box = f.textBox(QString("Text%1").arg(1 + i), c.boxLeft, top, c.boxWidth, 375);
+        box->setFont(songti(10.5, true));
+        setTextColor(box, c.color);
+        attachNumericBox(box);
+        boxes[i] = box;
     }
     return boxes;
 }

@@ -71,7 +71,7 @@ private:
     }
 
     State& s_;
-    QLineEdit* inputs_[5];
+    LineBox* inputs_[5];
     QLineEdit* result_;
     QPushButton* compute_;
     QPlainTextEdit* basis_;

@@ -32,7 +32,7 @@ public:
         const Row rows[] = {{"Text1", "室内风速（m/s）："},     {"Text2", "敞露面积（m^2）："},
                             {"Text3", "有害物质分子量："},       {"Text4", "敞开存放时温度（℃）："},
                             {"Text5", "有害物质A常数："},        {"Text8", "有害物质B常数："}};
-        QLineEdit* boxes[6];
+        LineBox* boxes[6];
         for (int i = 0; i < 6; ++i) {
             const int top = 600 + i * 420;
             f.label(QString("Label%1").arg(5 + i), rows[i].caption, 240, top + 30, 2280, 300);

@@ -49,7 +49,7 @@ public:
         result_ = f.textBox("Text6", 2640, 2820, 1800, 345, " ");
         help_ = f.memo("Text7", 4680, 720, 4080, 2700, QString::fromUtf8(kHelpText));
 
-        for (QLineEdit* box : {coal_, sulphur_, efficiency_}) {
+        for (LineBox* box : {coal_, sulphur_, efficiency_}) {
             box->setFont(songti(10.5, true));
             setTextColor(box, kDarkGreen);
             attachNumericBox(box);
@@ -81,7 +81,8 @@ private:
     }
 
     State& s_;
-    QLineEdit *coal_, *sulphur_, *efficiency_, *result_;
+    LineBox *coal_, *sulphur_, *efficiency_;
+    QLineEdit* result_;
     QPlainTextEdit* help_;
     QPushButton* compute_;
 };

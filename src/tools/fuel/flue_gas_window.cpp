@@ -73,7 +73,7 @@ public:
             w->setFont(songti(9, true));
             setTextColor(w, kDarkGreen);
         }
-        for (QLineEdit* box : {q_, excessAir_, leakage_}) {
+        for (LineBox* box : {q_, excessAir_, leakage_}) {
             box->setFont(songti(10.5, true));
             setTextColor(box, kDarkGreen);
             attachNumericBox(box);
@@ -115,7 +115,8 @@ private:
 
     State& s_;
     QComboBox* combo_;
-    QLineEdit *q_, *excessAir_, *leakage_, *perKg_, *perTonne_;
+    LineBox *q_, *excessAir_, *leakage_;
+    QLineEdit *perKg_, *perTonne_;
     QPlainTextEdit* help_;
     QPushButton* compute_;
 };

@@ -66,7 +66,7 @@ public:
             return f.label(QStringLiteral("Label2_%1").arg(index), caption, 120, top + 45, 2460, 300);
         };
         auto input = [&](const char* name, int top, const char* text) {
-            QLineEdit* e = box.textBox(name, 3000 - kFrameLeft, top - kFrameTop, 1455, 330, text);
+            LineBox* e = box.textBox(name, 3000 - kFrameLeft, top - kFrameTop, 1455, 330, text);
             attachNumericKeyFilter(e);
             return e;
         };

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "common/widgets/line_box.h"
 #include "common/widgets/numeric_box.h"
@@ -27,7 +29,7 @@ class LineBoxTest : public QObject {
     Q_OBJECT
 
     QWidget* window_ = nullptr;
-    QLineEdit* box_ = nullptr;
+    LineBox* box_ = nullptr;
     QLineEdit* other_ = nullptr;
     QComboBox* list_ = nullptr;
 
@@ -219,9 +221,13 @@ private slots:
         }
         box->setText("1");
         box->selectAll();
+        MessageRecorder messages;  // a list names itself refusing a block; a plain box leaves it to the reading
         QGuiApplication::clipboard()->setText("2\t3\r\n");
         QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), "2\t3");
+        dropAtTheEnd(box, "4\n5");
+        QCOMPARE(box->text(), kind == List ? "1" : "2\t34\n5");
+        QCOMPARE(messages.messages(), kind == List ? QStringList(2, kListBlockMessage.arg("list")) : QStringList());
+        undo(keys);
         undo(keys);
         QCOMPARE(box->text(), "1");
         box->clear();
@@ -376,6 +382,45 @@ private slots:
         compose(box_, "zhong");
         compose(box_, {});
         QCOMPARE(box_->text(), landed);
+    }
+
+    // A list completes a commit as it completes the same keys typed.
+    void aListCompletesACommitAsTypedKeys() {
+        list_->addItem("hw01");
+        list_->setFocus();  // the list completes only with the focus
+        for (const QString keys : {"浮", "HW0"})
+            for (bool typed : {true, false}) {
+                list_->clearEditText();
+                for (QChar key : typed ? keys : QString()) QTest::sendKeyEvent(QTest::Click, list_, Qt::Key_unknown, key, {});
+                if (!typed) compose(list_, {}, keys);
+                QCOMPARE(list_->currentText() + '|' + list_->lineEdit()->selectedText(), keys == "浮" ? "浮顶油罐|顶油罐" : "HW01|1");
+            }
+    }
+
+    // With 拱顶罐 selected, a composition takes it; whatever then puts an
+    // item or a text in from outside ends the composition and its pinyin.
+    void anOutsideChangeEndsAComposition() {
+        QLineEdit* box = list_->lineEdit();
+        QWheelEvent down({4, 4}, list_->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QAbstractItemView* popup = list_->view();
+        const std::function<void()> changes[] = {[&] { QApplication::sendEvent(list_, &down); },
+                                                 [&] {
+                                                     list_->showPopup();
+                                                     const QPoint second = popup->visualRect(list_->model()->index(1, 0)).center();
+                                                     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, second);
+                                                 },
+                                                 [&] { list_->setCurrentIndex(1); }, [&] { box->setText("浮顶油罐"); }};
+        list_->setFocus();
+        for (const auto& change : changes) {
+            list_->setCurrentIndex(0);
+            box->selectAll();
+            compose(list_, "fu");
+            change();
+            const QVariant caret = box->inputMethodQuery(Qt::ImCursorRectangle);  // after the pinyin, were it drawn
+            compose(list_, {});
+            QCOMPARE(box->text(), "浮顶油罐");
+            QCOMPARE(box->inputMethodQuery(Qt::ImCursorRectangle), caret);
+        }
     }
 
     void eachBoxFiltersOnlyItself() {

@@ -13,7 +13,7 @@ class NumericBoxTest : public QObject {
     Q_OBJECT
 
     QWidget* window_ = nullptr;
-    QLineEdit* box_ = nullptr;
+    LineBox* box_ = nullptr;
     QLineEdit* other_ = nullptr;
 
     void type(const QString& keys) { QTest::keyClicks(box_, keys); }

@@ -1,10 +1,14 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "common/widgets/tool_window.h"
 #include "support/ui_support.h"
@@ -332,6 +336,34 @@ private slots:
         QCOMPARE(combo->currentText(), kFloating);
         compose("gong");
         QTest::keyClick(combo, Qt::Key_Tab);
+        QCOMPARE(combo->currentText(), kFloating);
+    }
+
+    // A commit completes the type as typing does; a pasted block is refused
+    // in the program's own message box, which names the list.
+    void theTankTypeListCompletesACommitAndRefusesABlock() {
+        auto* combo = test::child<QComboBox>(w_, "Combo1");
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        combo->setFocus();
+        combo->clearEditText();
+        QInputMethodEvent commit;
+        commit.setCommitString("浮");
+        QApplication::sendEvent(combo, &commit);
+        QCOMPARE(combo->currentText() + "|" + combo->lineEdit()->selectedText(), kFloating + "|顶油罐");
+        MessageService* trap = MessageService::install(nullptr);
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown = box->text(), box->close();
+        });
+        closer.start(20);
+        QGuiApplication::clipboard()->setText(kDome + "\r\n" + kInternal);
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] { QTest::keyClick(combo, Qt::Key_V, Qt::ControlModifier), loop.quit(); });
+        loop.exec();
+        MessageService::install(trap);
+        QCOMPARE(shown, "“请选择贮罐类型”：粘贴的内容不止一项，请只复制一项！");
         QCOMPARE(combo->currentText(), kFloating);
     }
 
