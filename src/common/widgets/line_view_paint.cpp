@@ -32,8 +32,8 @@ struct GlyphCache {
         quint32 index = 0;
         qreal advance = 0;
     };
-    // Enough for the most distinct characters a screen shows; past it the
-    // cache starts over at the next paint.
+    // More than a full screen of distinct ideographs; past it the cache
+    // starts over at the next paint.
     static constexpr qsizetype kBound = 1 << 14;
 
     explicit GlyphCache(const QFont& f) : font(f), fonts{QRawFont::fromFont(f)} {}
@@ -85,8 +85,7 @@ namespace {
 // runs a row is drawn as.
 class RowPainter {
 public:
-    RowPainter(GlyphCache& glyphs, qreal columnWidth, qreal left, qsizetype firstColumn,
-               qsizetype lastColumn)
+    RowPainter(GlyphCache& glyphs, qreal columnWidth, qreal left, qsizetype firstColumn, qsizetype lastColumn)
         : glyphs_(glyphs), cw_(columnWidth), left_(left), first_(firstColumn), last_(lastColumn) {}
 
     // Draws the characters of `row` in sight, each glyph on its
