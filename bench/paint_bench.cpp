@@ -11,20 +11,33 @@
 // One paint of a full 900×600 screen of rows in a LineView and in a
 // QPlainTextEdit with the same font and the same text, each rendered into
 // an image: ASCII grid rows, rows of ideographs, rows of broken bytes (a file
-// in a legacy Chinese encoding, every byte one U+FFFD), and ASCII table rows
-// whose tabs are set to stops; and in a LineView alone, one ASCII line of
-// 1 MB. The median of the repetitions is the figure to compare.
+// in a legacy Chinese encoding, every byte one U+FFFD), ASCII table rows
+// whose tabs are set to stops, 6,000 distinct ideographs, and 6,000 distinct
+// Hangul syllables, which only a fallback font draws; and in a LineView alone,
+// one ASCII line of 1 MB. The median of the repetitions is the figure to compare.
 // --benchmark_filter=Paint
 
 namespace {
 
 using namespace korrimet;
 
-enum Rows { Ascii, Cjk, Broken, Tabbed, LongLine };
+enum Rows { Ascii, Cjk, Broken, Tabbed, LongLine, DistinctCjk, Hangul };
+
+// 6,000 characters from `first` on, each once, 80 a row: a row as wide as the screen.
+QByteArray distinct(char32_t first) {
+    QString text;
+    for (char32_t c = first; c < first + 6000; ++c) {
+        text += QString::fromUcs4(&c, 1);
+        if ((c - first) % 80 == 79) text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
 
 QByteArray screenOf(Rows rows) {
     QByteArray bytes;
     if (rows == LongLine) return QByteArray(1 << 20, '7');
+    if (rows == DistinctCjk) return distinct(U'\u4E00');
+    if (rows == Hangul) return distinct(U'\uAC00');
     for (int i = 0; i < 200; ++i) {
         switch (rows) {
         case Ascii:
@@ -41,6 +54,8 @@ QByteArray screenOf(Rows rows) {
             for (int j = 0; j < 12; ++j) bytes += QByteArray::number(i * 12 + j) + "\t8.4594\t";
             break;
         case LongLine:  // returned above
+        case DistinctCjk:
+        case Hangul:
             break;
         }
         bytes += '\n';
@@ -78,7 +93,7 @@ void BM_PaintPlainTextEdit(benchmark::State& state) {
 }
 
 void rowsOfEachKind(benchmark::internal::Benchmark* b) {
-    b->ArgName("rows")->Arg(Ascii)->Arg(Cjk)->Arg(Broken)->Arg(Tabbed);
+    b->ArgName("rows")->Arg(Ascii)->Arg(Cjk)->Arg(Broken)->Arg(Tabbed)->Arg(DistinctCjk)->Arg(Hangul);
     b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 BENCHMARK(BM_PaintLineView)->Apply(rowsOfEachKind)->Arg(LongLine);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -12,6 +13,8 @@ template <class T>
 class QFutureWatcher;
 
 namespace korrimet {
+
+struct GlyphCache;
 
 inline const QString kCopyOutOfMemoryMessage = QStringLiteral("内存不足，所选内容没有复制。请少选一些再复制。");
 
@@ -129,6 +132,8 @@ private:
     ClickGesture gesture_;
     std::optional<Click> click_;
     QFutureWatcher<std::optional<QString>>* copy_ = nullptr;
+    // The glyphs painted, kept from paint to paint in the font they were found for.
+    std::shared_ptr<GlyphCache> glyphs_;
 };
 
 }  // namespace korrimet

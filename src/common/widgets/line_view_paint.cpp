@@ -18,21 +18,75 @@ namespace {
 // Control characters take their columns blank, as no glyph of theirs would.
 bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
-// A character's glyph: in which of a paint's fonts, its index there and how
-// far it advances. A character no font draws has none (font -1).
-struct Glyph {
-    int font = -1;
-    quint32 index = 0;
-    qreal advance = 0;
+}  // namespace
+
+// The glyphs of the characters a view has painted in its font, looked up
+// once, as Qt's own text keeps its layouts from paint to paint: a screen of
+// distinct ideographs, or of characters only a fallback font has, would
+// otherwise pay a look-up for each character at every paint.
+struct GlyphCache {
+    // A character's glyph: in which of the fonts, its index there and how
+    // far it advances. A character no font draws has none (font -1).
+    struct Glyph {
+        int font = -1;
+        quint32 index = 0;
+        qreal advance = 0;
+    };
+    // More than a full screen of distinct ideographs; past it the cache
+    // starts over at the next paint.
+    static constexpr qsizetype kBound = 1 << 14;
+
+    explicit GlyphCache(const QFont& f) : font(f), fonts{QRawFont::fromFont(f)} {}
+    const Glyph& glyphOf(char32_t code);
+
+    const QFont font;
+    std::vector<QRawFont> fonts;  // the view's own font first, then those Qt falls back on
+    QHash<char32_t, Glyph> glyphs;
+
+private:
+    Glyph lookUp(char32_t code);
 };
 
-// What one paint of a view needs for its rows: the glyph of each character
-// it meets, looked up once a paint, and the runs a row is drawn as.
+const GlyphCache::Glyph& GlyphCache::glyphOf(char32_t code) {
+    auto found = glyphs.find(code);
+    if (found == glyphs.end()) found = glyphs.insert(code, lookUp(code));
+    return *found;
+}
+
+GlyphCache::Glyph GlyphCache::lookUp(char32_t code) {
+    const QString text = QString::fromUcs4(&code, 1);
+    quint32 indexes[2] = {};
+    int count = 2;
+    const QRawFont& own = fonts.front();
+    if (own.glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), indexes, &count) && count == 1 &&
+        indexes[0] != 0)
+        return {0, indexes[0], own.advancesForGlyphIndexes(QList<quint32>{indexes[0]}).value(0).x()};
+    // Not in the view's font: the glyph of the font Qt falls back on, as
+    // it would draw the character.
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (run.glyphIndexes().isEmpty()) continue;
+        const QRawFont raw = run.rawFont();
+        auto at = std::find(fonts.begin(), fonts.end(), raw);
+        if (at == fonts.end()) at = fonts.insert(fonts.end(), raw);
+        const quint32 index = run.glyphIndexes().front();
+        return {static_cast<int>(at - fonts.begin()), index,
+                raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x()};
+    }
+    return {};
+}
+
+namespace {
+
+// What one paint of a view needs for its rows: the view's glyphs and the
+// runs a row is drawn as.
 class RowPainter {
 public:
-    RowPainter(const QFont& font, qreal columnWidth, qreal left, qsizetype firstColumn, qsizetype lastColumn)
-        : font_(font), fonts_{QRawFont::fromFont(font)}, cw_(columnWidth), left_(left), first_(firstColumn),
-          last_(lastColumn) {}
+    RowPainter(GlyphCache& glyphs, qreal columnWidth, qreal left, qsizetype firstColumn, qsizetype lastColumn)
+        : glyphs_(glyphs), cw_(columnWidth), left_(left), first_(firstColumn), last_(lastColumn) {}
 
     // Draws the characters of `row` in sight, each glyph on its
     // character's columns, as one run a font; `plain`: one byte, one column.
@@ -46,50 +100,14 @@ private:
         std::vector<quint32> glyphs;
         std::vector<QPointF> positions;
     };
-    const Glyph& glyphOf(char32_t code);
-    Glyph lookUp(char32_t code);
     Run& runFor(int font, qreal scale);
     void place(char32_t code, qsizetype column, qsizetype columns, qreal baseline);
 
-    QFont font_;
-    std::vector<QRawFont> fonts_;  // the view's own font first, then those Qt falls back on
-    QHash<char32_t, Glyph> glyphs_;
+    GlyphCache& glyphs_;
     std::vector<Run> runs_;  // kept from row to row for their storage
     qreal cw_, left_;
     qsizetype first_, last_;
 };
-
-const Glyph& RowPainter::glyphOf(char32_t code) {
-    auto found = glyphs_.find(code);
-    if (found == glyphs_.end()) found = glyphs_.insert(code, lookUp(code));
-    return *found;
-}
-
-Glyph RowPainter::lookUp(char32_t code) {
-    const QString text = QString::fromUcs4(&code, 1);
-    quint32 indexes[2] = {};
-    int count = 2;
-    const QRawFont& own = fonts_.front();
-    if (own.glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), indexes, &count) && count == 1 &&
-        indexes[0] != 0)
-        return {0, indexes[0], own.advancesForGlyphIndexes(QList<quint32>{indexes[0]}).value(0).x()};
-    // Not in the view's font: the glyph of the font Qt falls back on, as
-    // it would draw the character.
-    QTextLayout layout(text, font_);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        if (run.glyphIndexes().isEmpty()) continue;
-        const QRawFont raw = run.rawFont();
-        auto at = std::find(fonts_.begin(), fonts_.end(), raw);
-        if (at == fonts_.end()) at = fonts_.insert(fonts_.end(), raw);
-        const quint32 index = run.glyphIndexes().front();
-        return {static_cast<int>(at - fonts_.begin()), index,
-                raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x()};
-    }
-    return {};
-}
 
 RowPainter::Run& RowPainter::runFor(int font, qreal scale) {
     for (Run& run : runs_)
@@ -102,7 +120,7 @@ RowPainter::Run& RowPainter::runFor(int font, qreal scale) {
 // them, so that it covers no neighbour and every click lands where it shows.
 void RowPainter::place(char32_t code, qsizetype column, qsizetype columns, qreal baseline) {
     if (code == U' ' || isControl(code)) return;
-    const Glyph& glyph = glyphOf(code);
+    const GlyphCache::Glyph& glyph = glyphs_.glyphOf(code);
     if (glyph.font < 0) return;
     const qreal room = static_cast<qreal>(columns) * cw_;
     qreal scale = 1;
@@ -132,7 +150,7 @@ void RowPainter::draw(QPainter& painter, const LineGeometry& row, qreal baseline
     for (Run& run : runs_) {
         if (run.glyphs.empty()) continue;
         QGlyphRun glyphs;
-        glyphs.setRawFont(fonts_[static_cast<std::size_t>(run.font)]);
+        glyphs.setRawFont(glyphs_.fonts[static_cast<std::size_t>(run.font)]);
         glyphs.setRawData(run.glyphs.data(), run.positions.data(), static_cast<int>(run.glyphs.size()));
         if (run.scale == 1) {
             painter.drawGlyphRun(QPointF(), glyphs);
@@ -159,7 +177,9 @@ void LineView::paintEvent(QPaintEvent*) {
     const qreal left = kMargin - horizontalScrollBar()->value();
     const qsizetype firstColumn = std::max<qsizetype>(0, static_cast<qsizetype>(std::floor(-left / cw)) - 1);
     const qsizetype lastColumn = static_cast<qsizetype>(std::ceil((width - left) / cw)) + 1;
-    RowPainter rows(font(), cw, left, firstColumn, lastColumn);
+    if (!glyphs_ || glyphs_->font != font() || glyphs_->glyphs.size() > GlyphCache::kBound)
+        glyphs_ = std::make_shared<GlyphCache>(font());
+    RowPainter rows(*glyphs_, cw, left, firstColumn, lastColumn);
     const Position from = selectionStart(), to = selectionEnd();
     const QColor text = palette().text().color(), selectedText = palette().highlightedText().color();
     for (int row = first; row <= last; ++row) {

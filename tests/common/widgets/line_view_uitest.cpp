@@ -355,11 +355,25 @@ private slots:
 
     // Ideographs, U+FFFD of fallback fonts (wider than their column) and ASCII
     // in one row, and a text of ASCII alone, look as each character drawn
-    // alone, squeezed into its columns.
+    // alone, squeezed into its columns: also in a font other than the one
+    // the view painted in before, and after it painted more distinct
+    // characters than it keeps the glyphs of.
     void eachGlyphOfARowIsDrawnOnItsColumns() {
         const QByteArray mixed = "\xE5\xBA\xA6\x80x\xE6\xB7\xB7\xEF\xBF\xBD \xF0\x9F\x98\x80;\xE4\xB8z\xCC\x81";
-        for (const QByteArray& row : {mixed, QByteArray("x=290;8.3942;\x01|")}) {
-            Report shown(row), blank(" ");
+        QString many;
+        for (char32_t c = U'\u4E00'; c < U'\u4E00' + 17000; ++c)
+            many += QString::fromUcs4(&c, 1) + QString(c % 30 == 0, u'\n');
+        const struct { QByteArray row, before; double points; } cases[] = {
+            {mixed, {}, 9}, {"x=290;8.3942;\x01|", {}, 9}, {mixed, mixed, 12}, {mixed, many.toUtf8(), 9}};
+        for (const auto& [row, before, points] : cases) {
+            Report shown(before), blank(" ");
+            for (int first = 0; first < shown.view.lineCount(); first += shown.view.height() / lineHeight(shown.view)) {
+                shown.view.verticalScrollBar()->setValue(first);
+                shown.view.viewport()->grab();
+            }
+            shown.view.setFont(fixedPitchFont(points));
+            shown.view.setLines(IndexLines(row));
+            QCoreApplication::processEvents();  // the scroll bars go
             QImage expected = blank.view.viewport()->grab().toImage();
             QPainter painter(&expected);
             painter.setFont(shown.view.font());
