@@ -297,16 +297,24 @@ std::string WriteAllBytes(int fd, std::string_view bytes, const RunControl* cont
 
 namespace {
 
+bool isFolder(const std::string& name) {
+    struct stat info {};
+    return ::lstat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A folder left empty at one of the file's names goes; one holding anything
+// is the user's and stays. Returns 0 once it is gone, else why it stays.
+int removeEmptyFolder(const std::string& name) {
+    if (::rmdir(name.c_str()) == 0) return 0;
+    return errno == ENOTEMPTY || errno == EEXIST ? EISDIR : errno;
+}
+
 // Clears what an earlier run left at the temporary name: a file, a link, a
-// pipe, or a folder left empty. A folder holding anything is the user's and
-// stays. Returns 0 when the name is free, else why it is not.
+// pipe, or an empty folder. Returns 0 when the name is free, else why it is not.
 int clearTemporaryName(const std::string& part) {
     if (::unlink(part.c_str()) == 0 || errno == ENOENT) return 0;
     const int unlinkError = errno;
-    struct stat info {};
-    if (::lstat(part.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return unlinkError;
-    if (::rmdir(part.c_str()) == 0) return 0;
-    return errno == ENOTEMPTY || errno == EEXIST ? EISDIR : errno;
+    return isFolder(part) ? removeEmptyFolder(part) : unlinkError;
 }
 
 }  // namespace
@@ -324,6 +332,10 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string
         return false;
     };
 
+    // A folder at the result's name is told before the write, which may take
+    // long, rather than after it.
+    if (isFolder(path))
+        if (const int kept = removeEmptyFolder(path)) return fail("无法替换计算结果文件 ", path, SystemReason(kept));
     // Created afresh, never opened through a link or a pipe someone left at
     // that name: what is written stays in the folder.
     if (const int kept = clearTemporaryName(part)) return fail("无法删除旧的临时文件 ", part, SystemReason(kept));

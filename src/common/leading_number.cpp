@@ -134,8 +134,23 @@ std::string EntryWithUnit(std::string_view text, std::string_view unit) {
     try {
         return std::string(readLeadingNumber(text, unit).number) + std::string(unit);
     } catch (const StatementFailure&) {
-        return std::string(text) + std::string(endsWithUnit(text, unit) ? std::string_view() : unit);
+        return EchoOnOneLine(text) + std::string(endsWithUnit(text, unit) ? std::string_view() : unit);
     }
+}
+
+std::string EchoOnOneLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0, size = 0; at < text.size(); at += size) {
+        const char32_t c = CodePointAt(text, at, size);
+        if (!isBlank(c) || isSpace(c)) {
+            out.append(text.substr(at, size));
+            continue;
+        }
+        out += ' ';
+        if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++size;
+    }
+    return out;
 }
 
 std::string_view CaptionUnit(std::string_view caption) {

@@ -25,8 +25,14 @@ double ParseLeadingNumber(std::string_view text, std::string_view unit);
 // An entry as a report that writes the unit after it shows it: one read as
 // above, as its number typed and the unit, without the blanks typed around
 // ("　5　" gives "5度", "27°" "27度"); any other as typed, the unit added
-// only where the text does not already end with it ("27度度" stays so).
+// only where the text does not already end with it ("27度度" stays so), on
+// one line as EchoOnOneLine writes it.
 std::string EntryWithUnit(std::string_view text, std::string_view unit);
+
+// An entry as typed, for a report line to echo: each tab or line end in it
+// (a carriage return and line feed together as one) stands as a space, so
+// the line stays one line.
+std::string EchoOnOneLine(std::string_view text);
 
 // The unit a caption gives its box: what its closing brackets hold
 // ("油罐直径 D[m]" gives "m", "地理纬度（度）" "度"); empty when none.

@@ -2,8 +2,6 @@
 
 #include <QMessageBox>
 
-#include "common/widgets/tool_window.h"
-
 namespace korrimet {
 namespace {
 
@@ -28,12 +26,7 @@ MessageService* MessageService::install(MessageService* service) {
     return previous;
 }
 
-// The box's loop lets a close of the parent's window in: the window stays
-// until the code that showed the message has returned.
-void ShowMessage(const QString& text, QWidget* parent) {
-    ToolWindow::Busy busy(parent);
-    MessageService::current().show(text, parent);
-}
+void ShowMessage(const QString& text, QWidget* parent) { MessageService::current().show(text, parent); }
 
 MessageRecorder::MessageRecorder() : previous_(MessageService::install(this)) {}
 MessageRecorder::~MessageRecorder() { MessageService::install(previous_); }

@@ -272,8 +272,8 @@ TEST_F(WholeFile, ReplacesTheFileWithExactlyTheBytesForItsOwnerOnly) {
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".part"));
 }
 
-// A folder in the way is named by its path and left as it is, and no older
-// file is left; an empty folder at the temporary name goes without a word.
+// A folder holding anything in the way is named by its path and left as it
+// is, and no older file is left; an empty folder at either name goes without a word.
 TEST_F(WholeFile, AFolderInTheWayIsNamedAndNoOlderFileIsLeft) {
     const auto path = dir_ / "河二模式计算结果.txt";
     const std::filesystem::path part = path.string() + ".part";
@@ -281,6 +281,7 @@ TEST_F(WholeFile, AFolderInTheWayIsNamedAndNoOlderFileIsLeft) {
         {part / "inside", "无法删除旧的临时文件 " + part.string() + "：这是一个文件夹，不是文件"},
         {path / "inside", "无法替换计算结果文件 " + path.string() + "：这是一个文件夹，不是文件"},
         {part, ""},
+        {path, ""},
     };
     for (const auto& [folder, says] : cases) {
         std::filesystem::create_directories(folder);
@@ -289,7 +290,7 @@ TEST_F(WholeFile, AFolderInTheWayIsNamedAndNoOlderFileIsLeft) {
         EXPECT_EQ(WriteWholeFile(path.string(), "grid", &error), says.empty());
         EXPECT_EQ(error, says);
         EXPECT_EQ(std::filesystem::is_regular_file(path) ? read(path) : "", says.empty() ? "grid" : "");
-        EXPECT_EQ(std::filesystem::exists(folder), !says.empty());
+        EXPECT_EQ(std::filesystem::is_directory(folder), !says.empty());
         EXPECT_FALSE(std::filesystem::is_regular_file(part));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directory(dir_);

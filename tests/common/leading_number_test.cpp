@@ -66,12 +66,13 @@ TEST(ParseLeadingNumber, TakesTheNumberAloneOrFollowedByTheBoxsOwnUnit) {
 }
 
 // A report that writes the unit writes it once: a read entry as its number
-// and the unit, a refused one as typed.
+// and the unit, a refused one as typed but on one line.
 TEST(EntryWithUnit, WritesTheUnitOnce) {
     const char* const cases[][3] = {
         {"27", "度", "27度"}, {"\xE3\x80\x80" "5\xE3\x80\x80", "度", "5度"}, {"27.50 °", "度", "27.50度"},
         {"30'", "分", "30分"}, {"27度度", "度", "27度度"}, {"２７度", "度", "２７度"}, {"27°° ", "度", "27°° "},
         {"３０分", "分", "３０分"}, {"abc", "度", "abc度"}, {"", "度", "度"},
+        {"27\r\n度", "度", "27 度"}, {"30\t\v分\xE2\x80\xA8", "分", "30  分 "},
     };
     for (const auto& c : cases) EXPECT_EQ(EntryWithUnit(c[0], c[1]), c[2]) << c[0];
 }

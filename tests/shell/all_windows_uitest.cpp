@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "common/widgets/live_recompute.h"
+#include "common/widgets/model_input.h"
 #include "common/widgets/press.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
@@ -286,6 +287,26 @@ private slots:
         for (const QString& line : outside + overlapping) qWarning("%s", qPrintable(line));
         QVERIFY(outside.isEmpty());
         QVERIFY(overlapping.isEmpty());
+    }
+
+    // A list's refusal names the list as the user sees it, and no other list of its window so.
+    void everyEditableListHasANameOfItsOwn() {
+        MessageRecorder messages;
+        QStringList unnamed;
+        ToolRegistry& registry = ToolRegistry::instance();
+        for (const QString& cls : registry.classNames()) {
+            QWidget* w = registry.open(cls);
+            QHash<QString, QString> named;  // name: the list it names
+            for (QComboBox* list : w->findChildren<QComboBox*>()) {
+                if (!list->isEditable()) continue;
+                const QString name = inputName(list);
+                if (name == list->objectName() || named.contains(name))
+                    unnamed << QStringLiteral("%1 %2 “%3” %4").arg(cls, list->objectName(), name, named.value(name));
+                named[name] = list->objectName();
+            }
+            test::closeAllTools();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
     }
 
     // A stored page draws in its window's family, the program's; a family of

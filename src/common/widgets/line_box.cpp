@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <utility>
 
-#include "common/widgets/tool_window.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -103,7 +102,13 @@ void LineBox::keyPressEvent(QKeyEvent* e) {
 // as typed keys are and enters as one undo step; a refused or abandoned
 // composition gives back what it took, history and all.
 void LineBox::inputMethodEvent(QInputMethodEvent* im) {
-    if (delivering_ || isReadOnly()) return QLineEdit::inputMethodEvent(im);
+    if (delivering_) return QLineEdit::inputMethodEvent(im);
+    if (isReadOnly()) {
+        // It takes no commit, as it takes no key; a composition met as it
+        // turned read-only gives back what it took.
+        if (composition_ || preeditShown_) abandonComposition();
+        return im->ignore();
+    }
     // A composition whose end never reached the box (a run owned the
     // window) has nothing to give back once the box was edited since.
     if (composition_ && !compositionUntouched()) composition_.reset();
@@ -229,24 +234,25 @@ void LineBox::commitAsOneStep(const QString& commit, bool ownStep) {
     startUndoStep();
 }
 
-// A drop is an edit: a composition it meets ends with nothing given back,
-// and the drop lands where it was dropped, judged on the text it lands in.
+// A drop taken is an edit: a composition it meets ends with nothing given
+// back, and the drop lands where it was dropped, judged on the text it lands
+// in. A refused one gives back what the composition took, as a refused paste does.
 void LineBox::dropEvent(QDropEvent* drop) {
     if (isReadOnly() || !drop->mimeData()->hasText()) return QLineEdit::dropEvent(drop);
     const QString dropped = pastedCell(drop->mimeData()->text());
     if (dropped.isEmpty()) return drop->ignore();
-    if (drop->source() != this) {
-        composition_.reset();
-        endPreedit();
-    }
+    const bool fromOutside = drop->source() != this;
+    if (fromOutside) endPreedit();
     // A drop inserts at its point and replaces nothing, whatever is selected.
     const int at = cursorPositionAt(drop->position().toPoint());
     const QString why = rule_ ? rule_(text(), at, 0, dropped) : QString();
     if (!why.isEmpty()) {
         drop->ignore();
+        if (fromOutside) abandonComposition();
         return refuse(why);
     }
-    if (drop->source() == this) return QLineEdit::dropEvent(drop);  // text moved inside the box
+    if (!fromOutside) return QLineEdit::dropEvent(drop);  // text moved inside the box
+    composition_.reset();
     setCursorPosition(at);
     insertAsOneStep(dropped);
     drop->acceptProposedAction();
@@ -271,14 +277,15 @@ bool LineBox::unwiredPaste(QAction* action) {
             disconnect(action, &QAction::triggered, nullptr, nullptr));
 }
 
+// Popped up, as Qt's own menu is, the menu runs no loop of its own, and goes
+// when it closes or with the box.
 void LineBox::contextMenuEvent(QContextMenuEvent* e) {
     if (isReadOnly()) return QLineEdit::contextMenuEvent(e);
-    QPointer<QMenu> menu = createStandardContextMenu();
+    QMenu* menu = createStandardContextMenu();
     for (QAction* action : menu->actions())
         if (unwiredPaste(action)) connect(action, &QAction::triggered, this, [this] { pasteFiltered(); });
-    ToolWindow::Busy busy(this);
-    menu->exec(e->globalPos());
-    delete menu;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
 }
 
 void LineBox::pasteFiltered(bool selection) {

@@ -1,7 +1,9 @@
 #include "common/widgets/tool_window.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +16,8 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QThread>
+#include <algorithm>
 #include <climits>
 
 #include "common/widgets/line_box.h"
@@ -200,25 +204,38 @@ bool ToolWindow::event(QEvent* event) {
     // Every closeEvent override has had its say.
     if (event->type() == QEvent::Close && event->isAccepted()) {
         emit closeAccepted();
-        // Posted from inside an event, as Qt's own deletion on close is, the
-        // deletion waits for the code that event runs into to return.
-        if (busy_ == 0)
-            deleteLater();
-        else
-            closedWhileBusy_ = true;
+        deleteOutsideNestedLoops();
     }
     return handled;
 }
 
-ToolWindow::Busy::Busy(QWidget* widget) : window_(qobject_cast<ToolWindow*>(widget ? widget->window() : nullptr)) {
-    if (window_) ++window_->busy_;
-}
-
-// Posted from the handler, below the nested loop that has just returned, the
-// deletion waits for the handler to return too; a program told to quit
-// meanwhile runs it once its last loop has ended.
-ToolWindow::Busy::~Busy() {
-    if (window_ && --window_->busy_ == 0 && window_->closedWhileBusy_) window_->deleteLater();
+// Posted from inside an event, as Qt's own deletion on close is, a deletion
+// waits for the code that event runs into to return; but posted inside a
+// nested loop (one that a handler of this window runs, or any other), Qt
+// runs it in that loop, under the handler. So a close there waits for the
+// level to fall below its own: the loop wakes at every level, and the first
+// wake below posts the deletion. A program told to quit leaves its loops at
+// once and says so after the last.
+void ToolWindow::deleteOutsideNestedLoops() {
+    const int level = QThread::currentThread()->loopLevel();
+    if (level <= 1) {
+        deleteLater();
+        return;
+    }
+    if (closedAtLevel_ > 0) {
+        closedAtLevel_ = std::min(closedAtLevel_, level);
+        return;
+    }
+    closedAtLevel_ = level;
+    auto deleteOnceBelow = [this] {
+        if (closedAtLevel_ == 0 || QThread::currentThread()->loopLevel() >= closedAtLevel_) return;
+        closedAtLevel_ = 0;
+        deleteLater();
+    };
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    connect(loop, &QAbstractEventDispatcher::awake, this, deleteOnceBelow);
+    connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, deleteOnceBelow);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, deleteOnceBelow);
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

@@ -1,7 +1,6 @@
 #pragma once
 #include <QColor>
 #include <QFont>
-#include <QPointer>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
@@ -90,10 +89,11 @@ void fitRowsBelowFrameTitles(QWidget* window);
 // the registry). Ctrl+Tab and Ctrl+Shift+Tab move the focus on from any of
 // its controls.
 //
-// A handler that shows a message or a menu runs on under that one's event
-// loop, where anything may close the window. Closed there, the window hides
-// at once but is deleted only once that handler has returned, so the handler
-// goes on with a live window.
+// A handler of the window may run a nested event loop (a message box's, a
+// menu's, a drag's), where anything may close the window. Closed inside a
+// loop nested in the program's own, the window hides at once but is deleted
+// only once that loop and the handlers under it have returned, so they go on
+// with a live window.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
@@ -106,20 +106,6 @@ public:
         return findChild<W*>(name);
     }
 
-    // Held while a handler of the tool window of `widget` runs a nested loop
-    // (a message box's, a menu's); a widget outside a tool window holds none.
-    // Closed meanwhile, the window goes once its last hold has ended.
-    class Busy {
-    public:
-        explicit Busy(QWidget* widget);
-        ~Busy();
-        Busy(const Busy&) = delete;
-        Busy& operator=(const Busy&) = delete;
-
-    private:
-        QPointer<ToolWindow> window_;
-    };
-
 signals:
     // Every closeEvent override has accepted the close: the window is no
     // longer open, though it is deleted only later.
@@ -130,9 +116,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void deleteOutsideNestedLoops();
+
     bool framesFitted_ = false;
-    int busy_ = 0;
-    bool closedWhileBusy_ = false;
+    int closedAtLevel_ = 0;  // the loop level a close waits to fall below; 0: none waits
 };
 
 }  // namespace korrimet

@@ -37,6 +37,8 @@ public:
             furnaces_[i] = f.combo(QString("Combo%1").arg(1 + i), 2400, top, 2640, 345);
             f.label(QString("Label%1").arg(10 + i), "处理设施：", 5160, top + 45, 1080, 300);
             devices_[i] = f.combo(QString("Combo%1").arg(7 + i), 6240, top, 2520, 345);
+            // Every row's caption is 处理设施: a message names the row too.
+            devices_[i]->setProperty("inputName", QString::fromStdString(industry) + QStringLiteral("处理设施"));
             rowResults_[i] = f.textBox(QString("Text%1").arg(11 + i), 8880, top, 1560, 345);
             rowResults_[i]->setReadOnly(true);
             furnaceItems_[i] = qitems(factors_.column(1, {industry}));

@@ -58,6 +58,9 @@ public:
         for (const UnitCategory& c : unitTable()) captions << qtext(c.caption);
         category_ = f.combo("Combo1", 240, 960, 6960, 345, captions);
         line_ = f.combo("Combo2", 240, 1440, 6960, 345);
+        // One caption stands above both lists.
+        category_->setProperty("inputName", QStringLiteral("常用度量衡单位查询（类别）"));
+        line_->setProperty("inputName", QStringLiteral("常用度量衡单位查询（条目）"));
         f.label("Label2", "常用度量衡单位转换", 240, 2040, 4000, 300);
         amount_ = f.textBox("Text1", 240, 2400, 3000, 345);
         from_ = f.label("Label4", "千米（km）", 3360, 2445, 3840, 300);

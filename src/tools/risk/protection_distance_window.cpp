@@ -80,14 +80,18 @@ public:
         label(0, "标准浓度限值（mg/M^3）：", 1320)->setBuddy(cm_);
         area_ = input("Text8", 1800, "200");
         label(6, "生产单元占地面积（M^2）：", 1800)->setBuddy(area_);
-        label(1, "请选择风速（m/s）：", 2280);
+        // The lists stand in the frame, their captions outside it: each
+        // caption names its list in a message.
         wind_ = choice("Combo1", 2280, {"大于4", "大于2小于4", "小于2"});
-        shareLabel_ = label(2, "排气筒的污染物排放量：", 3360);
+        label(1, "请选择风速（m/s）：", 2280)->setBuddy(wind_);
         share_ = choice("Combo2", 3360, {"大于允许1/3", "小于允许1/3"});
-        basisLabel_ = label(3, "有害物质容许浓度指标按：", 3360);
+        shareLabel_ = label(2, "排气筒的污染物排放量：", 3360);
+        shareLabel_->setBuddy(share_);
         basis_ = choice("Combo3", 3360, {"急性指标", "慢性指标"});
-        label(4, "排放同种有害气体的排气筒：", 2760);
+        basisLabel_ = label(3, "有害物质容许浓度指标按：", 3360);
+        basisLabel_->setBuddy(basis_);
         stacks_ = choice("Combo4", 2760, {"有", "无"});
+        label(4, "排放同种有害气体的排气筒：", 2760)->setBuddy(stacks_);
         showClassChoice(true, false);
 
         f.label("Label3", "卫生防护距离(M)：", 120, 4125, 2460, 300);

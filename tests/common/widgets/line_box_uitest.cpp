@@ -43,20 +43,18 @@ class LineBoxTest : public QObject {
     bool pasteFromTheMenu(const QString& clipboard, QLineEdit* box = nullptr) {
         if (!box) box = box_;
         QGuiApplication::clipboard()->setText(clipboard);
-        bool found = false;
-        QTimer::singleShot(0, this, [&found] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            for (QAction* action : menu->actions())
-                if (action->text().startsWith(QStringLiteral("粘贴")) && action->isEnabled()) {
-                    found = true;
-                    action->trigger();
-                }
-            menu->close();
-        });
         const QPoint at(2, box->height() / 2);
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
         QApplication::sendEvent(box, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return false;
+        bool found = false;
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(QStringLiteral("粘贴")) && action->isEnabled()) {
+                found = true;
+                action->trigger();
+            }
+        menu->close();
         return found;
     }
 
@@ -143,6 +141,10 @@ private slots:
         commit(".");
         QCOMPARE(box_->text(), "12.5");
         QCOMPARE(messages.messages(), QStringList({kNotNumericMessage, kSecondPointMessage}));
+        // A read-only box takes none, as it takes no key.
+        box_->setReadOnly(true);
+        commit("7");
+        QCOMPARE(box_->text(), "12.5");
     }
 
     // Typing "zhong" and committing 中 left "zhong" drawn before every digit typed after.
@@ -355,7 +357,8 @@ private slots:
     }
 
     // A drop ends a composition with nothing given back, lands where it was
-    // dropped and is judged on the text it lands in.
+    // dropped and is judged on the text it lands in; a refused one leaves
+    // the box as a refused paste does.
     void aDropLandsInTheTextAComposition_data() {
         QTest::addColumn<bool>("composing");
         QTest::addColumn<QString>("text");
@@ -365,6 +368,7 @@ private slots:
         QTest::newRow("composing over 600 of 2600") << true << "2600" << "5" << "25" << "";
         QTest::newRow("composing over .5 of 2.5") << true << "2.5" << ".3" << "2.3" << "";
         QTest::newRow(".5 of 2.5 selected") << false << "2.5" << ".3" << "2.5" << kSecondPointMessage;
+        QTest::newRow("composing over 600 of 2600, refused") << true << "2600" << "abc" << "2600" << kNotNumericMessage;
     }
     void aDropLandsInTheTextAComposition() {
         QFETCH(bool, composing);

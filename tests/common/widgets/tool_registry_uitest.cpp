@@ -1,3 +1,5 @@
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -122,19 +124,75 @@ private slots:
         QTRY_VERIFY(closed.isNull());
     }
 
-    // Anything may close a window while a message is read, from the message's loop or one nested in it:
-    // the code that showed the message on the window or one of its boxes goes on with the window, which
-    // goes once that code has returned, also when a second message on the window was read meanwhile.
-    void aWindowClosedWhileAMessageIsReadGoesOnceTheCodeThatShowedItHasReturned() {
-        for (const bool deeper : {false, true}) {
-            QPointer<QWidget> w = test::openTool("测试窗口");
-            test::ReadingRecorder messages(100);
-            if (deeper) QTimer::singleShot(0, [w] { test::ReadingRecorder shorter(50); ShowMessage("提示", w); });
-            QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);
-            ShowMessage("提示", deeper ? w->findChild<QWidget*>("Text1") : w.data());
-            QVERIFY(w && !w->isVisible() && !ToolRegistry::instance().window("测试窗口"));
+    // Anything may close a window while one of its handlers runs a nested
+    // loop: the real message box (also a second one over it), the menu of a
+    // result view. The handler goes on with the window, hidden, which goes
+    // once the handler has returned; so does a window closed while another
+    // one's box is up, and one reopened meanwhile is a new window. A box's own
+    // menu pops up without a loop of its own and goes with the window.
+    void aWindowClosedInsideANestedLoopGoesOnceTheHandlerHasReturned() {
+        MessageService* trap = MessageService::install(nullptr);  // the real box
+        auto enterOnTheBox = [] {
+            if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+        };
+        auto rightPress = [](QWidget* on) {
+            QTest::mousePress(on->window()->windowHandle(), Qt::RightButton, {}, on->mapTo(on->window(), QPoint(8, 8)));
+        };
+        QPointer<QWidget> early = test::openTool("测试窗口");  // made before the program's loop
+        QEventLoop program;  // the application's exec()
+        QTimer::singleShot(0, &program, [&] {
+            for (const bool deeper : {false, true}) {
+                QPointer<QWidget> w = early ? early.data() : test::openTool("测试窗口");
+                QWidget* box = w->findChild<QWidget*>("Text1");
+                QTimer::singleShot(0, [&] {
+                    if (!deeper) {
+                        w->close();
+                        return;
+                    }
+                    QTimer::singleShot(0, w, &QWidget::close);
+                    QTimer::singleShot(20, enterOnTheBox);
+                    ShowMessage("第二条", box);
+                    QVERIFY(w && !w->isVisible());
+                });
+                QTimer::singleShot(100, enterOnTheBox);
+                ShowMessage("提示", w);
+                QVERIFY2(w && !w->isVisible() && !ToolRegistry::instance().window("测试窗口"), deeper ? "deeper" : "");
+                QTRY_VERIFY(w.isNull());
+            }
+
+            QPointer<QWidget> w = test::openTool("完全混合模式_河15");
+            QWidget* view = test::child<QAbstractScrollArea>(w, "RichTextBox1")->viewport();
+            QTimer::singleShot(0, w, &QWidget::close);
+            QTimer::singleShot(20, [] {
+                if (QWidget* menu = QApplication::activePopupWidget()) QTest::keyClick(menu, Qt::Key_Escape);
+            });
+            rightPress(view);
+            QVERIFY(w && !w->isVisible());
             QTRY_VERIFY(w.isNull());
-        }
+
+            QPointer<QWidget> other = test::openTool("锅炉氮氧化物及其它污染物产排量");
+            w = test::openTool("测试窗口");
+            QPointer<QWidget> again;
+            QTimer::singleShot(0, [&] {
+                other->close();
+                w->close();
+                again = test::openTool("测试窗口");
+            });
+            QTimer::singleShot(20, enterOnTheBox);
+            ShowMessage("提示", w);
+            QVERIFY(w && other && again && again != w && again->isVisible());
+            QTRY_VERIFY(w.isNull() && other.isNull());
+            QCOMPARE(ToolRegistry::instance().openWindows(), QList<QWidget*>{again.data()});
+
+            rightPress(again->findChild<QWidget*>("Text1"));
+            QPointer<QWidget> menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            again->close();
+            QTRY_VERIFY(again.isNull() && menu.isNull());
+        });
+        QTimer::singleShot(0, &program, &QEventLoop::quit);  // left once the cases have returned
+        program.exec();
+        MessageService::install(trap);
     }
 
     // Inside the program's loop a closed window goes at once, also after a window had events before it ran.

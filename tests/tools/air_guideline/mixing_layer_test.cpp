@@ -132,6 +132,9 @@ TEST(MixingLayerReport, AHeightThatCannotBeComputedSaysWhy) {
         EXPECT_EQ(out.lines[6], std::string("    混合层高度 hf = 无法计算（") + c.why + "）");
     }
     EXPECT_EQ(report("A", "").at(2), "    地区类别:");
+    // A refused wind speed echoed keeps to its line, as a refused latitude does.
+    const auto echoed = MixingLayerReport({"1\r\n2", "A", "27", "0", "新疆"}, std::nullopt, 27, tables());
+    EXPECT_EQ(echoed.lines[1], "    地面10m处平均风速 U10 = 1 2(m/s)");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QScopeGuard>
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QThreadPool>
@@ -239,10 +240,17 @@ private slots:
         QSignalSpy gone(w_, &QObject::destroyed);
         test::setText(w_, "Text2", "12.5\n34\n5\t6");
         test::ReadingRecorder messages(100);
-        QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);  // the session ends meanwhile
-        test::click(w_, "Command4");
-        QCOMPARE(messages.messages().size(), 1);
-        QTRY_COMPARE(gone.size(), 1);
+        QEventLoop program;  // the application's exec()
+        QTimer::singleShot(0, &program, [&] {
+            QTimer::singleShot(0, qApp, &QApplication::closeAllWindows);  // the session ends meanwhile
+            test::click(w_, "Command4");
+            QCOMPARE(messages.messages().size(), 1);
+            QCOMPARE(gone.size(), 0);
+        });
+        connect(w_, &QObject::destroyed, &program, &QEventLoop::quit);
+        QTimer::singleShot(30000, &program, &QEventLoop::quit);
+        program.exec();
+        QCOMPARE(gone.size(), 1);
     }
 
     void contourPointsAreWrittenShownAndKept() {
