@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QStyleHints>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "platform/result_folder.h"
@@ -25,6 +26,26 @@ public:
 void installUnexpectedMessageTrap() {
     static UnexpectedMessageTrap trap;
     MessageService::install(&trap);
+}
+
+void useOffscreenPlatform(const QByteArray& screens) {
+    if (screens.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return;
+    }
+    static QTemporaryDir dir;  // the platform reads it as the application is made
+    QFile config(dir.filePath(QStringLiteral("screens.json")));
+    if (!config.open(QIODevice::WriteOnly) || config.write(screens) != screens.size())
+        qFatal("the screens were not written");
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toLocal8Bit());
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+void setUpTestApplication(bool at96Dpi) {
+    // Qt::AA_Use96Dpi would report every screen at 96 dpi.
+    if (at96Dpi) QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    SetUpApplication();
+    installUnexpectedMessageTrap();
 }
 
 QWidget* openTool(const QString& className) {

@@ -110,18 +110,25 @@ inline void setComboText(QWidget* window, const QString& name, const QString& va
     child<QComboBox>(window, name)->setCurrentText(value);
 }
 
+// Before the application is made: the offscreen platform, with the screens
+// `screens` describes (its configuration's JSON) and Qt's scaling off, so
+// that each reports its own resolution; without, its one screen at 96 dpi.
+void useOffscreenPlatform(const QByteArray& screens);
+// Once it is made: the program's fonts and texts and the message trap.
+void setUpTestApplication(bool at96Dpi);
+
 }  // namespace korrimet::test
 
-// QTEST_MAIN on the offscreen platform, with the program's fonts and texts
-// and the message trap in place.
-#define KORRIMET_UI_TEST_MAIN(TestClass)                               \
+// QTEST_MAIN on the offscreen platform (of the screens `screens` describes),
+// with the program's fonts and texts and the message trap in place.
+#define KORRIMET_UI_TEST_MAIN_ON(TestClass, screens)                   \
     int main(int argc, char** argv) {                                  \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                       \
+        const QByteArray described{screens};                           \
+        ::korrimet::test::useOffscreenPlatform(described);             \
         QApplication app(argc, argv);                                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                       \
-        ::korrimet::SetUpApplication();                                \
-        ::korrimet::test::installUnexpectedMessageTrap();              \
+        ::korrimet::test::setUpTestApplication(described.isEmpty());   \
         TestClass tc;                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                     \
         return QTest::qExec(&tc, argc, argv);                          \
     }
+#define KORRIMET_UI_TEST_MAIN(TestClass) KORRIMET_UI_TEST_MAIN_ON(TestClass, QByteArray())

@@ -132,7 +132,7 @@ private:
     ClickGesture gesture_;
     std::optional<Click> click_;
     QFutureWatcher<std::optional<QString>>* copy_ = nullptr;
-    // The glyphs painted, kept from paint to paint in the font they were found for.
+    // The glyphs painted, kept from paint to paint in the font and resolution they were found for.
     std::shared_ptr<GlyphCache> glyphs_;
 };
 

@@ -20,10 +20,11 @@ bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 }  // namespace
 
-// The glyphs of the characters a view has painted in its font, looked up
-// once, as Qt's own text keeps its layouts from paint to paint: a screen of
-// distinct ideographs, or of characters only a fallback font has, would
-// otherwise pay a look-up for each character at every paint.
+// The glyphs of the characters a view has painted in its font at its
+// screen's resolution, looked up once, as Qt's own text keeps its layouts
+// from paint to paint: a screen of distinct ideographs, or of characters only
+// a fallback font has, would otherwise pay a look-up for each character at
+// every paint.
 struct GlyphCache {
     // A character's glyph: in which of the fonts, its index there and how
     // far it advances. A character no font draws has none (font -1).
@@ -36,10 +37,14 @@ struct GlyphCache {
     // starts over at the next paint.
     static constexpr qsizetype kBound = 1 << 14;
 
-    explicit GlyphCache(const QFont& f) : font(f), fonts{QRawFont::fromFont(f)} {}
+    explicit GlyphCache(const QFont& f) : font(f), dpi(QFontMetricsF(f).fontDpi()), fonts{QRawFont::fromFont(f)} {}
+    // QFont's == ignores the resolution: moved to a screen of another one,
+    // a view's font is equal to the one its glyphs were found for.
+    bool holds(const QFont& f) const { return f == font && QFontMetricsF(f).fontDpi() == dpi; }
     const Glyph& glyphOf(char32_t code);
 
     const QFont font;
+    const qreal dpi;
     std::vector<QRawFont> fonts;  // the view's own font first, then those Qt falls back on
     QHash<char32_t, Glyph> glyphs;
 
@@ -177,7 +182,7 @@ void LineView::paintEvent(QPaintEvent*) {
     const qreal left = kMargin - horizontalScrollBar()->value();
     const qsizetype firstColumn = std::max<qsizetype>(0, static_cast<qsizetype>(std::floor(-left / cw)) - 1);
     const qsizetype lastColumn = static_cast<qsizetype>(std::ceil((width - left) / cw)) + 1;
-    if (!glyphs_ || glyphs_->font != font() || glyphs_->glyphs.size() > GlyphCache::kBound)
+    if (!glyphs_ || !glyphs_->holds(font()) || glyphs_->glyphs.size() > GlyphCache::kBound)
         glyphs_ = std::make_shared<GlyphCache>(font());
     RowPainter rows(*glyphs_, cw, left, firstColumn, lastColumn);
     const Position from = selectionStart(), to = selectionEnd();

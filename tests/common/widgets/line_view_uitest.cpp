@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPicture>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyleHints>
@@ -74,10 +75,11 @@ void wheel(LineView& view, QPoint point, int delta) {
 
 void copy(LineView& view) { QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier); }
 
-// A report view as the windows make it, shown.
+// A report view as the windows make it, shown (on `screen` when one is given).
 struct Report {
     LineView view;
-    explicit Report(const QByteArray& bytes, bool tabbed = false) {
+    explicit Report(const QByteArray& bytes, bool tabbed = false, QScreen* screen = nullptr) {
+        if (screen) view.move(screen->geometry().topLeft());
         view.setFont(fixedPitchFont(9));
         view.resize(480, 240);
         view.setLines(IndexLines(bytes, tabbed));
@@ -397,6 +399,23 @@ private slots:
         }
     }
 
+    // Moved to a screen of twice the resolution, a view lays out and draws
+    // its rows, scroll bars and selection as one made there: its own font's
+    // glyphs, fallback fonts' and a broken byte's.
+    void aViewMovedToAScreenOfAnotherResolutionPaintsAsOneMadeThere() {
+        QScreen* fine = QGuiApplication::screens().value(1);
+        QVERIFY(fine && fine->logicalDotsPerInchY() == 2 * QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+        QByteArray text = "x=290;8.3942;" + QByteArray(40, '7') + "\n河流二维稳态\x80z 가나\n";
+        for (int i = 0; i < 10; ++i) text += QByteArray::number(i) + ";\n";
+        Report moved(text), made(text, false, fine);
+        moved.view.viewport()->grab();
+        moved.view.move(fine->geometry().topLeft());
+        QCOMPARE(moved.view.screen(), fine);
+        QCoreApplication::processEvents();  // the scroll bars come
+        for (Report* report : {&moved, &made}) report->view.select({0, 3}, {1, 3});
+        QCOMPARE(moved.view.grab().toImage(), made.view.grab().toImage());
+    }
+
     void keysMoveAndExtendByCharactersLinesAndWholeText() {
         Report report("abcdef\nxy\nlonger line\n度a\n");
         LineView& view = report.view;
@@ -541,5 +560,9 @@ private slots:
     }
 };
 
-KORRIMET_UI_TEST_MAIN(LineViewTest)
+// The offscreen platform's own screen first, where the views are made unless
+// a case moves them, and right of it one of twice its resolution.
+KORRIMET_UI_TEST_MAIN_ON(LineViewTest, R"({"screens": [
+    {"name": "", "width": 800, "height": 800, "logicalDpi": 96},
+    {"name": "fine", "x": 800, "width": 800, "height": 800, "logicalDpi": 192}]})")
 #include "line_view_uitest.moc"
