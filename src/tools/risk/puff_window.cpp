@@ -51,6 +51,16 @@ QString searchFailure(AxisSearchEnd end) {
     return {};
 }
 
+const QString kNoStationCrosses =
+    QStringLiteral("各断面上都找不到浓度等于临界浓度的点，没有临界点坐标，请检查临界浓度及烟团参数！");
+
+QString stationsWithoutCrossing(const std::string& forward, const std::string& backward) {
+    QString text = QStringLiteral("以下断面（X，米）上找不到浓度等于临界浓度的点，坐标中未列出：");
+    if (!forward.empty()) text += QStringLiteral("\nY正向一侧：") + qtext(forward);
+    if (!backward.empty()) text += QStringLiteral("\nY负向一侧：") + qtext(backward);
+    return text;
+}
+
 class PuffWindow : public ToolWindow {
 public:
     static constexpr const char* kClassName = "风险评价之烟团模式";
@@ -222,6 +232,8 @@ private:
         AxisSearchEnd end = AxisSearchEnd::Hit;
         float length = 0;
         std::string text;
+        bool anyPoint = false;
+        std::string withoutForward, withoutBackward;  // stations that meet no crossing
     };
 
     // Only a contour of the entries as they are may stay in the points file:
@@ -248,6 +260,10 @@ private:
                 control.setProgress(x);
             });
             out.text = CriticalPointsText(contour);
+            for (const auto* side : {&contour.forward, &contour.backward})
+                for (const ContourPoint& point : *side) out.anyPoint = out.anyPoint || point.y;
+            out.withoutForward = StationsWithoutCrossing(contour.forward);
+            out.withoutBackward = StationsWithoutCrossing(contour.backward);
             return out;
         };
         auto progress = [this, length](double x) {
@@ -266,8 +282,15 @@ private:
             bar_->setLoopMin(0);
             bar_->setLoopMax(out.length);
             bar_->setLoopValue(0);
-            if (writeResultFile(this, kPointsFile, out.text, kPointsWindow))
-                ResultFileViewer::showLatest(kPointsWindow);
+            if (!out.anyPoint) {
+                discardResultFile(kPointsFile, kPointsWindow);
+                ShowMessage(kNoStationCrosses, this);
+                return;
+            }
+            if (!writeResultFile(this, kPointsFile, out.text, kPointsWindow)) return;
+            ResultFileViewer::showLatest(kPointsWindow);
+            if (!out.withoutForward.empty() || !out.withoutBackward.empty())
+                ShowMessage(stationsWithoutCrossing(out.withoutForward, out.withoutBackward), this);
         };
         run_->start<ContourRun>(contourButton_, work, done, progress,
                                 [] { discardResultFile(kPointsFile, kPointsWindow); });

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/number_text.h"
 
@@ -83,10 +84,10 @@ TEST(PuffCritical, ContourAtTheDefaults) {
     EXPECT_EQ(c.forward.back().x, 450.0f);
     EXPECT_EQ(c.backward.front().x, 450.5f);
     EXPECT_EQ(c.backward.back().x, 0.5f);
-    EXPECT_EQ(static_cast<float>(c.forward.front().y), 450.5f);
-    EXPECT_EQ(static_cast<float>(c.forward.back().y), 20.5f);
-    EXPECT_EQ(c.backward.front().y, 0.0);
-    EXPECT_EQ(static_cast<float>(c.backward.back().y), -450.5f);
+    EXPECT_EQ(static_cast<float>(*c.forward.front().y), 450.5f);
+    EXPECT_EQ(static_cast<float>(*c.forward.back().y), 20.5f);
+    EXPECT_EQ(*c.backward.front().y, 0.0);
+    EXPECT_EQ(static_cast<float>(*c.backward.back().y), -450.5f);
 
     const std::string text = CriticalPointsText(c);
     EXPECT_EQ(text.substr(0, 10), " 0; 5; 10;");
@@ -98,23 +99,63 @@ TEST(PuffCritical, ContourAtTheDefaults) {
     EXPECT_EQ(text.substr(text.size() - 10), ";-450.5;\r\n");
 }
 
-TEST(PuffCritical, AStationThatNeverHitsGivesTheLoopsLastY) {
-    CriticalContour c = TraceCriticalContour(defaults(), 1.0, 0);
-    ASSERT_EQ(c.forward.size(), 1u);
-    ASSERT_EQ(c.backward.size(), 1u);
-    EXPECT_EQ(c.forward[0].y, 9999.900000018848);
-    EXPECT_EQ(c.backward[0].y, -9999.900000018848);
-    EXPECT_EQ(CriticalPointsText(c), " 0; 0;\r 9999.9;-9999.9;\r\n");
+// Was: a station without a crossing was written as a point 9999.9 m away.
+TEST(PuffCritical, AStationWithoutACrossingIsNoPoint) {
+    CriticalContour c = TraceCriticalContour(defaults(), 1.0, 5);
+    ASSERT_EQ(c.forward.size(), 2u);
+    EXPECT_FALSE(c.forward[0].y || c.forward[1].y || c.backward[0].y || c.backward[1].y);
+    EXPECT_EQ(CriticalPointsText(c), "\r\r\n");
+    EXPECT_EQ(StationsWithoutCrossing(c.forward), "0～5");
+
+    c.forward = {{0, std::nullopt}, {5, 1.0}, {10, std::nullopt}, {15, std::nullopt}, {20, 2.0}, {25, std::nullopt}};
+    EXPECT_EQ(StationsWithoutCrossing(c.forward), "0、10～15、25");
+    c.backward = {{2.5f, -3.0}};
+    EXPECT_EQ(CriticalPointsText(c), " 5; 20; 2.5;\r 1; 2;-3;\r\n");
 }
 
-// The station's y as the loop finds it, step by step.
-double steppedY(const PuffTexts& p, double critical, float x, int direction) {
-    double tried = 0;
-    for (double y = 0; direction > 0 ? y <= 10000 : y >= -10000; y += direction * 0.1) {
-        tried = y;
-        if (NearCritical(critical, PuffConcentration(p, x, y))) break;
+// Was: a concentration changing by more than the window within one step was
+// stepped over, and the search ran on or ended with a wrong reason.
+TEST(PuffCritical, ACrossingBetweenTwoStepsIsFound) {
+    struct Case {
+        PuffTexts p;
+        double critical;
+        AxisSearch search;
+        double near;  // the crossing, to a step
+    };
+    const PuffTexts nearField{"12000000", "8", "8", "5", "0", "0", "1"};
+    PuffTexts offOrigin = nearField;
+    offOrigin.x0 = "100";
+    const PuffTexts steep{"1000", "1", "1", "1", "0", "0", "0"};
+    // A centre between two steps whose narrow peak neither step sees.
+    const PuffTexts needle{"1000", "0.01", "1", "1", "5.05", "0", "0"};
+    const Case cases[] = {
+        {nearField, 0.03, kContourLengthSearch, 39.13},    {offOrigin, 0.03, kContourLengthSearch, 60.88},
+        {offOrigin, 0.03, kCriticalDistanceSearch, 60.88}, {steep, 0.2, kCriticalDistanceSearch, 3.593},
+        {steep, 1, kCriticalDistanceSearch, 3.113},        {steep, 0.5, kContourLengthSearch, 3.328},
+        {needle, 1, kContourLengthSearch, 5.05},
+    };
+    for (const Case& c : cases) {
+        const AxisSearchResult r = SearchCriticalAxis(c.p, c.critical, c.search);
+        ASSERT_EQ(r.end, AxisSearchEnd::Hit) << c.near;
+        EXPECT_TRUE(NearCritical(c.critical, PuffConcentration(c.p, r.x, 0))) << r.x;
+        EXPECT_NEAR(r.x, c.near, c.search.step) << c.near;
+        EXPECT_LE(NumberText(r.x).size(), 8u) << r.x;  // a short decimal, as people copy it
     }
-    return tried;
+}
+
+struct SteppedStop {
+    double y, other;  // a step inside the window (other == y), or the two steps a crossing lies between
+};
+// Where the station's loop stops, trying every step.
+std::optional<SteppedStop> steppedStop(const PuffTexts& p, double critical, float x, int direction) {
+    std::optional<std::pair<double, bool>> previous;  // y, and whether C was below there
+    for (double y = 0; direction > 0 ? y <= 10000 : y >= -10000; y += direction * 0.1) {
+        const float c = PuffConcentration(p, x, y);
+        if (NearCritical(critical, c)) return SteppedStop{y, y};
+        if (previous && previous->second != (c < critical)) return SteppedStop{previous->first, y};
+        previous = {y, c < critical};
+    }
+    return std::nullopt;
 }
 
 TEST(PuffCritical, StationsAgreeWithTheStepByStepLoop) {
@@ -124,7 +165,7 @@ TEST(PuffCritical, StationsAgreeWithTheStepByStepLoop) {
     };
     const Setup setups[] = {{"200", "0", 0.03},   {"200", "300", 0.03}, {"200", "-250", 0.1},
                             {"50", "40", 0.002},  {"200", "0", 0.5},    {"3000", "0", 0.03},
-                            {"200", "9990", 0.03}};
+                            {"200", "9990", 0.03}, {"5", "0", 0.03},    {"5", "20", 0.03}};
     for (const Setup& s : setups) {
         PuffTexts p = defaults();
         p.sy = s.sy;
@@ -132,10 +173,19 @@ TEST(PuffCritical, StationsAgreeWithTheStepByStepLoop) {
         CriticalContour c = TraceCriticalContour(p, s.critical, 302);
         // A few stations of each side: the centre line, one in between, the far end.
         for (std::size_t k : {std::size_t{0}, std::size_t{31}, c.forward.size() - 1}) {
-            const ContourPoint& f = c.forward[k];
-            EXPECT_EQ(f.y, steppedY(p, s.critical, f.x, 1)) << s.sy << " " << s.y0 << " x=" << f.x;
-            const ContourPoint& b = c.backward[k];
-            EXPECT_EQ(b.y, steppedY(p, s.critical, b.x, -1)) << s.sy << " " << s.y0 << " x=" << b.x;
+            for (auto [point, direction] : {std::pair{c.forward[k], 1}, std::pair{c.backward[k], -1}}) {
+                const std::optional<SteppedStop> stop = steppedStop(p, s.critical, point.x, direction);
+                const std::string where = std::string(s.sy) + " " + s.y0 + " x=" + NumberText(point.x);
+                ASSERT_EQ(stop.has_value(), point.y.has_value()) << where;
+                if (!stop) continue;
+                if (stop->y == stop->other) {
+                    EXPECT_EQ(*point.y, stop->y) << where;
+                } else {
+                    EXPECT_GT(std::abs(*point.y - stop->y), 0) << where;
+                    EXPECT_LT(std::abs(*point.y - stop->y), 0.1) << where;
+                    EXPECT_TRUE(NearCritical(s.critical, PuffConcentration(p, point.x, *point.y))) << where;
+                }
+            }
         }
     }
 }

@@ -299,6 +299,20 @@ private slots:
         QCOMPARE(messages.messages(), QStringList(2, kRunCancelledMessage));
     }
 
+    // Was: no contour, the crossing falling between two steps of L, or a
+    // station without one written as a point 9999.9 m away.
+    void aNearFieldContourListsItsPointsAndNamesStationsWithoutOne() {
+        test::setText(w_, "Text2", "8");
+        test::setText(w_, "Text4", "5");
+        test::setText(w_, "Text8", "100");
+        MessageRecorder messages;
+        test::click(w_, "Command5");
+        QCOMPARE(shown(test::fileBytes(pointsPath())), " 60.88;\n 0;\n");
+        QCOMPARE(boxText(kPoints), shown(test::fileBytes(pointsPath())));
+        QCOMPARE(messages.messages(), QStringList{"以下断面（X，米）上找不到浓度等于临界浓度的点，坐标中未列出：\n"
+                                                  "Y正向一侧：0～60\nY负向一侧：55.88～0.8800011"});
+    }
+
     // Was the words "RichTextBox1", a control's name.
     void thePointsWindowWithoutAFileSaysNoContourWasComputed() {
         test::openTool(kPoints);
