@@ -41,15 +41,21 @@ const Band kBands[] = {
     {100.0f, 50, {75, 35, 50}, {9, 4, 50}, {7, 0, 0}, {2, 0, 0}},
 };
 
-double industryExcess(FeeIndustry industry) {
+double industryCoefficient(FeeIndustry industry) {
     switch (industry) {
-    case FeeIndustry::Heavy: return 0.2;
-    case FeeIndustry::Petrochemical: return 0.1;
-    case FeeIndustry::Transport: return 0;
-    case FeeIndustry::Machinery: return -0.2;
-    case FeeIndustry::Services: return -0.4;
+    case FeeIndustry::Heavy: return 1.2;
+    case FeeIndustry::Petrochemical: return 1.1;
+    case FeeIndustry::Transport: return 1.0;
+    case FeeIndustry::Machinery: return 0.8;
+    case FeeIndustry::Services: return 0.6;
     }
-    return 0;
+    return 1;
+}
+
+double sensitivityCoefficient(std::optional<FeeSensitivity> sensitivity) {
+    if (sensitivity == FeeSensitivity::Sensitive) return 1.2;
+    if (sensitivity == FeeSensitivity::Ordinary) return 0.8;
+    return 1;
 }
 
 }  // namespace
@@ -84,16 +90,9 @@ std::optional<Fees> ComputeFees(float investmentWan, const FeeChoice& choice, do
     }
     f.fee0 = compile;
 
-    // The excesses of both coefficients over 1 are added, not the
-    // coefficients multiplied.
-    if (choice.industry) {
-        const double k = industryExcess(*choice.industry);
-        const float industryPart = k == 0 ? 0.0f : toSingle(compile * k);
-        float sensitivityPart = 0;
-        if (choice.sensitivity == FeeSensitivity::Sensitive) sensitivityPart = toSingle(compile * 0.2);
-        else if (choice.sensitivity == FeeSensitivity::Ordinary) sensitivityPart = toSingle(compile * -0.2);
-        compile = toSingle(static_cast<double>(sensitivityPart) + industryPart + compile);
-    }
+    // The scale multiplies the band's fee by both coefficients.
+    if (choice.industry)
+        compile = toSingle(compile * industryCoefficient(*choice.industry) * sensitivityCoefficient(choice.sensitivity));
     // A report form carries no adjustment, only half its band fee a topic.
     if (!book) {
         const double withTopics = f.fee0 + 0.5 * (topics * f.fee0);

@@ -37,16 +37,18 @@ TEST_P(FeeScale, BandFeesAndAdjustments) {
 INSTANTIATE_TEST_SUITE_P(
     Fees, FeeScale,
     testing::Values(
-        FeeCase{"Defaults", 3500, kBook, 0, 2, "6.264706", "8.7706", "1.54412"},
-        FeeCase{"TopOfBandOne", 3000, kBook, 0, 1, "6", "8.4", "1.5"},
-        FeeCase{"TopOfBandTwo", 20000, kBook, 0, 2, "15", "21", "3"},
-        FeeCase{"TopOfBandThree", 100000, kBook, 0, 3, "35", "49", "7"},
-        FeeCase{"InsideBandFour", 300000, kBook, 0, 4, "55", "77", "8"},
-        FeeCase{"InsideBandFive", 750000, kBook, 0, 5, "92.5", "129.5", "11"},
-        FeeCase{"AboveTheScale", 2000000, kBook, 0, 6, "110", "154", "13"},
-        FeeCase{"AboveTheScaleCheapest", 1000010, kCheapest, 0, 6, "110", "44", "13"},
-        FeeCase{"NothingInvested", 0, kBook, 0, 1, "5", "7", "0.8"},
-        FeeCase{"NegativeInvestmentStaysInBandOne", -3000, kBook, 0, 1, "4", "5.6", "0.1"},
+        FeeCase{"Defaults", 3500, kBook, 0, 2, "6.264706", "9.0212", "1.54412"},
+        FeeCase{"TopOfBandOne", 3000, kBook, 0, 1, "6", "8.64", "1.5"},
+        FeeCase{"TopOfBandTwo", 20000, kBook, 0, 2, "15", "21.6", "3"},
+        FeeCase{"TopOfBandThree", 100000, kBook, 0, 3, "35", "50.4", "7"},
+        FeeCase{"InsideBandFour", 300000, kBook, 0, 4, "55", "79.2", "8"},
+        FeeCase{"InsideBandFive", 750000, kBook, 0, 5, "92.5", "133.2", "11"},
+        FeeCase{"AboveTheScale", 2000000, kBook, 0, 6, "110", "158.4", "13"},
+        FeeCase{"AboveTheScaleCheapest", 1000010, kCheapest, 0, 6, "110", "52.8", "13"},
+        FeeCase{"PetrochemicalOrdinary", 3500, {FeeDocument::Book, FeeIndustry::Petrochemical, FeeSensitivity::Ordinary}, 0,
+                2, "6.264706", "5.5129", "1.54412"},
+        FeeCase{"NothingInvested", 0, kBook, 0, 1, "5", "7.2", "0.8"},
+        FeeCase{"NegativeInvestmentStaysInBandOne", -3000, kBook, 0, 1, "4", "5.76", "0.1"},
         FeeCase{"FormWithTwoTopics", 3500, kForm, 2, 2, "2.058824", "4.1176", "0.82059"},
         FeeCase{"FormWithoutTopics", 3500, kForm, 0, 2, "2.058824", "2.0588", "0.82059"},
         FeeCase{"FormAtTenYi", 100000, kForm, 3, 3, "7", "17.5", "2"},
@@ -54,13 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
         FeeCase{"FormFlatAboveTen", 600000, kForm, 0, 5, "7", "7", "2"}),
     [](const testing::TestParamInfo<FeeCase>& info) { return std::string(info.param.name); });
 
-TEST(FeeAdjustment, ExcessesAddOnlyForTheButtonsThatAreOn) {
+TEST(FeeAdjustment, CoefficientsMultiplyOnlyForTheButtonsThatAreOn) {
     auto compile = [](std::optional<FeeIndustry> industry, std::optional<FeeSensitivity> sensitivity) {
         return NumberText(ComputeFees(20000, {FeeDocument::Book, industry, sensitivity}, 0)->compile);
     };
-    EXPECT_EQ(compile(FeeIndustry::Petrochemical, FeeSensitivity::Sensitive), "19.5");
+    EXPECT_EQ(compile(FeeIndustry::Petrochemical, FeeSensitivity::Sensitive), "19.8");
     EXPECT_EQ(compile(FeeIndustry::Transport, FeeSensitivity::Ordinary), "12");
-    EXPECT_EQ(compile(FeeIndustry::Machinery, FeeSensitivity::Sensitive), "15");
+    EXPECT_EQ(compile(FeeIndustry::Machinery, FeeSensitivity::Sensitive), "14.4");
     EXPECT_EQ(compile(FeeIndustry::Heavy, std::nullopt), "18");
     // No industry row on: the whole adjustment is skipped.
     EXPECT_EQ(compile(std::nullopt, FeeSensitivity::Sensitive), "15");
@@ -76,7 +78,7 @@ TEST(FeeAdjustment, TopicsBeyondTheRangeOfTheFeeGiveNoFees) {
 TEST(FeeReportLines, BookAndSmallFormShowTheFees) {
     const auto book = FeeReport(FeeDocument::Book, *ComputeFees(3500, kBook, 0));
     ASSERT_EQ(book.size(), 5u);
-    EXPECT_EQ(book[0], "    编制环境影响报告书(含大纲)的费用约为:8.7706万元");
+    EXPECT_EQ(book[0], "    编制环境影响报告书(含大纲)的费用约为:9.0212万元");
     EXPECT_EQ(book[1], "    评估环境影响报告书(含大纲)的费用约为:1.54412万元");
     EXPECT_EQ(book[2], "    注：");
     EXPECT_EQ(book[3], "    1、估算投资额为项目建议书上或可行性研究报告中的估算投资额");

@@ -45,7 +45,7 @@ private slots:
         test::click(w_, "Command1");
         const QStringList lines = report().split('\n');
         QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[0], "    编制环境影响报告书(含大纲)的费用约为:8.7706万元");
+        QCOMPARE(lines[0], "    编制环境影响报告书(含大纲)的费用约为:9.0212万元");
         QCOMPARE(lines[1], "    评估环境影响报告书(含大纲)的费用约为:1.54412万元");
         QCOMPARE(lines[2], "    注：");
     }
@@ -56,7 +56,7 @@ private slots:
         test::click(w_, "Option11");
         QCOMPARE(report(), "");  // nothing recomputes before the press
         test::click(w_, "Command1");
-        QCOMPARE(firstLines(), "    编制环境影响报告书(含大纲)的费用约为:44万元\n"
+        QCOMPARE(firstLines(), "    编制环境影响报告书(含大纲)的费用约为:52.8万元\n"
                                "    评估环境影响报告书(含大纲)的费用约为:13万元");
     }
 
