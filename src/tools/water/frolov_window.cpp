@@ -47,7 +47,7 @@ protected:
         constexpr Range amount = Range::NonNegative, positive = Range::Positive;
         FrolovInputs in;
         if (!readEntries({{1, &in.qp, positive}, {3, &in.ch, amount}, {7, &in.h, positive}, {10, &in.eps, amount},
-                             {13, &in.qh, amount}, {2, &in.cp, amount}, {4, &in.v, positive}, {6, &in.k1, amount},
+                             {13, &in.qh, amount}, {2, &in.cp, amount}, {4, &in.v, positive}, {6, &in.k1},
                              {11, &in.r, positive}, {12, &in.n, positive}}))
             return std::nullopt;
         return TableModel{FrolovReportHead(FrolovDecays(in)), FrolovRow(in)};

@@ -38,6 +38,19 @@ private slots:
         QVERIFY(report().startsWith("河-3 弗-罗模式计算结果(mg/L)：\rx(i)\tc(i)\r10\t85.6270\r"));
     }
 
+    // Was: a negative K1 was refused.
+    void aNegativeK1RunsTheDecayModelAndAnOverflowIsTold() {
+        test::setText(w_, "Text6", "-0.2");
+        MessageRecorder messages;
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith("河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)\tc(i)\r10\t85.6369\r"));
+        QCOMPARE(messages.messages(), QStringList());
+        test::setText(w_, "Text6", "-1e7");
+        test::click(w_, "Command1");
+        QVERIFY(report().startsWith("河-7 弗-罗衰减模式计算结果(mg/L)：\rx(i)\tc(i)\r10\t无法计算\r"));
+        QCOMPARE(messages.messages(), QStringList{"无法计算，请检查：\n" + failedRowsMessage(20, 10)});
+    }
+
     void editingTheRangeOrK1ResetsTheBarOnly() {
         test::click(w_, "Command1");
         const QString shown = report();
