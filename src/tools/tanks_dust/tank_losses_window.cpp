@@ -154,6 +154,9 @@ private:
         for (const Coefficient& c : Coefficients())
             for (int n : c.on) live->onChange({t_[n]}, [this, &c] { derive(c); });
         for (int n : {15, 25}) live->onChange({t_[n]}, [this] { total(); });
+        // The result boxes' tip promises that a click brings them up to date.
+        live->onClick({t_[15]}, [this] { workingLoss(); });
+        live->onClick({t_[25]}, [this] { breathingLoss(); });
         live->onPick(combo_, [this] { switchType(); });
 
         for (const BoxHelp& h : Layout().help) {
