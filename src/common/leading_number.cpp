@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "common/blanks.h"
 #include "common/number_text.h"
 #include "common/statement_failure.h"
 #include "common/utf8.h"
@@ -11,21 +12,7 @@
 namespace korrimet {
 namespace {
 
-// The spaces of Unicode, the no-break and the ideographic one among them:
-// all that may stand between a number and its unit. A tab or a line end
-// there would join two cells or two lines into one value.
-bool isSpace(char32_t c) {
-    return c == ' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F ||
-           c == 0x3000;
-}
-
-// The blanks a paste is trimmed of (QString::trimmed): the spaces, tabs and
-// line ends.
-bool isBlank(char32_t c) {
-    return isSpace(c) || (c >= '\t' && c <= '\r') || c == 0x85 || c == 0x2028 || c == 0x2029;
-}
-
-std::size_t blanksFrom(std::string_view text, std::size_t at, bool (*blank)(char32_t) = isBlank) {
+std::size_t blanksFrom(std::string_view text, std::size_t at, bool (*blank)(char32_t) = IsBlank) {
     for (std::size_t size = 0; at < text.size() && blank(CodePointAt(text, at, size)); at += size) {}
     return at;
 }
@@ -35,7 +22,7 @@ std::size_t blanksBefore(std::string_view text, std::size_t end) {
     while (end > 0) {
         const std::size_t start = CharacterStart(text, end - 1);
         std::size_t size = 0;
-        if (!isBlank(CodePointAt(text, start, size)) || start + size != end) break;
+        if (!IsBlank(CodePointAt(text, start, size)) || start + size != end) break;
         end = start;
     }
     return end;
@@ -105,7 +92,9 @@ LeadingNumber readLeadingNumber(std::string_view text, std::string_view unit) {
         } catch (const StatementFailure& f) {
             if (f.kind() != FailureKind::Overflow) continue;
         }
-        const std::size_t unitAt = blanksFrom(text, end, isSpace);
+        // Only spaces part the number from its unit: a tab or a line end there
+        // joins two cells or two lines into one value.
+        const std::size_t unitAt = blanksFrom(text, end, IsSpace);
         if (unitAt < last && unitKey(text.substr(unitAt, last - unitAt)) != unitKey(unit)) break;
         if (!v) throw StatementFailure("overflow", FailureKind::Overflow);
         return {*v, text.substr(begin, end - begin)};
@@ -143,7 +132,7 @@ std::string EchoOnOneLine(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t at = 0, size = 0; at < text.size(); at += size) {
         const char32_t c = CodePointAt(text, at, size);
-        if (!isBlank(c) || isSpace(c)) {
+        if (c != U'\t' && !IsLineEnd(c)) {
             out.append(text.substr(at, size));
             continue;
         }

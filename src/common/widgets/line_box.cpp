@@ -14,8 +14,10 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
+#include "common/blanks.h"
 #include "platform/message_service.h"
 
 namespace korrimet {
@@ -50,9 +52,16 @@ bool arrivesByTheUser(Qt::FocusReason reason) {
 
 }  // namespace
 
+QString pastedCell(const QString& text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && IsBlank(text[begin].unicode())) ++begin;
+    while (end > begin && IsBlank(text[end - 1].unicode())) --end;
+    return text.mid(begin, end - begin);
+}
+
 bool holdsSeveralCells(const QString& inserted) {
-    const QString cell = inserted.trimmed();
-    return cell.contains(QLatin1Char('\t')) || cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
+    const QString cell = pastedCell(inserted);
+    return std::any_of(cell.cbegin(), cell.cend(), [](QChar c) { return c == u'\t' || IsLineEnd(c.unicode()); });
 }
 
 LineBox::LineBox(QWidget* parent) : QLineEdit(parent) {

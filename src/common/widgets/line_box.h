@@ -12,12 +12,13 @@ namespace korrimet {
 using InsertionRule =
     std::function<QString(const QString& text, int selStart, int selLength, const QString& inserted)>;
 
-// What a paste or a drop puts into a single-line box. Line ends or tabs
-// inside stay, for the reading to refuse: a row or a column of cells is no
-// single value.
-inline QString pastedCell(const QString& text) { return text.trimmed(); }
-// Whether `inserted` holds a line end or a tab once trimmed: a row or a
-// column of cells. A lone line end is the Enter key.
+// What a paste or a drop puts into a single-line box: the text without the
+// blanks around it (IsBlank). Line ends or tabs inside stay, for the reading
+// to refuse: a row or a column of cells is no single value.
+QString pastedCell(const QString& text);
+// Whether `inserted` holds a line end (IsLineEnd: U+2028 as much as a line
+// feed) or a tab once trimmed: a row or a column of cells. A lone line end
+// is the Enter key.
 bool holdsSeveralCells(const QString& inserted);
 
 // Every single-line box, an editable list's box and a table's cell editor:

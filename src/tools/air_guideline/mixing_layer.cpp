@@ -94,7 +94,7 @@ MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<d
     out.lines = {
         "参数:",
         "    地面10m处平均风速 U10 = " + EchoOnOneLine(in.u10) + "(m/s)" + (capped ? "（大于6m/s，按6m/s计）" : ""),
-        "    地区类别:" + in.region,
+        "    地区类别:" + EchoOnOneLine(in.region),
         "    地区纬度：" + EntryWithUnit(in.degrees, "度") + EntryWithUnit(in.minutes, "分"),
         "结果:",
         "    混合层系数 =" + (coefficient ? NumberText(*coefficient) : std::string()),

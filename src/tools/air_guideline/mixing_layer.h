@@ -52,7 +52,7 @@ struct MixingLayerOutcome {
 // The report from the wind speed and the latitude (none when not a sound
 // entry). hf needs both and a coefficient; without one its line says why.
 // The latitude's texts are written with their units once (EntryWithUnit),
-// the wind speed as typed, each on its one line (EchoOnOneLine).
+// the wind speed and the region as typed, each on its one line (EchoOnOneLine).
 MixingLayerOutcome MixingLayerReport(const MixingLayerInput& in, std::optional<double> u10,
                                      std::optional<double> latitude, const MixingTables& tables);
 

@@ -213,7 +213,7 @@ private slots:
         QFETCH(int, kind);
         QWidget* keys = keysOf(kind);
         QLineEdit* box = boxOf(kind);
-        const QStringList cells{"2\r\n", "2\n", "2\t", " 2 \r\n", "\t2"};
+        const QStringList cells{"2\r\n", "2\n", "2\t", " 2 \r\n", "\t2", "\v2\f", "\u20292\u0085\u2028"};
         for (const QString& cell : cells) {
             box->clear();
             keys->setFocus();
@@ -232,6 +232,13 @@ private slots:
         undo(keys);
         undo(keys);
         QCOMPARE(box->text(), "1");
+        for (const QChar join : QStringLiteral("\v\f\u0085\u2028\u2029")) {  // every other line end Unicode defines
+            box->selectAll();
+            QGuiApplication::clipboard()->setText(QString("北京") + join + "天津");
+            QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), kind == List ? "1" : QString("北京") + join + "天津");
+        }
+        QCOMPARE(messages.messages().size(), kind == List ? 7 : 0);
         box->clear();
         QVERIFY(pasteFromTheMenu("abc\r\n", box));  // the menu's 粘贴 too
         QCOMPARE(box->text(), "abc");

@@ -162,6 +162,14 @@ private slots:
         QVERIFY(report(w_).endsWith("    混合层高度 hf = 无法计算（地面10米高处风速 U10不是有效的数值）"));
     }
 
+    // Once "北京⏎天津": a line separator in the list's text broke the region's line in two.
+    void theRegionStaysOnItsLine() {
+        MessageRecorder messages;
+        combo(w_, "Combo2")->setEditText("北京\u2028天津");
+        test::click(w_, "Command1");
+        QCOMPARE(report(w_).split('\n')[2], "    地区类别:北京 天津");
+    }
+
     void anEmptyWindSpeedLeavesOnlyTheHeightOut() {
         combo(w_, "Combo1")->setCurrentText("E");
         combo(w_, "Combo2")->setCurrentText("北京");
