@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -39,5 +40,28 @@ QString resultFilePath(const QString& fileName, QString* error) {
     const QString folder = resultFolder(error);
     return folder.isEmpty() ? QString() : QDir(folder).filePath(fileName);
 }
+
+namespace {
+
+// Touched on the windows' thread only.
+QSet<QString>& setAside() {
+    static QSet<QString> names;
+    return names;
+}
+
+}  // namespace
+
+void removeResultFile(const QString& fileName) {
+    const QString path = resultFilePath(fileName);
+    if (path.isEmpty()) return;
+    if (QFile::remove(path) || !QFileInfo::exists(path))
+        setAside().remove(fileName);
+    else
+        setAside().insert(fileName);
+}
+
+bool resultFileSetAside(const QString& fileName) { return setAside().contains(fileName); }
+
+void resultFileWritten(const QString& fileName) { setAside().remove(fileName); }
 
 }  // namespace korrimet

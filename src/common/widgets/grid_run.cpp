@@ -65,16 +65,16 @@ bool writeResultFile(QWidget* window, const QString& fileName, std::string_view 
     std::string reason;
     if (path.isEmpty() || !WriteWholeFile(path.toStdString(), text, &reason)) {
         if (error.isEmpty()) error = qtext(reason);
-        reloadOpenViewer(viewerClass);
+        discardResultFile(fileName, viewerClass);
         ShowMessage(writeFailedMessage(error), window);
         return false;
     }
+    resultFileWritten(fileName);
     return true;
 }
 
 void discardResultFile(const QString& fileName, const QString& viewerClass) {
-    const QString path = resultFilePath(fileName);
-    if (!path.isEmpty()) QFile::remove(path);
+    removeResultFile(fileName);
     reloadOpenViewer(viewerClass);
 }
 
@@ -138,6 +138,7 @@ bool startGridRun(WindowRun& run, QAbstractButton* button, GridPlanner plan, con
             ShowMessage(out.refusal, window);
             return;
         }
+        resultFileWritten(fileName);
         if (written) written();
         ResultFileViewer::showLatest(viewerClass, std::move(out.lines));
         if (out.failedCells > 0)

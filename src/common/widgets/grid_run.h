@@ -25,7 +25,7 @@ bool writeResultFile(QWidget* window, const QString& fileName, std::string_view 
 
 // Removes a result file that no longer belongs to the entries (its run
 // failed, was refused or was cancelled); an open viewer `viewerClass` shows
-// it is gone.
+// it is gone. One that cannot be removed is set aside: no viewer shows it.
 void discardResultFile(const QString& fileName, const QString& viewerClass);
 
 // A model window's grid run, on `run`'s worker: the grid is planned there

@@ -139,7 +139,8 @@ std::unique_ptr<QFile> ResultFileViewer::stopReading() {
 void ResultFileViewer::reload() {
     stopReading();
     shown_.reset();
-    path_ = resultFilePath(fileName_);
+    // A file left by a run without a result is no result either.
+    path_ = resultFileSetAside(fileName_) ? QString() : resultFilePath(fileName_);
     QString problem;
     qint64 size = 0;
     std::unique_ptr<QFile> file = path_.isEmpty() ? nullptr : openToRead(path_, problem, size);

@@ -21,6 +21,7 @@ namespace korrimet {
 // that memory cannot hold), or that is cut short while it is read, is named
 // with what went wrong, in place of its lines: no part of a result shows as
 // if it were the whole, and no failure of a read leaves the event loop.
+// A file a run without a result could not remove shows as no file.
 // Unless told otherwise the window deletes its file when it closes or the
 // program ends, also while it still reads it (the read stops), but only the
 // file it shows or reads: a newer file written over the same path since it

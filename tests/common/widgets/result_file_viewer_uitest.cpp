@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -22,7 +23,10 @@
 #include <memory>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
 #include <linux/capability.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -84,6 +88,24 @@ private:
     __user_cap_data_struct saved_[2]{};
 #endif
 };
+
+// Sets or lifts the immutable flag, which stops removal by root too; false
+// when it cannot (no right to it, or a file system without it).
+bool setImmutable(const QString& path, bool on) {
+#ifdef Q_OS_LINUX
+    int flags = 0;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0) ::close(fd);
+    return done;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(on);
+    return false;
+#endif
+}
 
 WindowRun* runOf(QWidget* owner) {
     auto* run = owner->findChild<WindowRun*>();
@@ -318,6 +340,27 @@ private slots:
         QVERIFY(messages.messages()[0].startsWith("计算结果文件无法写入"));
         QVERIFY(!QFile::exists(resultFilePath(kFile)));  // never shown as the new result
         QVERIFY(ToolRegistry::instance().window(TestViewer::kClassName) == nullptr);
+    }
+
+    // The earlier file was shown again, as if the run had left it.
+    void anEarlierFileThatCannotBeRemovedIsNotShown() {
+        writeFile("an earlier run");
+        QWidget* viewer = test::openTool(TestViewer::kClassName);
+        if (!setImmutable(resultFilePath(kFile), true)) QSKIP("no immutable flag here");
+        auto lift = qScopeGuard([] { setImmutable(resultFilePath(kFile), false); });
+        QWidget owner;
+        MessageRecorder messages;
+        runGrid(&owner, PlanGrid({10, 100, 0}, {0, 0, 1}), cellOk);  // refused
+        QVERIFY(test::viewerText(viewer).isEmpty());
+        runGrid(&owner, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk);  // cannot replace the file
+        QVERIFY(messages.messages().last().contains("无法替换计算结果文件"));
+        viewer->close();
+        viewer = test::openTool(TestViewer::kClassName);
+        QVERIFY(test::viewerText(viewer).isEmpty());
+        lift.dismiss();
+        QVERIFY(setImmutable(resultFilePath(kFile), false));
+        QVERIFY(runGrid(&owner, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk));
+        QCOMPARE(test::viewerText(viewer), "X=\\c/Y=;y=0;\nx=10;1;\n\n");
     }
 
     void aCancelledRunLeavesNoEarlierGridOnShow() {
