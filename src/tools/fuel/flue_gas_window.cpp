@@ -28,7 +28,7 @@ const char* const kHelpText =
     "其他炉：1.3-1.7\n"
     "漏风系数Δα的选择:\n"
     "炉膛：0.1\n"
-    "对流管速：0.15\n"
+    "对流管束：0.15\n"
     "过热器：0.05\n"
     "省煤器：0.1\n"
     "空气预热器：0.1\n"
@@ -59,11 +59,12 @@ public:
         f.label("Label5", "Δα(漏风系数)选取：", 240, 2100, 2760, 300);
         leakage_ = f.textBox("Text3", 3000, 2040, 2400, 360);
         compute_ = f.button("Command2", "计算", 3000, 2580, 1335, 435);
-        f.label("Label6", "每kg燃料燃烧时产生的烟气量=", 240, 3240, 2760, 300);
-        perKg_ = f.textBox("Text4", 3000, 3180, 2400, 345);
+        // Wide enough for the longest basis, "每千标立方米…".
+        perKgLabel_ = f.label("Label6", {}, 240, 3240, 3300, 300);
+        perKg_ = f.textBox("Text4", 3540, 3180, 1860, 345);
         f.label("Label7", "标立方米", 5520, 3240, 1000, 300);
-        f.label("Label8", "每T燃料燃烧时产生的烟气量=", 240, 3720, 2760, 300);
-        perTonne_ = f.textBox("Text6", 3000, 3660, 2400, 345);
+        perTonneLabel_ = f.label("Label8", {}, 240, 3720, 3300, 300);
+        perTonne_ = f.textBox("Text6", 3540, 3660, 1860, 345);
         f.label("Label9", "标立方米", 5520, 3720, 1000, 300);
         f.label("Label10", "注：当燃料类型为天燃气时，漏风系数可以不填写，程序自动取值为0", 240, 4320, 9000, 300);
         help_ = f.memo("Text5", 6600, 600, 3960, 3420, QString::fromUtf8(kHelpText));
@@ -88,10 +89,27 @@ public:
         setTabOrder(compute_, combo_);
         excessAir_->setFocus();
 
+        showBasis();
+        connect(combo_, &QComboBox::currentTextChanged, this, [this] { showBasis(); });
         connect(compute_, &QPushButton::clicked, this, [this] { compute(); });
     }
 
 private:
+    // Gas fuels are measured by volume: their heat value and flue gas are per
+    // standard cubic metre of gas, not per kilogram.
+    void showBasis() {
+        const auto fuel = FuelClassOf(combo_->currentText().toStdString());
+        const bool byVolume = fuel == FuelClass::Gas || fuel == FuelClass::NaturalGas;
+        const char* perUnit = byVolume ? "每标立方米燃料燃烧时产生的烟气量=" : "每kg燃料燃烧时产生的烟气量=";
+        const char* perThousand = byVolume ? "每千标立方米燃料燃烧时产生的烟气量=" : "每T燃料燃烧时产生的烟气量=";
+        if (perKgLabel_->text() == QString::fromUtf8(perUnit)) return;
+        // A result shown must not be read in the other unit.
+        perKg_->clear();
+        perTonne_->clear();
+        perKgLabel_->setText(QString::fromUtf8(perUnit));
+        perTonneLabel_->setText(QString::fromUtf8(perThousand));
+    }
+
     // Natural gas needs no leakage entry: its box is set to 0 and not read.
     void compute() {
         Press press(this);
@@ -117,6 +135,7 @@ private:
     QComboBox* combo_;
     LineBox *q_, *excessAir_, *leakage_;
     QLineEdit *perKg_, *perTonne_;
+    QLabel *perKgLabel_, *perTonneLabel_;
     QPlainTextEdit* help_;
     QPushButton* compute_;
 };

@@ -33,7 +33,7 @@ public:
         row(f, "Text1", "Label2", "计算的人口数：", 780, "20000");
         row(f, "Text2", "Label3", "K沉(沉砂系数)选取：", 780 + kRowStep, "0.009");
         row(f, "Text3", "Label4", "K初(初沉池污泥系数)选取：", 780 + 2 * kRowStep, "0.02");
-        row(f, "Text7", "Label5", "K(干腐殖及剩余污染量系数)选取：", 780 + 3 * kRowStep, "0.018");
+        row(f, "Text7", "Label5", "K(干腐殖及剩余污泥量系数)选取：", 780 + 3 * kRowStep, "0.018");
         row(f, "Text8", "Label6", "污泥含水率：", 780 + 4 * kRowStep, "0");
 
         QPushButton* compute = f.button("Command2", "刷新结果", (kWidth - 1500) / 2, 2940, 1500, 420);

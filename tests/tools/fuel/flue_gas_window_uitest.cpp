@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -63,6 +64,25 @@ private slots:
         QCOMPARE(test::text(w_, "Text4"), "4.274");
         compute("气体燃料", "12560", "1.1", "0.1");
         QCOMPARE(test::text(w_, "Text4"), "3.699785");
+    }
+
+    // Gas is counted per standard cubic metre, solid and liquid fuel per kilogram.
+    void resultLabelsFollowTheFuelClass() {
+        auto labels = [this] {
+            return test::child<QLabel>(w_, "Label6")->text() + test::child<QLabel>(w_, "Label8")->text();
+        };
+        const QString byMass = "每kg燃料燃烧时产生的烟气量=每T燃料燃烧时产生的烟气量=";
+        const QString byVolume = "每标立方米燃料燃烧时产生的烟气量=每千标立方米燃料燃烧时产生的烟气量=";
+        QCOMPARE(labels(), byMass);
+        for (const auto& [fuel, expected] : {std::pair{"气体燃料", byVolume}, {"固体燃料", byMass}, {"天燃气", byVolume},
+                                             {"天然气", byMass}, {"液体燃料", byMass}}) {
+            test::setComboText(w_, "Combo1", fuel);
+            QCOMPARE(labels(), expected);
+        }
+        // Not left to be read in the other unit.
+        compute("固体燃料", "20934", "1.4", "0.1");
+        test::setComboText(w_, "Combo1", "天燃气");
+        QCOMPARE(test::texts(w_, {"Text4", "Text6"}), QStringList({"", ""}));
     }
 
     void naturalGasZeroesTheLeakageBox() {
