@@ -55,7 +55,7 @@ const QString kNoStationCrosses =
     QStringLiteral("各断面上都找不到浓度等于临界浓度的点，没有临界点坐标，请检查临界浓度及烟团参数！");
 
 QString stationsWithoutCrossing(const std::string& forward, const std::string& backward) {
-    QString text = QStringLiteral("以下断面（X，米）上找不到浓度等于临界浓度的点，坐标中未列出：");
+    QString text = QStringLiteral("以下断面（X，米）上找不到临界浓度点，坐标中未列出：");
     if (!forward.empty()) text += QStringLiteral("\nY正向一侧：") + qtext(forward);
     if (!backward.empty()) text += QStringLiteral("\nY负向一侧：") + qtext(backward);
     return text;

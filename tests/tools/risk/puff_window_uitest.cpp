@@ -309,7 +309,7 @@ private slots:
         test::click(w_, "Command5");
         QCOMPARE(shown(test::fileBytes(pointsPath())), " 60.88;\n 0;\n");
         QCOMPARE(boxText(kPoints), shown(test::fileBytes(pointsPath())));
-        QCOMPARE(messages.messages(), QStringList{"以下断面（X，米）上找不到浓度等于临界浓度的点，坐标中未列出：\n"
+        QCOMPARE(messages.messages(), QStringList{"以下断面（X，米）上找不到临界浓度点，坐标中未列出：\n"
                                                   "Y正向一侧：0～60\nY负向一侧：55.88～0.8800011"});
     }
 
