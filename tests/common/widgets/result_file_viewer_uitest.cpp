@@ -355,12 +355,7 @@ private slots:
         runGrid(&owner, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk);  // cannot replace the file
         QVERIFY(messages.messages().last().contains("无法替换计算结果文件"));
         viewer->close();
-        viewer = test::openTool(TestViewer::kClassName);
-        QVERIFY(test::viewerText(viewer).isEmpty());
-        lift.dismiss();
-        QVERIFY(setImmutable(resultFilePath(kFile), false));
-        QVERIFY(runGrid(&owner, PlanGrid({10, 10, 1}, {0, 0, 1}), cellOk));
-        QCOMPARE(test::viewerText(viewer), "X=\\c/Y=;y=0;\nx=10;1;\n\n");
+        QVERIFY(test::viewerText(test::openTool(TestViewer::kClassName)).isEmpty());
     }
 
     void aCancelledRunLeavesNoEarlierGridOnShow() {
